@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+// One frequency band: its name in the band list and its limits in MHz.
+// The lower limit is the first channel; no channel lies at or above the upper one.
+struct BandPlan
+{
+    QString bandName;
+    double lowerMHz = 0.0;
+    double upperMHz = 0.0;
+};
+
+// The user's selections, the element codes and the derived text tables, with the
+// element texts and the last assembled comment beside them. Owned by the main window
+// for the whole run; every field starts zero, false or empty.
+struct BeaconState
+{
+    std::array<BandPlan, 4> bands{};
+    qint16 phgPower = 0;
+    QString phgHeight;
+    qint16 phgGain = 0;
+    qint16 phgDirection = 0;
+    quint8 rateCode = 0;
+    qint32 altitudeFeet = 0;
+    qint32 altitudeMeters = 0;
+    qint16 band = 0;
+    qint16 step = 0;
+    qint16 frequency = 0;
+    qint16 tone = 0;
+    bool toneSelected = false;
+    bool ctcssSelected = false;
+    bool wideFM = false;
+    QString freeText;
+    bool phgSelected = false;
+    bool altitudeSelected = false;
+    bool operFrequencySelected = false;
+    bool extOperFrequencySelected = false;
+    bool freeTextSelected = false;
+    QStringList frequencyTexts;
+    QStringList toneTexts;
+    std::array<double, 10> stepValues{};
+    QByteArray rateCodes;
+    bool initialising = false;
+
+    // Element texts and outputs, each shown in one control of the window.
+    QString phgText;
+    QString altitudeText;
+    QString comment;
+    bool commentShortened = false;
+};

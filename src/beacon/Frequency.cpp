@@ -1,0 +1,111 @@
+#include "Frequency.h"
+
+#include <cmath>
+
+namespace Frequency {
+
+namespace {
+
+struct StepRow
+{
+    const char *entry;
+    double kHz;
+};
+
+constexpr StepRow steps[stepCount] = {{"5", 5.0},   {"6.25", 6.25}, {"10", 10.0}, {"12.5", 12.5},
+                                      {"15", 15.0}, {"20", 20.0},   {"25", 25.0}, {"30", 30.0},
+                                      {"50", 50.0}, {"100", 100.0}};
+
+constexpr const char *tones[] = {
+    "67.0",  "69.3",  "71.9",  "74.4",  "77.0",  "79.7",  "82.5",  "85.4",  "88.5",  "91.5",
+    "94.8",  "97.4",  "100.0", "103.5", "107.2", "110.9", "114.8", "118.8", "123.0", "127.3",
+    "131.8", "136.5", "141.3", "146.2", "151.4", "156.7", "159.8", "162.2", "165.5", "167.9",
+    "171.3", "173.8", "177.3", "179.9", "183.5", "186.2", "189.9", "192.8", "196.6", "199.5",
+    "203.5", "206.5", "210.7", "218.1", "225.7", "233.6", "241.8", "250.3", "254.1"};
+
+QString shortest(double value)
+{
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
+
+} // namespace
+
+std::array<BandPlan, bandCount> band_table()
+{
+    return {{{QStringLiteral("VHF - E"), 144.0, 146.0},
+             {QStringLiteral("UHF - E"), 430.0, 440.0},
+             {QStringLiteral("VHF - A"), 144.0, 148.0},
+             {QStringLiteral("UHF - A"), 420.0, 450.0}}};
+}
+
+QString band_entry(const BandPlan &band)
+{
+    return band.bandName + QStringLiteral("  ") + shortest(band.lowerMHz) + QStringLiteral(" - ")
+           + shortest(band.upperMHz) + QStringLiteral(" MHz.");
+}
+
+QStringList step_entries()
+{
+    QStringList entries;
+    for (const StepRow &row : steps)
+        entries << QString::fromLatin1(row.entry);
+    return entries;
+}
+
+std::array<double, stepCount> step_values()
+{
+    std::array<double, stepCount> values{};
+    for (int i = 0; i < stepCount; ++i)
+        values[size_t(i)] = steps[i].kHz;
+    return values;
+}
+
+QStringList tone_entries()
+{
+    QStringList entries;
+    for (const char *tone : tones)
+        entries << QString::fromLatin1(tone);
+    return entries;
+}
+
+QStringList tone_texts(const QStringList &toneEntries)
+{
+    QStringList texts;
+    texts.reserve(toneEntries.size());
+    for (const QString &entry : toneEntries) {
+        const double hz = entry.toDouble();
+        texts << QStringLiteral("%1").arg(qint64(std::trunc(hz)), 3, 10, QLatin1Char('0'));
+    }
+    return texts;
+}
+
+ChannelList channel_list(const BandPlan &band, const QString &stepEntry, double stepKHz,
+                         const QLocale &locale)
+{
+    ChannelList list;
+    const double s = stepKHz / 1000.0;
+    if (!(s > 0.0))
+        return list;
+    const QString decimalPoint = locale.decimalPoint();
+    const bool tenKHz = stepEntry == QStringLiteral("10");
+    const qsizetype expected = qsizetype(std::ceil((band.upperMHz - band.lowerMHz) / s)) + 1;
+    list.entries.reserve(expected);
+    list.commentTexts.reserve(expected);
+    for (qint64 i = 0;; ++i) {
+        const double f = double(i) * s + band.lowerMHz;
+        if (f >= band.upperMHz)
+            break;
+        QString t = QString::number(f, 'f', 5);
+        const qsizetype point = t.indexOf(QLatin1Char('.'));
+        if (point >= 0 && point < 3)
+            t.prepend(QString(3 - point, QLatin1Char('0')));
+        // The comment text is cut from the dotted form, so it always carries a point.
+        list.commentTexts << (tenKHz ? t.left(t.size() - 3) + QLatin1Char(' ') : t.left(t.size() - 2));
+        if (decimalPoint != QStringLiteral("."))
+            t.replace(QLatin1Char('.'), decimalPoint);
+        list.entries << t;
+    }
+    return list;
+}
+
+} // namespace Frequency

@@ -1,0 +1,98 @@
+#include "Module1.h"
+
+#include "Frequency.h"
+#include "Phg.h"
+#include "support/LenientNumber.h"
+
+namespace Module1 {
+
+namespace {
+
+QString textAt(const QStringList &texts, int index)
+{
+    return (index >= 0 && index < texts.size()) ? texts.at(index) : QString();
+}
+
+QString slice(const QString &padded, int first, int count)
+{
+    return padded.mid(first - 1, count);
+}
+
+} // namespace
+
+QString frequency_element(const BeaconState &state)
+{
+    const QString channel = textAt(state.frequencyTexts, state.frequency);
+    if (channel.isEmpty())
+        return {};
+    QString element = channel + QStringLiteral("MHz");
+    if (state.toneSelected) {
+        const QString tone = textAt(state.toneTexts, state.tone);
+        if (!tone.isEmpty())
+            element += (state.wideFM ? QStringLiteral(" T") : QStringLiteral(" t")) + tone;
+    }
+    return element;
+}
+
+BeaconComment assemble_beaconComment(const BeaconState &state)
+{
+    QString comment;
+    QString displayText;
+    QString sep = QStringLiteral(" ");
+
+    if (state.phgSelected && !state.phgText.isEmpty())
+        comment = state.phgText;
+
+    if (state.operFrequencySelected) {
+        const QString f = frequency_element(state);
+        if (!f.isEmpty()) {
+            comment = comment.isEmpty() ? f : comment + QLatin1Char('/') + f;
+            displayText = displayText.isEmpty() ? f : displayText + QLatin1Char('/') + f;
+        }
+    }
+
+    if (state.altitudeSelected && !state.altitudeText.isEmpty()) {
+        sep = QStringLiteral("/");
+        // The altitude always carries its slash in the comment, even when it comes first.
+        comment += QLatin1Char('/') + state.altitudeText;
+        displayText = displayText.isEmpty() ? state.altitudeText
+                                            : displayText + QLatin1Char('/') + state.altitudeText;
+    }
+
+    if (state.freeTextSelected) {
+        if (!comment.isEmpty()) {
+            sep = QStringLiteral(" ");
+            comment += QLatin1Char(' ') + state.freeText;
+        } else {
+            comment = state.freeText;
+        }
+        displayText = displayText.isEmpty() ? state.freeText : displayText + sep + state.freeText;
+    }
+
+    BeaconComment result;
+    result.shortened = comment.size() > maxCommentLength;
+    result.comment = result.shortened ? comment.left(maxCommentLength) : comment;
+
+    const QString padded = displayText + QString(300, QLatin1Char(' '));
+    result.thd7 = {QStringLiteral(" 1:QQ9ZZZ-9"), QStringLiteral("  ") + slice(padded, 1, 10),
+                   QStringLiteral("  ") + slice(padded, 11, 10)};
+    result.tmd700 = {slice(padded, 1, 14), slice(padded, 15, 14), QString()};
+    result.tmd710 = {slice(padded, 1, 42), QString()};
+    return result;
+}
+
+void clamp_toLists(BeaconState &state)
+{
+    auto clamp = [](qint16 &value, int count) { value = qint16(qBound(0, int(value), count - 1)); };
+    clamp(state.band, Frequency::bandCount);
+    clamp(state.step, Frequency::stepCount);
+    clamp(state.tone, int(Frequency::tone_entries().size()));
+    clamp(state.phgPower, Phg::powerCount);
+    clamp(state.phgGain, Phg::gainCount);
+    clamp(state.phgDirection, Phg::directionCount);
+    qint16 height = LenientNumber::to_int16(state.phgHeight);
+    clamp(height, Phg::heightCount);
+    state.phgHeight = QString::number(height);
+}
+
+} // namespace Module1

@@ -1,0 +1,77 @@
+#include "Phg.h"
+
+
+namespace Phg {
+
+QStringList power_entries()
+{
+    QStringList entries;
+    for (int i = 0; i < powerCount; ++i)
+        entries << QString::number(i * i) + QStringLiteral(" Watt");
+    return entries;
+}
+
+QStringList height_entries(const QLocale &locale)
+{
+    QLocale plain = locale;
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    QStringList entries;
+    for (int i = 0; i < heightCount; ++i) {
+        const qint64 feet = qint64(10) << i;
+        entries << QString::number(feet) + QStringLiteral(" feet ")
+                       + plain.toString(double(feet) / 3.0, 'f', 1) + QStringLiteral(" meters");
+    }
+    return entries;
+}
+
+QStringList gain_entries()
+{
+    QStringList entries;
+    for (int i = 0; i < gainCount; ++i)
+        entries << QString::number(i) + QStringLiteral(" dB");
+    return entries;
+}
+
+QStringList rate_entries()
+{
+    QStringList entries;
+    for (int i = 0; i < rateCount; ++i)
+        entries << QString::number(i);
+    return entries;
+}
+
+QByteArray rate_codes()
+{
+    QByteArray codes;
+    for (int i = 0; i < rateCount; ++i)
+        codes.append(char(i < 10 ? '0' + i : 'A' + i - 10));
+    return codes;
+}
+
+QString height_code(int position)
+{
+    if (position > 9)
+        return QString(QChar(position - 9 + 57));
+    return QString::number(position);
+}
+
+void update_PHG(BeaconState &state, const Choice &choice)
+{
+    if (state.initialising)
+        return;
+    state.phgPower = qint16(choice.power);
+    state.phgHeight = height_code(choice.height);
+    state.phgGain = qint16(choice.gain);
+    if (choice.direction >= 0)
+        state.phgDirection = qint16(choice.direction);
+    if (choice.rate >= 0 && choice.rate < state.rateCodes.size())
+        state.rateCode = quint8(state.rateCodes.at(choice.rate));
+
+    const QString codes = QString::number(state.phgPower) + state.phgHeight
+                          + QString::number(state.phgGain) + QString::number(state.phgDirection);
+    state.phgText = choice.rateTicked
+                        ? QStringLiteral("PHGR") + codes + QChar(char16_t(state.rateCode))
+                        : QStringLiteral("PHG") + codes;
+}
+
+} // namespace Phg

@@ -1,0 +1,202 @@
+#include "clsLanguage.h"
+
+#include "platform/MessageBox.h"
+#include "support/LenientNumber.h"
+#include "support/ProgramContext.h"
+#include "support/TextCodec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+// Anything larger is no language file; it counts as empty rather than filling memory.
+constexpr qint64 maxLanguageFileSize = 64 * 1024 * 1024;
+
+const QString crlf = QStringLiteral("\r\n");
+
+// Lines end at CR or CR LF; a lone LF stays inside the line.
+QList<QByteArrayView> split_lines(const QByteArray &bytes)
+{
+    QList<QByteArrayView> lines;
+    qsizetype start = 0;
+    const qsizetype n = bytes.size();
+    while (start < n) {
+        qsizetype cr = bytes.indexOf('\r', start);
+        if (cr < 0) {
+            lines << QByteArrayView(bytes.constData() + start, n - start);
+            break;
+        }
+        lines << QByteArrayView(bytes.constData() + start, cr - start);
+        start = cr + 1;
+        if (start < n && bytes.at(start) == '\n')
+            ++start;
+    }
+    return lines;
+}
+
+QByteArray read_bytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > maxLanguageFileSize)
+        return {};
+    QByteArray bytes = file.read(maxLanguageFileSize);
+    if (bytes.startsWith("\xEF\xBB\xBF")) // a UTF-8 byte-order mark from a Windows editor
+        bytes.remove(0, 3);
+    return bytes;
+}
+
+} // namespace
+
+clsLanguage::clsLanguage(const ProgramContext &context, MessageBox &messages,
+                         const LanguagesFound &languagesFound)
+    : context(context), messages(messages)
+{
+    scan_languageFiles(languagesFound);
+}
+
+QString clsLanguage::language_folder(const QString &applicationDir)
+{
+    return applicationDir + QStringLiteral("/language");
+}
+
+void clsLanguage::scan_languageFiles(const LanguagesFound &languagesFound)
+{
+    const QString folder = language_folder(context.appDir);
+    QDir dir(folder);
+    QStringList files;
+    const QFileInfoList infos = dir.entryInfoList(QDir::Files | QDir::NoDotAndDotDot, QDir::NoSort);
+    for (const QFileInfo &info : infos) {
+        if (info.fileName().endsWith(QStringLiteral(".lf"), Qt::CaseInsensitive))
+            files << info.fileName();
+    }
+    // Byte order of the names, so the list is the same on every machine.
+    std::sort(files.begin(), files.end(),
+              [](const QString &a, const QString &b) { return a.toUtf8() < b.toUtf8(); });
+
+    for (const QString &file : files) {
+        languages.push_back({});
+        read_languageFile(folder + QLatin1Char('/') + file, languages.size() - 1);
+    }
+
+    if (languagesFound) {
+        QStringList names;
+        for (const LanguageFileInfo &info : languages)
+            names << info.name;
+        languagesFound(names);
+    }
+
+    minimumVersion = 9999;
+    for (const LanguageFileInfo &info : languages)
+        minimumVersion = std::min(minimumVersion, info.version);
+}
+
+void clsLanguage::read_languageFile(const QString &path, size_t position)
+{
+    entries.clear();
+    LanguageFileInfo &info = languages[position];
+    bool nameTaken = false;
+    bool translatorTaken = false;
+    const QByteArray bytes = read_bytes(path);
+    for (QByteArrayView raw : split_lines(bytes)) {
+        if (raw.size() > 2 && static_cast<unsigned char>(raw[0]) == 255
+            && static_cast<unsigned char>(raw[1]) == 254)
+            raw = raw.sliced(2);
+        if (raw.isEmpty() || raw[0] == ';')
+            continue;
+        const QString line = TextCodec::decode(raw);
+        if (!nameTaken && line.startsWith(QStringLiteral("DEF="))) {
+            nameTaken = true;
+            info.name = line.mid(4);
+            info.path = path;
+        } else if (!translatorTaken && line.startsWith(QStringLiteral("TRANSLATOR="))) {
+            translatorTaken = true;
+            info.translator = line.mid(11);
+        } else if (line.startsWith(QStringLiteral("VER="))) {
+            info.version = LenientNumber::to_int16(QStringView(line).mid(4));
+        } else if (const qsizetype eq = line.indexOf(QLatin1Char('=')); eq >= 0) {
+            entries.push_back({line.left(eq), line.mid(eq + 1)});
+        }
+    }
+}
+
+void clsLanguage::translate_start()
+{
+    errorText.clear();
+    errorCount = 0;
+}
+
+QString clsLanguage::translate(const QString &strKey, const QString &strDefault,
+                               const QString &strDescription)
+{
+    QString result;
+    const auto found = std::find_if(entries.cbegin(), entries.cend(),
+                                    [&](const TranslationEntry &e) { return e.key == strKey; });
+    if (found != entries.cend())
+        result = found->value;
+    if (result.isEmpty()) {
+        result = QStringLiteral("* ") + strDefault;
+        errorText += crlf + QStringLiteral("Define item ") + strKey + QStringLiteral(", location : ")
+                     + strDescription + QStringLiteral(", default value = ") + strDefault;
+        if (errorCount < std::numeric_limits<qint16>::max())
+            ++errorCount;
+    }
+    result.replace(QStringLiteral("{CRLF}"), crlf);
+    return result;
+}
+
+qint16 clsLanguage::translate_errors() const
+{
+    return errorCount;
+}
+
+QString clsLanguage::translate_errormessage() const
+{
+    return errorText;
+}
+
+void clsLanguage::language(const QString &strLanguage)
+{
+    requestedLanguage = strLanguage;
+    const auto found = std::find_if(languages.cbegin(), languages.cend(),
+                                    [&](const LanguageFileInfo &l) { return l.name == strLanguage; });
+    if (found == languages.cend() || found->path.isEmpty()) {
+        messages.show(QStringLiteral("can not locate language file for language ") + strLanguage
+                          + QStringLiteral("."),
+                      MessageBox::Icon::Critical, context.programTitle);
+        return;
+    }
+    currentLanguage = strLanguage;
+    const QString path = found->path;
+    read_languageFile(path, size_t(found - languages.cbegin()));
+}
+
+QString clsLanguage::get_language() const
+{
+    return currentLanguage;
+}
+
+QString clsLanguage::requested_language() const
+{
+    return requestedLanguage;
+}
+
+QString clsLanguage::get_translators()
+{
+    translators.clear();
+    for (const LanguageFileInfo &info : languages) {
+        if (!translators.isEmpty())
+            translators += crlf;
+        translators += info.name + QStringLiteral(" by ") + info.translator;
+    }
+    return translators;
+}
+
+qint16 clsLanguage::MinimumVersion() const
+{
+    return minimumVersion;
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+class MessageBox;
+struct ProgramContext;
+
+struct LanguageFileInfo
+{
+    QString name;
+    QString path;
+    qint16 version = 0;
+    QString translator;
+};
+
+struct TranslationEntry
+{
+    QString key;
+    QString value;
+};
+
+// The translator: finds the language files ("*.lf" in the folder "language" beside
+// the executable) on creation, loads the chosen language's table, and translates
+// texts by key, falling back to a marked English default that counts as an error.
+class clsLanguage
+{
+public:
+    // Called once at creation with the names of the languages found, in list order.
+    using LanguagesFound = std::function<void(const QStringList &names)>;
+
+    clsLanguage(const ProgramContext &context, MessageBox &messages,
+                const LanguagesFound &languagesFound = {});
+
+    void translate_start();
+    // The entry's value, or "* " and the default when it is missing or empty;
+    // "{CRLF}" becomes a line break in either.
+    QString translate(const QString &strKey, const QString &strDefault,
+                      const QString &strDescription);
+    qint16 translate_errors() const;
+    QString translate_errormessage() const;
+
+    // Chooses the language of that name (letter case counts) and loads its file;
+    // shows a message when there is none.
+    void language(const QString &strLanguage);
+    QString get_language() const;
+    // The name last asked for through language(), found or not.
+    QString requested_language() const;
+    QString get_translators();
+    qint16 MinimumVersion() const;
+
+    const std::vector<LanguageFileInfo> &language_files() const { return languages; }
+    static QString language_folder(const QString &applicationDir);
+
+private:
+    void read_languageFile(const QString &path, size_t position);
+    void scan_languageFiles(const LanguagesFound &languagesFound);
+
+    const ProgramContext &context;
+    MessageBox &messages;
+
+    std::vector<LanguageFileInfo> languages;
+    std::vector<TranslationEntry> entries;
+    QString currentLanguage;
+    QString translators;
+    qint16 minimumVersion = 9999;
+    QString errorText;
+    qint16 errorCount = 0;
+    QString requestedLanguage;
+};

@@ -1,0 +1,773 @@
+#include "Form1.h"
+
+#include "beacon/Altitude.h"
+#include "beacon/Frequency.h"
+#include "beacon/Module1.h"
+#include "beacon/Phg.h"
+#include "language/WindowTexts.h"
+#include "language/clsLanguage.h"
+#include "platform/Clipboard.h"
+#include "platform/MessageBox.h"
+#include "settings/A_GetSetIniFile.h"
+#include "support/A_URL.h"
+#include "support/LenientNumber.h"
+#include "support/frm_About.h"
+#include "support/logging.h"
+#include "update/UpdateWindowHost.h"
+#include "update/clsUpdate.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QStringListModel>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QString caption(const char *control)
+{
+    return default_caption(control);
+}
+
+QString indexed(const char *array, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
+}
+
+template <typename W>
+W *named(W *widget, const QString &name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+QLabel *label(const char *name, QWidget *buddy = nullptr, const QString &text = {})
+{
+    auto *l = named(new QLabel(text.isEmpty() ? caption(name) : text), QLatin1String(name));
+    if (buddy)
+        l->setBuddy(buddy);
+    return l;
+}
+
+QLabel *intro(const char *name)
+{
+    QLabel *l = label(name);
+    l->setWordWrap(true);
+    return l;
+}
+
+// Lists with many entries must not measure every entry for their size.
+QComboBox *list(const char *name)
+{
+    auto *box = named(new QComboBox, QLatin1String(name));
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMinimumContentsLength(12);
+    return box;
+}
+
+void fill(QComboBox *box, const QStringList &entries)
+{
+    const QSignalBlocker quiet(box);
+    box->clear();
+    box->addItems(entries);
+}
+
+QLabel *example(const QString &name, const QString &description, const QString &colour)
+{
+    auto *l = named(new QLabel, name);
+    l->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    l->setAutoFillBackground(true);
+    l->setStyleSheet(QStringLiteral("QLabel { background-color: %1; color: black; padding: 0 4px; }")
+                         .arg(colour));
+    l->setTextFormat(Qt::PlainText);
+    l->setAccessibleDescription(description);
+    return l;
+}
+
+QLineEdit *readOnlyBox(const char *name)
+{
+    auto *box = named(new QLineEdit, QLatin1String(name));
+    box->setReadOnly(true);
+    return box;
+}
+
+} // namespace
+
+Form1::Form1(const Form1Platform &platform, const Form1Location &location)
+    : platform(platform)
+{
+    context.appDir = location.appDir;
+    context.exeBaseName = location.exeBaseName;
+    build_window();
+    Form_Load();
+    connect_controls();
+}
+
+Form1::~Form1()
+{
+    delete aboutWindow.data();
+}
+
+// ---- window construction -------------------------------------------------------
+
+void Form1::build_window()
+{
+    setObjectName(QStringLiteral("Form1"));
+    SSTab1 = named(new QTabWidget, QStringLiteral("SSTab1"));
+    SSTab1->addTab(build_generalPage(), caption("SSTab1(0)"));
+    SSTab1->addTab(build_phgPage(), caption("SSTab1(1)"));
+    SSTab1->addTab(build_altitudePage(), caption("SSTab1(2)"));
+    SSTab1->addTab(build_frequencyPage(), caption("SSTab1(3)"));
+    SSTab1->addTab(build_extFrequencyPage(), caption("SSTab1(4)"));
+    SSTab1->addTab(build_freeTextPage(), caption("SSTab1(5)"));
+    setCentralWidget(SSTab1);
+    build_menus();
+    resize(780, 370 + menuBar()->sizeHint().height());
+}
+
+QWidget *Form1::build_generalPage()
+{
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    layout->addWidget(intro("lblIntroGeneral"));
+
+    auto *columns = new QHBoxLayout;
+    auto *elements = new QVBoxLayout;
+    for (int i = 0; i < int(Check1.size()); ++i) {
+        const QString name = indexed("Check1", i);
+        Check1[size_t(i)] = named(new QCheckBox(default_caption(name.toLatin1().constData())), name);
+        elements->addWidget(Check1[size_t(i)]);
+    }
+    elements->addStretch();
+    columns->addLayout(elements);
+
+    auto *right = new QVBoxLayout;
+    txtBcnComment = readOnlyBox("txtBcnComment");
+    txtBcnComment->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    txtBcnComment->setMinimumWidth(txtBcnComment->fontMetrics().horizontalAdvance(QString(44, QLatin1Char('0'))));
+    auto *commentRow = new QHBoxLayout;
+    commentRow->addWidget(label("lblBeaconComment", txtBcnComment));
+    commentRow->addWidget(txtBcnComment, 1);
+    right->addLayout(commentRow);
+
+    lblWarning = label("lblWarning");
+    lblWarning->setStyleSheet(QStringLiteral("QLabel { color: red; }"));
+    right->addWidget(lblWarning);
+
+    cmdCopyToClipboard = named(new QPushButton(caption("cmdCopyToClipboard")),
+                               QStringLiteral("cmdCopyToClipboard"));
+    auto *copyRow = new QHBoxLayout;
+    copyRow->addStretch();
+    copyRow->addWidget(cmdCopyToClipboard);
+    right->addLayout(copyRow);
+
+    const QString green = QStringLiteral("#00ff00");
+    const QString orange = QStringLiteral("rgb(255, 128, 0)");
+    auto *radios = new QGridLayout;
+    // Each example line is as wide as the radio's display, in the fixed-pitch font.
+    auto addRadio = [&](int row, int column, const char *name, const char *caption,
+                        const char *lineName, const char *radioName, auto &lines, int width,
+                        const QString &colour) {
+        radios->addWidget(label(name, nullptr, QLatin1String(caption)), row, column);
+        for (int i = 0; i < int(lines.size()); ++i) {
+            QLabel *line = example(QStringLiteral("%1_L%2").arg(QLatin1String(lineName)).arg(i + 1),
+                                   QStringLiteral("%1 display, line %2").arg(QLatin1String(radioName)).arg(i + 1),
+                                   colour);
+            line->setFixedWidth(line->fontMetrics().horizontalAdvance(QString(width, QLatin1Char('0'))) + 10);
+            line->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+            lines[size_t(i)] = line;
+            radios->addWidget(line, row + i + 1, column, 1, column == 0 && width > 20 ? 3 : 1);
+        }
+    };
+    addRadio(0, 0, "lblTHD7", "THD7", "lblTHD7_example", "TH-D7", lblTHD7_example, 12, green);
+    addRadio(0, 1, "lblTMD700", "TMD700", "lblTMD700_Example", "TM-D700", lblTMD700_Example, 14, orange);
+    addRadio(4, 0, "lblTMD710", "TMD710", "lblTMD710_Example", "TM-D710", lblTMD710_Example, 42, green);
+    radios->setColumnStretch(2, 1);
+    right->addLayout(radios);
+    right->addStretch();
+    columns->addLayout(right, 1);
+    layout->addLayout(columns, 1);
+    return page;
+}
+
+QWidget *Form1::build_phgPage()
+{
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    layout->addWidget(intro("lblIntroPHG"));
+
+    auto *row = new QHBoxLayout;
+    auto *lists = new QGridLayout;
+    lstPower = list("lstPower");
+    lstHeight = list("lstHeight");
+    lstGain = list("lstGain");
+    lists->addWidget(label("lblPHGPower", lstPower), 0, 0);
+    lists->addWidget(lstPower, 1, 0);
+    lists->addWidget(label("lblPHGHeight", lstHeight), 0, 1);
+    lists->addWidget(lstHeight, 1, 1);
+    lists->addWidget(label("lblPHGGain", lstGain), 0, 2);
+    lists->addWidget(lstGain, 1, 2);
+    lstHeight->setMinimumContentsLength(22);
+
+    chkRate = named(new QCheckBox(caption("chkRate")), QStringLiteral("chkRate"));
+    lstRate = list("lstRate");
+    lstRate->setMinimumContentsLength(4);
+    lists->addWidget(chkRate, 2, 0);
+    lists->addWidget(label("lblRate", lstRate), 3, 0);
+    lists->addWidget(lstRate, 4, 0);
+
+    txtPHG = readOnlyBox("txtPHG");
+    lists->addWidget(label("Label1", txtPHG, QStringLiteral("PHG")), 3, 1);
+    lists->addWidget(txtPHG, 4, 1);
+    lists->setRowStretch(5, 1);
+    row->addLayout(lists, 1);
+
+    // The direction options sit as on a compass, OMNI in the middle.
+    auto *compass = new QGridLayout;
+    compass->addWidget(label("lblPHGDirection"), 0, 0, 1, 3);
+    static constexpr int place[9][2] = {{2, 1}, {1, 2}, {2, 2}, {3, 2}, {3, 1},
+                                        {3, 0}, {2, 0}, {1, 0}, {1, 1}};
+    for (int i = 0; i < int(optDirection.size()); ++i) {
+        const QString name = indexed("optDirection", i);
+        optDirection[size_t(i)] =
+            named(new QRadioButton(default_caption(name.toLatin1().constData())), name);
+        compass->addWidget(optDirection[size_t(i)], place[i][0], place[i][1]);
+    }
+    compass->setRowStretch(4, 1);
+    row->addLayout(compass);
+    layout->addLayout(row, 1);
+
+    // Tab order follows the compass clockwise from OMNI.
+    setTabOrder(lstRate, txtPHG);
+    return page;
+}
+
+QWidget *Form1::build_altitudePage()
+{
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    layout->addWidget(intro("lblIntroAltitude"));
+    auto *grid = new QGridLayout;
+    txtAltitude = readOnlyBox("txtAltitude");
+    txtAltFeet = named(new QLineEdit, QStringLiteral("txtAltFeet"));
+    txtAltMeters = named(new QLineEdit, QStringLiteral("txtAltMeters"));
+    txtAltFeet->installEventFilter(this);
+    txtAltMeters->installEventFilter(this);
+    grid->addWidget(label("Label8", txtAltitude, QStringLiteral("Altitude")), 0, 0);
+    grid->addWidget(txtAltitude, 0, 1);
+    grid->addWidget(label("lblAltFeet", txtAltFeet), 1, 0);
+    grid->addWidget(txtAltFeet, 1, 1);
+    grid->addWidget(label("lblAltMeters", txtAltMeters), 2, 0);
+    grid->addWidget(txtAltMeters, 2, 1);
+    grid->setColumnStretch(2, 1);
+    layout->addLayout(grid);
+    layout->addStretch();
+    return page;
+}
+
+QWidget *Form1::build_frequencyPage()
+{
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    layout->addWidget(intro("lblIntroOperFreq"));
+    auto *grid = new QGridLayout;
+    lstBand = list("lstBand");
+    lstBand->setMinimumContentsLength(24);
+    lstStep = list("lstStep");
+    lstFrequency = list("lstFrequency");
+    frequencyModel = new QStringListModel(this);
+    lstFrequency->setModel(frequencyModel);
+    lstTone = list("lstTone");
+    chkTone = named(new QCheckBox(QStringLiteral("Tone")), QStringLiteral("chkTone"));
+    chkCTCSS = named(new QCheckBox(QStringLiteral("CTCSS")), QStringLiteral("chkCTCSS"));
+    grid->addWidget(label("lblOperFreqBand", lstBand), 0, 0);
+    grid->addWidget(lstBand, 0, 1);
+    grid->addWidget(label("lblOperFreqStep", lstStep), 1, 0);
+    grid->addWidget(lstStep, 1, 1);
+    grid->addWidget(label("lblOperFreqSelectFreq", lstFrequency), 2, 0);
+    grid->addWidget(lstFrequency, 2, 1);
+    for (int i = 0; i < int(optWideFM.size()); ++i) {
+        const QString name = indexed("optWideFM", i);
+        optWideFM[size_t(i)] = named(new QRadioButton(default_caption(name.toLatin1().constData())), name);
+        grid->addWidget(optWideFM[size_t(i)], 2 + i, 2);
+    }
+    grid->addWidget(chkTone, 4, 0);
+    grid->addWidget(chkCTCSS, 5, 0);
+    grid->addWidget(lstTone, 4, 1);
+    lstTone->setAccessibleDescription(QStringLiteral("Tone"));
+    grid->setColumnStretch(3, 1);
+    layout->addLayout(grid);
+    layout->addStretch();
+    return page;
+}
+
+QWidget *Form1::build_extFrequencyPage()
+{
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    layout->addWidget(intro("lblIntroExtOprFreq"));
+    layout->addStretch();
+    return page;
+}
+
+QWidget *Form1::build_freeTextPage()
+{
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    layout->addWidget(intro("lblIntroFreeText"));
+    txtYourBeaconComment = named(new QLineEdit, QStringLiteral("txtYourBeaconComment"));
+    auto *row = new QHBoxLayout;
+    row->addWidget(label("lblYourComment", txtYourBeaconComment));
+    row->addWidget(txtYourBeaconComment, 1);
+    layout->addLayout(row);
+    layout->addStretch();
+    return page;
+}
+
+void Form1::build_menus()
+{
+    mnuFile = named(menuBar()->addMenu(QStringLiteral("&File")), QStringLiteral("mnuFile"));
+    mnuFileExit = named(mnuFile->addAction(QStringLiteral("E&xit")), QStringLiteral("mnuFileExit"));
+
+    mnuOptions = named(menuBar()->addMenu(QStringLiteral("Options")), QStringLiteral("mnuOptions"));
+    mnuOptionsLang = named(mnuOptions->addMenu(QStringLiteral("Set Language")),
+                           QStringLiteral("mnuOptionsLang"));
+    // Entry 0 is a placeholder that is never shown; languages follow from entry 1 on.
+    QAction *placeholder = mnuOptionsLang->addAction(QStringLiteral("aaa"));
+    placeholder->setObjectName(indexed("mnuOptionsLangList", 0));
+    placeholder->setVisible(false);
+    mnuOptionsLangList.push_back(placeholder);
+
+    mnuHelp = named(menuBar()->addMenu(QStringLiteral("Help")), QStringLiteral("mnuHelp"));
+    mnuHelpHelp = named(mnuHelp->addAction(QStringLiteral("&Help")), QStringLiteral("mnuHelpHelp"));
+    mnuHelpHelp->setShortcut(QKeySequence(Qt::Key_F1));
+    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep1"));
+    mnuHelpAbout = named(mnuHelp->addAction(caption("mnuHelpAbout")), QStringLiteral("mnuHelpAbout"));
+    mnuHelpUpdate = named(mnuHelp->addAction(caption("mnuHelpUpdate")), QStringLiteral("mnuHelpUpdate"));
+}
+
+void Form1::add_languageEntries(const QStringList &names)
+{
+    for (const QString &name : names) {
+        QAction *entry = mnuOptionsLang->addAction(name);
+        entry->setObjectName(indexed("mnuOptionsLangList", int(mnuOptionsLangList.size())));
+        entry->setCheckable(true);
+        mnuOptionsLangList.push_back(entry);
+    }
+    mnuOptionsLangList.front()->setVisible(false);
+}
+
+// Handlers are connected after start-up has filled the controls; start-up itself
+// calls the handlers it needs, in the order the controls are set.
+void Form1::connect_controls()
+{
+    for (int i = 0; i < int(Check1.size()); ++i)
+        connect(Check1[size_t(i)], &QCheckBox::stateChanged, this, [this, i] { Check1_Click(i); });
+    connect(txtYourBeaconComment, &QLineEdit::textChanged, this, &Form1::txtYourBeaconComment_Change);
+    connect(cmdCopyToClipboard, &QPushButton::clicked, this, &Form1::cmdCopyToClipboard_Click);
+
+    for (QComboBox *phgList : {lstPower, lstHeight, lstGain, lstRate})
+        connect(phgList, &QComboBox::currentIndexChanged, this, &Form1::update_PHG);
+    connect(chkRate, &QCheckBox::stateChanged, this, &Form1::update_PHG);
+    for (QRadioButton *option : optDirection)
+        connect(option, &QRadioButton::toggled, this, [this](bool on) {
+            if (on)
+                update_PHG();
+        });
+
+    connect(lstBand, &QComboBox::currentIndexChanged, this, &Form1::lstBand_Click);
+    connect(lstStep, &QComboBox::currentIndexChanged, this, &Form1::lstStep_Click);
+    connect(lstFrequency, &QComboBox::currentIndexChanged, this, &Form1::lstFrequency_Click);
+    connect(lstTone, &QComboBox::currentIndexChanged, this, &Form1::lstTone_Click);
+    connect(chkTone, &QCheckBox::stateChanged, this, &Form1::chkTone_Click);
+    connect(chkCTCSS, &QCheckBox::stateChanged, this, &Form1::chkCTCSS_Click);
+    for (int i = 0; i < int(optWideFM.size()); ++i)
+        connect(optWideFM[size_t(i)], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                optWideFM_Click(i);
+        });
+
+    connect(SSTab1, &QTabWidget::currentChanged, this, &Form1::SSTab1_Click);
+    connect(mnuFileExit, &QAction::triggered, this, &Form1::mnuFileExit_Click);
+    for (int i = 1; i < int(mnuOptionsLangList.size()); ++i)
+        connect(mnuOptionsLangList[size_t(i)], &QAction::triggered, this,
+                [this, i] { mnuOptionsLangList_Click(i); });
+    connect(mnuHelpHelp, &QAction::triggered, this, &Form1::mnuHelpHelp_Click);
+    connect(mnuHelpAbout, &QAction::triggered, this, &Form1::mnuHelpAbout_Click);
+    connect(mnuHelpUpdate, &QAction::triggered, this, &Form1::mnuHelpUpdate_Click);
+}
+
+// ---- start-up ------------------------------------------------------------------
+
+void Form1::Form_Load()
+{
+    context.set_texts();
+    context.set_paths();
+    context.objLanguage = std::make_unique<clsLanguage>(
+        context, platform.messages, [this](const QStringList &names) { add_languageEntries(names); });
+    updateWindow = std::make_unique<UpdateWindowHost>(context, platform.shell);
+    context.objUpdate =
+        std::make_unique<clsUpdate>(context, platform.transfer, platform.messages, *updateWindow);
+    context.objUpdate->URL = context.webAddress;
+
+    LoadSettings(state, context);
+    const qint16 storedFrequency = state.frequency;
+    init_controls();
+    setWindowTitle(context.programTitle);
+    translate_mainWindow();
+    build_FrequencyList();
+    // Users expect their channel back after a restart.
+    if (storedFrequency > 0 && storedFrequency < lstFrequency->count()) {
+        lstFrequency->setCurrentIndex(storedFrequency);
+        lstFrequency_Click();
+    }
+    update_PHG();
+    update_beaconComment();
+}
+
+// Fills every control from the loaded state. Handlers are not connected yet, so
+// each selection copies its value into the state by calling its handler, as the
+// user's change would; while initialising they build nothing.
+void Form1::init_controls()
+{
+    state.initialising = true;
+    Module1::clamp_toLists(state);
+    state.bands = Frequency::band_table();
+
+    QStringList bandEntries;
+    for (const BandPlan &band : state.bands)
+        bandEntries << Frequency::band_entry(band);
+    fill(lstBand, bandEntries);
+    lstBand->setCurrentIndex(state.band);
+    lblWarning->hide();
+
+    fill(lstStep, Frequency::step_entries());
+    lstStep->setCurrentIndex(state.step);
+    state.stepValues = Frequency::step_values();
+
+    frequencyModel->setStringList({QStringLiteral("dummy")});
+    fill(lstTone, Frequency::tone_entries());
+    lstTone->setCurrentIndex(state.tone);
+
+    chkTone->setChecked(state.toneSelected);
+    chkCTCSS->setChecked(false);
+    state.ctcssSelected = false;
+    state.wideFM = false;
+    optWideFM[0]->setChecked(true);
+
+    fill(lstPower, Phg::power_entries());
+    fill(lstHeight, Phg::height_entries(QLocale()));
+    fill(lstGain, Phg::gain_entries());
+    lstPower->setCurrentIndex(state.phgPower);
+    lstHeight->setCurrentIndex(LenientNumber::to_int16(state.phgHeight));
+    lstGain->setCurrentIndex(state.phgGain);
+    optDirection[size_t(state.phgDirection)]->setChecked(true);
+
+    chkRate->setChecked(false);
+    fill(lstRate, Phg::rate_entries());
+    state.rateCodes = Phg::rate_codes();
+    lstRate->setCurrentIndex(1);
+
+    const Altitude::BoxUpdate boxes = Altitude::restore(state);
+    txtAltFeet->setText(boxes.feetBox);
+    txtAltMeters->setText(boxes.metersBox);
+    txtAltitude->setText(state.altitudeText);
+
+    for (int i = 0; i < int(Check1.size()); ++i)
+        Check1[size_t(i)]->setChecked(false);
+    const std::array<bool, 5> ticked = {state.phgSelected, state.altitudeSelected,
+                                        state.operFrequencySelected, state.extOperFrequencySelected,
+                                        state.freeTextSelected};
+    for (int i = 0; i < int(Check1.size()); ++i)
+        Check1[size_t(i)]->setChecked(ticked[size_t(i)]);
+
+    txtYourBeaconComment->setText(state.freeText);
+    SSTab1->setCurrentIndex(0);
+    state.initialising = false;
+}
+
+void Form1::translate_mainWindow()
+{
+    clsLanguage &language = *context.objLanguage;
+    language.translate_start();
+    for (const WindowText &row : window_texts()) {
+        const QString text = language.translate(row.keyText(), row.defaultText(), row.descriptionText());
+        const QString control = row.controlName();
+        if (control.startsWith(QStringLiteral("SSTab1("))) {
+            SSTab1->setTabText(control.mid(7, 1).toInt(), text);
+        } else if (auto *menu = findChild<QMenu *>(control)) {
+            menu->setTitle(text);
+        } else if (auto *action = findChild<QAction *>(control)) {
+            action->setText(text);
+        } else if (auto *button = findChild<QAbstractButton *>(control)) {
+            button->setText(text);
+        } else if (auto *caption = findChild<QLabel *>(control)) {
+            caption->setText(text);
+        }
+    }
+    refresh_accessibility();
+
+    const qint16 errors = language.translate_errors();
+    if (errors > 0) {
+        platform.messages.show(QStringLiteral("There are ") + QString::number(errors)
+                                   + QStringLiteral(" translation errors, language is ")
+                                   + language.get_language()
+                                   + QStringLiteral("\r\nplease see for detail file %TEMP%\\")
+                                   + ProgramContext::executable_baseName() + QStringLiteral(".log"),
+                               MessageBox::Icon::Information, context.programTitle);
+        log_event(QStringLiteral("W"), QStringLiteral("Translation errors : ") + language.get_language()
+                                           + QStringLiteral("\r\n") + language.translate_errormessage());
+    }
+}
+
+// A combo box reports its current entry as its name, so its label goes into the
+// description for screen readers.
+void Form1::refresh_accessibility()
+{
+    const QList<QLabel *> labels = findChildren<QLabel *>();
+    for (QLabel *l : labels) {
+        if (auto *box = qobject_cast<QComboBox *>(l->buddy()))
+            box->setAccessibleDescription(l->text().remove(QLatin1Char('&')));
+    }
+}
+
+// ---- General page ---------------------------------------------------------------
+
+void Form1::update_beaconComment()
+{
+    if (state.initialising)
+        return;
+    const BeaconComment result = Module1::assemble_beaconComment(state);
+    state.comment = result.comment;
+    state.commentShortened = result.shortened;
+    txtBcnComment->setText(result.comment);
+    lblWarning->setVisible(result.shortened);
+    for (size_t i = 0; i < lblTHD7_example.size(); ++i)
+        lblTHD7_example[i]->setText(result.thd7[i]);
+    for (size_t i = 0; i < lblTMD700_Example.size(); ++i)
+        lblTMD700_Example[i]->setText(result.tmd700[i]);
+    for (size_t i = 0; i < lblTMD710_Example.size(); ++i)
+        lblTMD710_Example[i]->setText(result.tmd710[i]);
+}
+
+void Form1::Check1_Click(int index)
+{
+    const bool ticked = Check1[size_t(index)]->checkState() == Qt::Checked;
+    bool *flags[] = {&state.phgSelected, &state.altitudeSelected, &state.operFrequencySelected,
+                     &state.extOperFrequencySelected, &state.freeTextSelected};
+    *flags[index] = ticked;
+    update_beaconComment();
+}
+
+void Form1::txtYourBeaconComment_Change()
+{
+    state.freeText = txtYourBeaconComment->text();
+}
+
+void Form1::cmdCopyToClipboard_Click()
+{
+    platform.clipboard.setText(txtBcnComment->text());
+}
+
+// ---- PHG page -------------------------------------------------------------------
+
+void Form1::update_PHG()
+{
+    Phg::Choice choice;
+    choice.power = lstPower->currentIndex();
+    choice.height = lstHeight->currentIndex();
+    choice.gain = lstGain->currentIndex();
+    choice.direction = -1;
+    for (int i = 0; i < int(optDirection.size()); ++i) {
+        if (optDirection[size_t(i)]->isChecked()) {
+            choice.direction = i;
+            break;
+        }
+    }
+    choice.rate = lstRate->currentIndex();
+    choice.rateTicked = chkRate->checkState() == Qt::Checked;
+    Phg::update_PHG(state, choice);
+    if (!state.initialising)
+        txtPHG->setText(state.phgText);
+}
+
+// ---- Altitude page --------------------------------------------------------------
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != txtAltFeet && watched != txtAltMeters)
+        return QMainWindow::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool navigation = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+        const bool shortcut = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+        if (!navigation && !shortcut && !Altitude::key_accepted(key->text())) {
+            QApplication::beep();
+            return true;
+        }
+    } else if (event->type() == QEvent::KeyRelease) {
+        if (watched == txtAltFeet)
+            txtAltFeet_KeyUp();
+        else
+            txtAltMeters_KeyUp();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::txtAltFeet_KeyUp()
+{
+    const Altitude::BoxUpdate boxes =
+        Altitude::feet_typed(state, txtAltFeet->text(), txtAltMeters->text());
+    if (boxes.feetBox != txtAltFeet->text())
+        txtAltFeet->setText(boxes.feetBox);
+    txtAltitude->setText(state.altitudeText);
+}
+
+void Form1::txtAltMeters_KeyUp()
+{
+    const Altitude::BoxUpdate boxes =
+        Altitude::meters_typed(state, txtAltFeet->text(), txtAltMeters->text());
+    if (boxes.metersBox != txtAltMeters->text())
+        txtAltMeters->setText(boxes.metersBox);
+    txtAltFeet->clear();
+    txtAltitude->setText(state.altitudeText);
+}
+
+// ---- Operating Frequency page ----------------------------------------------------
+
+void Form1::build_FrequencyList()
+{
+    if (state.initialising)
+        return;
+    const int b = lstBand->currentIndex();
+    const int s = lstStep->currentIndex();
+    if (b < 0 || b >= int(state.bands.size()) || s < 0 || s >= int(state.stepValues.size()))
+        return;
+    Frequency::ChannelList channels =
+        Frequency::channel_list(state.bands[size_t(b)], lstStep->itemText(s), state.stepValues[size_t(s)], QLocale());
+    state.frequencyTexts = std::move(channels.commentTexts);
+    {
+        // The whole list goes in at once; the selection below reports the change.
+        const QSignalBlocker quiet(lstFrequency);
+        frequencyModel->setStringList(channels.entries);
+        lstFrequency->setCurrentIndex(0);
+    }
+    lstFrequency_Click();
+
+    QStringList tones;
+    for (int i = 0; i < lstTone->count(); ++i)
+        tones << lstTone->itemText(i);
+    state.toneTexts = Frequency::tone_texts(tones);
+}
+
+void Form1::lstBand_Click()
+{
+    state.band = qint16(lstBand->currentIndex());
+    build_FrequencyList();
+}
+
+void Form1::lstStep_Click()
+{
+    state.step = qint16(lstStep->currentIndex());
+    build_FrequencyList();
+}
+
+void Form1::lstFrequency_Click()
+{
+    state.frequency = qint16(lstFrequency->currentIndex());
+}
+
+void Form1::lstTone_Click()
+{
+    state.tone = qint16(lstTone->currentIndex());
+}
+
+// Exactly one of Tone and CTCSS stays ticked once the user has touched either.
+void Form1::chkTone_Click()
+{
+    state.toneSelected = chkTone->checkState() == Qt::Checked;
+    chkCTCSS->setChecked(!state.toneSelected);
+}
+
+void Form1::chkCTCSS_Click()
+{
+    state.ctcssSelected = chkCTCSS->checkState() == Qt::Checked;
+    chkTone->setChecked(!state.ctcssSelected);
+}
+
+void Form1::optWideFM_Click(int index)
+{
+    state.wideFM = index != 0;
+}
+
+// ---- shell ----------------------------------------------------------------------
+
+void Form1::SSTab1_Click(int index)
+{
+    if (index == 0)
+        update_beaconComment();
+}
+
+void Form1::mnuFileExit_Click()
+{
+    SaveSettings(state, context);
+    end_program();
+}
+
+void Form1::end_program()
+{
+    const QList<QWidget *> windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window != this && window->isWindow() && !window->isHidden())
+            window->close();
+    }
+    close();
+    QCoreApplication::quit();
+}
+
+void Form1::mnuOptionsLangList_Click(int index)
+{
+    for (int i = 0; i < int(mnuOptionsLangList.size()); ++i)
+        mnuOptionsLangList[size_t(i)]->setChecked(i == index);
+    context.objLanguage->language(mnuOptionsLangList[size_t(index)]->text());
+    translate_mainWindow();
+}
+
+void Form1::mnuHelpHelp_Click()
+{
+    shell_open(platform.shell, help_document(context.helpFile, context.objLanguage->get_language()));
+}
+
+void Form1::mnuHelpAbout_Click()
+{
+    if (!aboutWindow)
+        aboutWindow = new frm_About(context, platform.shell);
+    aboutWindow->show();
+    aboutWindow->raise();
+    aboutWindow->activateWindow();
+}
+
+void Form1::mnuHelpUpdate_Click()
+{
+    context.objUpdate->setSilent(false);
+    context.objUpdate->check4update(*this);
+    context.objUpdate->setSilent(true);
+}
+
+void Form1::setUpdateMenuEnabled(bool enabled)
+{
+    mnuHelpUpdate->setEnabled(enabled);
+}

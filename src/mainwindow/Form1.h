@@ -1,0 +1,157 @@
+#pragma once
+
+#include "beacon/BeaconState.h"
+#include "support/ProgramContext.h"
+#include "update/UpdateView.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+class Clipboard;
+class MessageBox;
+class ShellOpen;
+class Transfer;
+class UpdateWindowHost;
+class frm_About;
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QStringListModel;
+class QTabWidget;
+
+// The desktop services the main window reaches through; tests hand in their own.
+struct Form1Platform
+{
+    MessageBox &messages;
+    Clipboard &clipboard;
+    ShellOpen &shell;
+    Transfer &transfer;
+};
+
+// Where the program lives; by default the executable's folder and base name.
+struct Form1Location
+{
+    QString appDir = ProgramContext::executable_dir();
+    QString exeBaseName = ProgramContext::executable_baseName();
+};
+
+// The main window. Its construction is the program's start-up: it loads the
+// settings and the language, fills every control and assembles the first comment.
+// Control names follow the program's own naming ("lstPower", "Check1(2)").
+class Form1 final : public QMainWindow, private UpdateMenu
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(const Form1Platform &platform, const Form1Location &location = {});
+    ~Form1() override;
+
+    const BeaconState &beaconState() const { return state; }
+    ProgramContext &programContext() { return context; }
+
+    // The assembly; runs at the end of start-up, on a Check1 click and when the
+    // General page is shown.
+    void update_beaconComment();
+    void translate_mainWindow();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void build_window();
+    QWidget *build_generalPage();
+    QWidget *build_phgPage();
+    QWidget *build_altitudePage();
+    QWidget *build_frequencyPage();
+    QWidget *build_extFrequencyPage();
+    QWidget *build_freeTextPage();
+    void build_menus();
+    void connect_controls();
+    void add_languageEntries(const QStringList &names);
+    void refresh_accessibility();
+
+    void Form_Load();
+    void init_controls();
+    void build_FrequencyList();
+    void update_PHG();
+
+    void Check1_Click(int index);
+    void txtYourBeaconComment_Change();
+    void cmdCopyToClipboard_Click();
+    void txtAltFeet_KeyUp();
+    void txtAltMeters_KeyUp();
+    void lstBand_Click();
+    void lstStep_Click();
+    void lstFrequency_Click();
+    void lstTone_Click();
+    void chkTone_Click();
+    void chkCTCSS_Click();
+    void optWideFM_Click(int index);
+    void SSTab1_Click(int index);
+    void mnuFileExit_Click();
+    void end_program();
+    void mnuOptionsLangList_Click(int index);
+    void mnuHelpHelp_Click();
+    void mnuHelpAbout_Click();
+    void mnuHelpUpdate_Click();
+
+    void setUpdateMenuEnabled(bool enabled) override;
+
+    Form1Platform platform;
+    ProgramContext context;
+    BeaconState state;
+    std::unique_ptr<UpdateWindowHost> updateWindow;
+    QPointer<frm_About> aboutWindow;
+
+    QTabWidget *SSTab1 = nullptr;
+    std::array<QCheckBox *, 5> Check1{};
+    QLineEdit *txtBcnComment = nullptr;
+    QLabel *lblWarning = nullptr;
+    QPushButton *cmdCopyToClipboard = nullptr;
+    std::array<QLabel *, 3> lblTHD7_example{};
+    std::array<QLabel *, 3> lblTMD700_Example{};
+    std::array<QLabel *, 2> lblTMD710_Example{};
+
+    QComboBox *lstPower = nullptr;
+    QComboBox *lstHeight = nullptr;
+    QComboBox *lstGain = nullptr;
+    std::array<QRadioButton *, 9> optDirection{};
+    QCheckBox *chkRate = nullptr;
+    QComboBox *lstRate = nullptr;
+    QLineEdit *txtPHG = nullptr;
+
+    QLineEdit *txtAltFeet = nullptr;
+    QLineEdit *txtAltMeters = nullptr;
+    QLineEdit *txtAltitude = nullptr;
+
+    QComboBox *lstBand = nullptr;
+    QComboBox *lstStep = nullptr;
+    QComboBox *lstFrequency = nullptr;
+    QStringListModel *frequencyModel = nullptr;
+    QComboBox *lstTone = nullptr;
+    QCheckBox *chkTone = nullptr;
+    QCheckBox *chkCTCSS = nullptr;
+    std::array<QRadioButton *, 2> optWideFM{};
+
+    QLineEdit *txtYourBeaconComment = nullptr;
+
+    QMenu *mnuFile = nullptr;
+    QAction *mnuFileExit = nullptr;
+    QMenu *mnuOptions = nullptr;
+    QMenu *mnuOptionsLang = nullptr;
+    std::vector<QAction *> mnuOptionsLangList;
+    QMenu *mnuHelp = nullptr;
+    QAction *mnuHelpHelp = nullptr;
+    QAction *mnuHelpAbout = nullptr;
+    QAction *mnuHelpUpdate = nullptr;
+};

@@ -1,0 +1,105 @@
+#include "QtPlatform.h"
+
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QNetworkReply>
+#include <QTimer>
+
+void QtMessageBox::show(const QString &text, Icon icon, const QString &title)
+{
+    QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information,
+                    title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void QtClipboard::setText(const QString &text)
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->setText(text, QClipboard::Clipboard);
+    if (clipboard->supportsSelection())
+        clipboard->setText(text, QClipboard::Selection);
+}
+
+void QtShellOpen::open(const QUrl &target)
+{
+    QDesktopServices::openUrl(target);
+}
+
+namespace {
+
+bool web_scheme(const QUrl &url)
+{
+    const QString scheme = url.scheme().toLower();
+    return scheme == QStringLiteral("http") || scheme == QStringLiteral("https");
+}
+
+// Error numbers follow the network layer's codes, moved clear of the reserved 1.
+constexpr int networkErrorBase = 12000;
+
+} // namespace
+
+TransferResult QtTransfer::fetch(const QString &url, int timeoutMs)
+{
+    TransferResult result;
+    const QUrl address(url, QUrl::StrictMode);
+    if (!address.isValid() || !web_scheme(address)) {
+        result.errorNumber = networkErrorBase + QNetworkReply::ProtocolUnknownError;
+        result.description = QStringLiteral("the address is not an http or https address: ") + url;
+        return result;
+    }
+
+    QNetworkRequest request(address);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::UserVerifiedRedirectPolicy);
+    request.setMaximumRedirectsAllowed(maxRedirects);
+    QNetworkReply *reply = manager.get(request);
+
+    QByteArray data;
+    bool cut = false;
+    bool timedOut = false;
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, reply, [&] {
+        timedOut = true;
+        reply->abort();
+    });
+    QObject::connect(reply, &QNetworkReply::redirected, reply, [&](const QUrl &target) {
+        if (web_scheme(target))
+            emit reply->redirectAllowed();
+        else
+            reply->abort();
+    });
+    QObject::connect(reply, &QIODevice::readyRead, reply, [&] {
+        data += reply->read(maxReplyBytes - data.size());
+        if (data.size() >= maxReplyBytes) {
+            cut = true;
+            reply->abort();
+        }
+    });
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    timer.start(timeoutMs);
+    if (!reply->isFinished())
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    timer.stop();
+
+    if (!cut)
+        data += reply->read(maxReplyBytes - data.size());
+    const QNetworkReply::NetworkError error = reply->error();
+    if (cut || error == QNetworkReply::NoError) {
+        result.ok = true;
+        result.data = data;
+    } else if (timedOut) {
+        result.errorNumber = networkErrorBase + QNetworkReply::TimeoutError;
+        result.description = QStringLiteral("the web server did not answer within %1 seconds")
+                                 .arg(timeoutMs / 1000.0);
+    } else {
+        result.errorNumber = networkErrorBase + int(error);
+        result.description = reply->errorString();
+    }
+    reply->deleteLater();
+    return result;
+}

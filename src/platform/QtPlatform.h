@@ -1,0 +1,50 @@
+#pragma once
+
+#include "Clipboard.h"
+#include "MessageBox.h"
+#include "ShellOpen.h"
+#include "Transfer.h"
+
+#include <QNetworkAccessManager>
+
+class QWidget;
+
+// The desktop's own message box, with the program's window as its parent.
+class QtMessageBox final : public MessageBox
+{
+public:
+    void setParentWindow(QWidget *window) { parent = window; }
+    void show(const QString &text, Icon icon, const QString &title) override;
+
+private:
+    QWidget *parent = nullptr;
+};
+
+// The clipboard and, where the desktop has one, the primary selection, so that a
+// middle click pastes the comment too.
+class QtClipboard final : public Clipboard
+{
+public:
+    void setText(const QString &text) override;
+};
+
+class QtShellOpen final : public ShellOpen
+{
+public:
+    void open(const QUrl &target) override;
+};
+
+// One GET over HTTP or HTTPS. The caller waits, but the windows keep painting;
+// user input is held back meanwhile. Replies are cut at 1 MiB, and redirects are
+// followed only to http and https addresses, a few at most.
+class QtTransfer final : public Transfer
+{
+public:
+    static constexpr qint64 maxReplyBytes = 1024 * 1024;
+    static constexpr int maxRedirects = 5;
+
+    TransferResult fetch(const QString &url, int timeoutMs) override;
+
+private:
+    QNetworkAccessManager manager;
+};

@@ -1,0 +1,231 @@
+#include "PrivateProfile.h"
+
+#include "support/TextCodec.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <vector>
+
+namespace PrivateProfile {
+
+namespace {
+
+struct Line
+{
+    qsizetype start = 0;
+    qsizetype length = 0;   // without the line end
+    qsizetype lineEnd = 0;  // bytes of "\n" or "\r\n" after it, 0 on an unterminated last line
+};
+
+std::vector<Line> split_lines(const QByteArray &file)
+{
+    std::vector<Line> lines;
+    qsizetype start = 0;
+    const qsizetype n = file.size();
+    while (start < n) {
+        const qsizetype lf = file.indexOf('\n', start);
+        if (lf < 0) {
+            lines.push_back({start, n - start, 0});
+            break;
+        }
+        const bool cr = lf > start && file.at(lf - 1) == '\r';
+        lines.push_back({start, lf - start - (cr ? 1 : 0), cr ? 2 : 1});
+        start = lf + 1;
+    }
+    return lines;
+}
+
+bool is_blank(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+QString trimmed_blanks(const QString &text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && is_blank(text.at(first)))
+        ++first;
+    while (last > first && is_blank(text.at(last - 1)))
+        --last;
+    return text.mid(first, last - first);
+}
+
+enum class Kind { Other, Section, Entry };
+
+struct ParsedLine
+{
+    Kind kind = Kind::Other;
+    QString name;   // section name or key
+    QString value;  // raw value text after the first "="
+    bool blank = true;
+};
+
+ParsedLine parse(const QByteArray &file, const Line &line)
+{
+    const QString text =
+        trimmed_blanks(TextCodec::decode(QByteArrayView(file.constData() + line.start, line.length)));
+    ParsedLine parsed;
+    parsed.blank = text.isEmpty();
+    if (text.startsWith(QLatin1Char('['))) {
+        const qsizetype close = text.indexOf(QLatin1Char(']'));
+        parsed.kind = Kind::Section;
+        parsed.name = trimmed_blanks(text.mid(1, close < 0 ? -1 : close - 1));
+        return parsed;
+    }
+    if (text.startsWith(QLatin1Char(';')))
+        return parsed;
+    const qsizetype eq = text.indexOf(QLatin1Char('='));
+    if (eq < 0)
+        return parsed;
+    parsed.kind = Kind::Entry;
+    parsed.name = trimmed_blanks(text.left(eq));
+    parsed.value = text.mid(eq + 1);
+    return parsed;
+}
+
+bool same_name(const QString &a, const QString &b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+QString unquoted(const QString &raw)
+{
+    QString value = trimmed_blanks(raw);
+    if (value.size() >= 2) {
+        const QChar first = value.front();
+        if ((first == QLatin1Char('"') || first == QLatin1Char('\'')) && value.back() == first)
+            value = value.mid(1, value.size() - 2);
+    }
+    return value;
+}
+
+// A line break inside a name or value would split the entry and could plant other keys.
+QByteArray single_line(const QString &text)
+{
+    QString flat = text;
+    flat.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return flat.toUtf8();
+}
+
+struct Located
+{
+    qsizetype sectionLine = -1;    // header of the first section of the name
+    qsizetype entryLine = -1;      // the key inside it
+    qsizetype lastContentLine = -1; // last non-blank line of that section
+};
+
+Located locate(const QByteArray &file, const std::vector<Line> &lines, const QString &section,
+               const QString &key)
+{
+    Located found;
+    bool inside = false;
+    for (qsizetype i = 0; i < qsizetype(lines.size()); ++i) {
+        const ParsedLine parsed = parse(file, lines[size_t(i)]);
+        if (parsed.kind == Kind::Section) {
+            if (inside)
+                break;
+            if (found.sectionLine < 0 && same_name(parsed.name, section)) {
+                inside = true;
+                found.sectionLine = i;
+                found.lastContentLine = i;
+            }
+            continue;
+        }
+        if (!inside)
+            continue;
+        if (!parsed.blank)
+            found.lastContentLine = i;
+        if (parsed.kind == Kind::Entry && found.entryLine < 0 && same_name(parsed.name, key))
+            found.entryLine = i;
+    }
+    return found;
+}
+
+QByteArray line_end_of(const std::vector<Line> &lines)
+{
+    for (const Line &line : lines) {
+        if (line.lineEnd == 2)
+            return QByteArrayLiteral("\r\n");
+        if (line.lineEnd == 1)
+            return QByteArrayLiteral("\n");
+    }
+    return QByteArrayLiteral("\n");
+}
+
+} // namespace
+
+std::optional<QString> find_value(const QByteArray &file, const QString &section,
+                                  const QString &key)
+{
+    const std::vector<Line> lines = split_lines(file);
+    const Located found = locate(file, lines, section, key);
+    if (found.entryLine < 0)
+        return std::nullopt;
+    return unquoted(parse(file, lines[size_t(found.entryLine)]).value);
+}
+
+QByteArray with_value(const QByteArray &file, const QString &section, const QString &key,
+                      const QString &value)
+{
+    const std::vector<Line> lines = split_lines(file);
+    const QByteArray eol = line_end_of(lines);
+    const QByteArray entry = single_line(key) + '=' + single_line(value);
+    const Located found = locate(file, lines, section, key);
+
+    if (found.entryLine >= 0) {
+        const Line &line = lines[size_t(found.entryLine)];
+        QByteArray result = file;
+        result.replace(line.start, line.length, entry);
+        return result;
+    }
+
+    QByteArray result = file;
+    if (found.sectionLine < 0) {
+        if (!result.isEmpty() && !result.endsWith('\n'))
+            result += eol;
+        return result + '[' + single_line(section) + ']' + eol + entry + eol;
+    }
+
+    const Line &after = lines[size_t(found.lastContentLine)];
+    qsizetype insertAt = after.start + after.length + after.lineEnd;
+    QByteArray insertion = entry + eol;
+    if (after.lineEnd == 0)
+        insertion.prepend(eol);
+    result.insert(insertAt, insertion);
+    return result;
+}
+
+QString read(const QString &section, const QString &key, const QString &defaultValue,
+             const QString &path, int bufferSize)
+{
+    const int limit = qMax(0, bufferSize - 1);
+    QFile file(path);
+    std::optional<QString> value;
+    if (file.open(QIODevice::ReadOnly))
+        value = find_value(file.readAll(), section, key);
+    return (value ? *value : defaultValue).left(limit);
+}
+
+bool write(const QString &section, const QString &key, const QString &value, const QString &path)
+{
+    QByteArray before;
+    {
+        QFile file(path);
+        if (file.exists() && !file.open(QIODevice::ReadOnly))
+            return false; // never overwrite a file we could not read
+        if (file.isOpen())
+            before = file.readAll();
+    }
+    const QByteArray after = with_value(before, section, key, value);
+    if (after == before && QFile::exists(path))
+        return true;
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    out.write(after);
+    return out.commit();
+}
+
+} // namespace PrivateProfile

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// Our own reader and writer for private-profile ("INI") files:
+// - a line "[name]" opens a section; "key=value" inside a section is an entry;
+// - section and key names match without regard to letter case; only the first
+//   section of a name is used;
+// - a value loses its surrounding blanks and one matching pair of quotes;
+// - a write replaces the entry in place, or appends it as the section's last entry,
+//   or appends the section at the end; every other line keeps its bytes.
+// The file is opened anew for each read and each write.
+namespace PrivateProfile {
+
+// The value of section/key in the file's bytes, without a length limit;
+// nullopt when the section or key is missing.
+std::optional<QString> find_value(const QByteArray &file, const QString &section,
+                                  const QString &key);
+
+// The file's bytes after writing section/key=value.
+QByteArray with_value(const QByteArray &file, const QString &section, const QString &key,
+                      const QString &value);
+
+// Reads at most bufferSize - 1 characters; a missing file, section or key gives
+// the default, an empty value gives the empty text.
+QString read(const QString &section, const QString &key, const QString &defaultValue,
+             const QString &path, int bufferSize = 500);
+
+// Writes atomically (a temporary file renamed over the old one) and leaves the
+// file untouched when its bytes would not change. Returns success.
+bool write(const QString &section, const QString &key, const QString &value,
+           const QString &path);
+
+} // namespace PrivateProfile

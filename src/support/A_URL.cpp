@@ -1,0 +1,40 @@
+#include "A_URL.h"
+
+#include "platform/ShellOpen.h"
+
+#include <QFileInfo>
+
+QUrl shell_url(const QString &target)
+{
+    const QUrl url(target, QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    if (url.isValid()
+        && (scheme == QStringLiteral("http") || scheme == QStringLiteral("https")
+            || scheme == QStringLiteral("mailto")))
+        return url;
+    return QUrl::fromLocalFile(target);
+}
+
+void shell_open(ShellOpen &shell, const QString &target)
+{
+    shell.open(shell_url(target));
+}
+
+bool is_ordinaryFile(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() && info.isFile() && !info.isHidden();
+}
+
+QString help_document(const QString &helpFile, const QString &language)
+{
+    const QString suffix = QStringLiteral(".html");
+    if (language != QStringLiteral("English")) {
+        const QString base =
+            helpFile.endsWith(suffix) ? helpFile.left(helpFile.size() - suffix.size()) : helpFile;
+        const QString translated = base + QLatin1Char('_') + language + suffix;
+        if (is_ordinaryFile(translated))
+            return translated;
+    }
+    return helpFile;
+}

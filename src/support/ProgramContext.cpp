@@ -1,0 +1,53 @@
+#include "ProgramContext.h"
+
+#include "TavrookConfig.h"
+#include "language/clsLanguage.h"
+#include "update/clsUpdate.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+ProgramContext::ProgramContext()
+    : appDir(executable_dir()), exeBaseName(executable_baseName())
+{
+}
+
+ProgramContext::~ProgramContext() = default;
+
+void ProgramContext::set_texts()
+{
+    const ProgramVersion v = program_version();
+    programName = QStringLiteral("Tavrook");
+    programTitle = QStringLiteral("Tavrook V%1.%2.%3").arg(v.major).arg(v.minor).arg(v.revision);
+    authorLine = QStringLiteral(TAVROOK_AUTHOR_LINE);
+    programDescription = QStringLiteral("This program helps you create a beacon comment with PHG, "
+                                        "Altitude, Operatonal Frequency data");
+    webAddress = QStringLiteral(TAVROOK_WEB_ADDRESS);
+    legalNotice = QStringLiteral(TAVROOK_LEGAL_NOTICE);
+}
+
+void ProgramContext::set_paths()
+{
+    const QString base = appDir + QLatin1Char('/') + exeBaseName;
+    iniFile = base + QStringLiteral(".INI");
+    helpFile = base + QStringLiteral(".html");
+}
+
+ProgramVersion ProgramContext::program_version()
+{
+    return {TAVROOK_VERSION_MAJOR, TAVROOK_VERSION_MINOR, TAVROOK_VERSION_PATCH};
+}
+
+QString ProgramContext::executable_baseName()
+{
+    if (!QCoreApplication::instance())
+        return QStringLiteral("Tavrook");
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
+
+QString ProgramContext::executable_dir()
+{
+    if (!QCoreApplication::instance())
+        return {};
+    return QCoreApplication::applicationDirPath();
+}

@@ -1,0 +1,97 @@
+#include "logging.h"
+
+#include "platform/TempDirectory.h"
+#include "support/ProgramContext.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QLocale>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+QString time_format(const QLocale &locale)
+{
+    QString format = locale.timeFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1Char('s'))) {
+        const qsizetype minutes = format.lastIndexOf(QStringLiteral("mm"));
+        if (minutes >= 0)
+            format.insert(minutes + 2, QStringLiteral(":ss"));
+        else
+            format += QStringLiteral(":ss");
+    }
+    return format;
+}
+
+} // namespace
+
+QString severity_prefix(const QString &code)
+{
+    if (code == QStringLiteral("I"))
+        return QStringLiteral("Informational-");
+    if (code == QStringLiteral("S"))
+        return QStringLiteral("Success-");
+    if (code == QStringLiteral("W"))
+        return QStringLiteral("Warning-");
+    if (code == QStringLiteral("E"))
+        return QStringLiteral("Error-");
+    if (code == QStringLiteral("F"))
+        return QStringLiteral("Fatal-");
+    return QStringLiteral("Unknown-");
+}
+
+void log_event(const QString &code, const QString &text)
+{
+    const QLocale locale;
+    const QString date = locale.toString(QDate::currentDate(), QLocale::ShortFormat);
+    const QString time = locale.toString(QTime::currentTime(), time_format(locale));
+    write_logFile(date + QLatin1Char(' ') + time + QLatin1Char(' ') + severity_prefix(code) + text);
+}
+
+QString strip_atNull(const QString &text)
+{
+    const qsizetype nul = text.indexOf(QChar(u'\0'));
+    return nul < 0 ? text : text.left(nul);
+}
+
+QString get_tempPath()
+{
+    return strip_atNull(temp_directoryPath());
+}
+
+QString log_filePath()
+{
+    return get_tempPath() + ProgramContext::executable_baseName() + QStringLiteral(".log");
+}
+
+void write_logFile(const QString &line)
+{
+    const QByteArray bytes = (line + QStringLiteral("\r\n")).toUtf8();
+    const QString path = log_filePath();
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, 0600);
+    if (fd < 0)
+        return;
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid()) {
+        qsizetype done = 0;
+        while (done < bytes.size()) {
+            const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+            if (n <= 0)
+                break;
+            done += n;
+        }
+    }
+    ::close(fd);
+#else
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Append))
+        file.write(bytes);
+#endif
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+// What the update check shows its progress and result on. Every operation works
+// whether the window is shown or not; one on a window that does not exist yet
+// creates it, hidden.
+class UpdateView
+{
+public:
+    enum class Colour { Black, Green, Yellow, Red };
+
+    virtual ~UpdateView() = default;
+    virtual void open() = 0;
+    virtual void setStatus(const QString &text) = 0;
+    virtual void setStatusColour(Colour colour) = 0;
+    virtual QString logText() const = 0;
+    virtual void setLogText(const QString &text) = 0;
+    virtual void hideLog() = 0;
+    virtual void hideLink() = 0;
+    virtual void showLink(const QString &caption, const QString &toolTip) = 0;
+    virtual void setCloseEnabled(bool enabled) = 0;
+};
+
+// The one thing the check uses of the window that started it: the enabled state of
+// its "Check for updates" menu entry.
+class UpdateMenu
+{
+public:
+    virtual ~UpdateMenu() = default;
+    virtual void setUpdateMenuEnabled(bool enabled) = 0;
+};

@@ -1,0 +1,84 @@
+#include "UpdateWindowHost.h"
+
+#include "clsUpdate.h"
+#include "frmUpdate.h"
+#include "support/A_URL.h"
+#include "support/ProgramContext.h"
+
+#include <QColor>
+
+UpdateWindowHost::UpdateWindowHost(const ProgramContext &context, ShellOpen &shell)
+    : context(context), shell(shell)
+{
+}
+
+UpdateWindowHost::~UpdateWindowHost()
+{
+    delete form.data();
+}
+
+frmUpdate &UpdateWindowHost::loaded()
+{
+    if (!form) {
+        form = new frmUpdate(context.programTitle);
+        QObject::connect(form.data(), &frmUpdate::linkClicked, form.data(),
+                         [this] { lblWebURL_Click(); });
+    }
+    return *form;
+}
+
+void UpdateWindowHost::lblWebURL_Click()
+{
+    const QString address = context.objUpdate->download_address();
+    if (!address.isEmpty())
+        shell_open(shell, address);
+}
+
+void UpdateWindowHost::open()
+{
+    frmUpdate &window = loaded();
+    window.show();
+    window.raise();
+}
+
+void UpdateWindowHost::setStatus(const QString &text)
+{
+    loaded().setStatus(text);
+}
+
+void UpdateWindowHost::setStatusColour(Colour colour)
+{
+    static const QColor colours[] = {QColor(0, 0, 0), QColor(0, 128, 0), QColor(255, 255, 0),
+                                     QColor(255, 0, 0)};
+    loaded().setStatusColour(colours[int(colour)]);
+}
+
+QString UpdateWindowHost::logText() const
+{
+    return form ? form->logText() : QString();
+}
+
+void UpdateWindowHost::setLogText(const QString &text)
+{
+    loaded().setLogText(text);
+}
+
+void UpdateWindowHost::hideLog()
+{
+    loaded().hideLog();
+}
+
+void UpdateWindowHost::hideLink()
+{
+    loaded().hideLink();
+}
+
+void UpdateWindowHost::showLink(const QString &caption, const QString &toolTip)
+{
+    loaded().showLink(caption, toolTip);
+}
+
+void UpdateWindowHost::setCloseEnabled(bool enabled)
+{
+    loaded().setCloseEnabled(enabled);
+}

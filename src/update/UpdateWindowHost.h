@@ -1,0 +1,38 @@
+#pragma once
+
+#include "UpdateView.h"
+#include "frmUpdate.h"
+
+#include <QPointer>
+
+class ShellOpen;
+struct ProgramContext;
+
+// Drives the update window for the check: creates it, hidden, on the first
+// operation that needs it, and builds it anew after the user closed it.
+class UpdateWindowHost final : public UpdateView
+{
+public:
+    UpdateWindowHost(const ProgramContext &context, ShellOpen &shell);
+    ~UpdateWindowHost() override;
+
+    frmUpdate *window() const { return form; }
+
+    void open() override;
+    void setStatus(const QString &text) override;
+    void setStatusColour(Colour colour) override;
+    QString logText() const override;
+    void setLogText(const QString &text) override;
+    void hideLog() override;
+    void hideLink() override;
+    void showLink(const QString &caption, const QString &toolTip) override;
+    void setCloseEnabled(bool enabled) override;
+
+private:
+    frmUpdate &loaded();
+    void lblWebURL_Click();
+
+    const ProgramContext &context;
+    ShellOpen &shell;
+    QPointer<frmUpdate> form;
+};

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "UpdateView.h"
+#include "support/ProgramContext.h"
+
+#include <QLocale>
+#include <QString>
+
+class MessageBox;
+class Transfer;
+
+// Checks the web site for a newer program or, failing that, newer language and
+// documentation files, by reading one update page. It reports on an UpdateView and
+// downloads nothing itself.
+class clsUpdate
+{
+public:
+    static constexpr int fetchTimeoutMs = 15000;
+
+    clsUpdate(const ProgramContext &context, Transfer &transfer, MessageBox &messages,
+              UpdateView &view);
+
+    QString URL;
+    QString UpdateFile() const { return updateFile; }
+    void setSilent(bool silent) { Silent = silent; }
+
+    // Runs one complete check; the menu entry of ctlForm is disabled meanwhile.
+    void check4update(UpdateMenu &ctlForm);
+
+    // The check of a fetched page alone, from the signature to the end.
+    void check_page(const QByteArray &bytes);
+
+    // The address the download link opens, or empty when URL and UpdateFile would
+    // make anything but a plain http or https address.
+    QString download_address() const;
+
+    // For tests and tools: the version this program compares itself with, the
+    // locale numbers are written in, and the fetch time-out.
+    void set_ownVersion(const ProgramVersion &version) { ownVersion = version; }
+    void set_locale(const QLocale &value) { locale = value; }
+    void set_timeoutMs(int value) { timeoutMs = value; }
+
+private:
+    void append_logging(const QString &text);
+    void status(const QString &text, UpdateView::Colour colour);
+    bool check_programVersion(const QString &page);
+    void check_documentationVersion(const QString &page);
+    bool take_updateFile(const QString &page, const QString &key);
+    QString number_text(double value) const;
+
+    const ProgramContext &context;
+    Transfer &transfer;
+    MessageBox &messages;
+    UpdateView &view;
+    QString updateFile;
+    bool Silent = true;
+    ProgramVersion ownVersion;
+    QLocale locale;
+    int timeoutMs = fetchTimeoutMs;
+};

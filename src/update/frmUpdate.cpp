@@ -1,0 +1,107 @@
+#include "frmUpdate.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+frmUpdate::frmUpdate(const QString &programTitle)
+    : QWidget(nullptr, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("frmUpdate"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(programTitle + QStringLiteral(", checking for update."));
+
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(8, 6, clientWidth - 16, 38);
+    Label1->setWordWrap(true);
+    Label1->setTextFormat(Qt::PlainText);
+    Label1->setAccessibleDescription(QStringLiteral("Update status"));
+
+    lblWebURL = new QLabel(this);
+    lblWebURL->setObjectName(QStringLiteral("lblWebURL"));
+    lblWebURL->setGeometry(8, 46, clientWidth - 16, 20);
+    lblWebURL->setTextFormat(Qt::RichText);
+    lblWebURL->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    lblWebURL->setCursor(Qt::PointingHandCursor);
+    lblWebURL->hide();
+    connect(lblWebURL, &QLabel::linkActivated, this, &frmUpdate::linkClicked);
+
+    Command3 = new QPushButton(QStringLiteral("More"), this);
+    Command3->setObjectName(QStringLiteral("Command3"));
+    Command3->setGeometry(clientWidth - 168, 74, 76, 28);
+    connect(Command3, &QPushButton::clicked, this, &frmUpdate::Command3_Click);
+
+    Command1 = new QPushButton(QStringLiteral("Close"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(clientWidth - 84, 74, 76, 28);
+    connect(Command1, &QPushButton::clicked, this, &QWidget::close);
+
+    txtLogging = new QPlainTextEdit(this);
+    txtLogging->setObjectName(QStringLiteral("txtLogging"));
+    txtLogging->setGeometry(8, logTop, clientWidth - 16, logHeight);
+    txtLogging->setReadOnly(true);
+    txtLogging->setAccessibleName(QStringLiteral("Update log"));
+    txtLogging->hide();
+
+    setFixedSize(clientWidth, foldedHeight);
+}
+
+void frmUpdate::setStatus(const QString &text)
+{
+    Label1->setText(text);
+}
+
+void frmUpdate::setStatusColour(const QColor &colour)
+{
+    QPalette palette = Label1->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    Label1->setPalette(palette);
+}
+
+void frmUpdate::setLogText(const QString &text)
+{
+    log = text;
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    txtLogging->setPlainText(shown);
+    txtLogging->moveCursor(QTextCursor::End);
+}
+
+void frmUpdate::hideLog()
+{
+    txtLogging->hide();
+}
+
+void frmUpdate::hideLink()
+{
+    lblWebURL->hide();
+}
+
+void frmUpdate::showLink(const QString &caption, const QString &toolTip)
+{
+    const QColor link = palette().color(QPalette::Highlight);
+    lblWebURL->setText(QStringLiteral("<a href=\"download\" style=\"color:%1\">%2</a>")
+                           .arg(link.name(), caption.toHtmlEscaped()));
+    lblWebURL->setToolTip(toolTip.toHtmlEscaped());
+    lblWebURL->setAccessibleName(caption);
+    lblWebURL->show();
+}
+
+void frmUpdate::setCloseEnabled(bool enabled)
+{
+    Command1->setEnabled(enabled);
+}
+
+void frmUpdate::Command3_Click()
+{
+    if (Command3->text() == QStringLiteral("More")) {
+        txtLogging->show();
+        Command3->setText(QStringLiteral("Less"));
+        setFixedSize(clientWidth, unfoldedHeight);
+    } else {
+        Command3->setText(QStringLiteral("More"));
+        txtLogging->hide();
+        setFixedSize(clientWidth, foldedHeight);
+    }
+}

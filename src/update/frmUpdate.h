@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+// The update window: a coloured status line, a download link shown when something
+// newer was found, a log that More/Less folds out and in, and Close.
+class frmUpdate final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Sizes as designed, in pixels at 96 dots per inch.
+    static constexpr int clientWidth = 359;
+    static constexpr int logTop = 112;
+    static constexpr int logHeight = 123;
+    static constexpr int foldedHeight = logTop + 7;
+    static constexpr int unfoldedHeight = logTop + logHeight + 27;
+
+    explicit frmUpdate(const QString &programTitle);
+
+    void setStatus(const QString &text);
+    void setStatusColour(const QColor &colour);
+    QString logText() const { return log; }
+    void setLogText(const QString &text);
+    void hideLog();
+    void hideLink();
+    void showLink(const QString &caption, const QString &toolTip);
+    void setCloseEnabled(bool enabled);
+
+signals:
+    void linkClicked();
+
+private:
+    void Command3_Click();
+
+    QLabel *Label1 = nullptr;
+    QLabel *lblWebURL = nullptr;
+    QPushButton *Command3 = nullptr;
+    QPushButton *Command1 = nullptr;
+    QPlainTextEdit *txtLogging = nullptr;
+    QString log;
+};
