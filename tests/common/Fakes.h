@@ -1,0 +1,45 @@
+#pragma once
+
+#include "platform/MessageBox.h"
+#include "platform/ShellOpen.h"
+
+#include <QList>
+#include <QStringList>
+#include <QUrl>
+
+// A message box that records what it was asked to show and returns at once.
+class RecordingMessageBox final : public MessageBox
+{
+public:
+    struct Shown
+    {
+        QString text;
+        Icon icon;
+        QString title;
+    };
+
+    void show(const QString &text, Icon icon, const QString &title) override
+    {
+        shown.append({text, icon, title});
+        if (onShow)
+            onShow();
+    }
+
+    QStringList texts() const
+    {
+        QStringList result;
+        for (const Shown &s : shown)
+            result << s.text;
+        return result;
+    }
+
+    QList<Shown> shown;
+    std::function<void()> onShow;
+};
+
+class RecordingShell final : public ShellOpen
+{
+public:
+    void open(const QUrl &target) override { opened.append(target); }
+    QList<QUrl> opened;
+};
