@@ -61,6 +61,15 @@ Int nonNegative(const QString &text)
     return Int(qMax<qint64>(0, value));
 }
 
+// The save writes a PHG height above 9 as its code character (":" to "="); it
+// reads back as the height it stands for instead of falling to 0.
+int height_code(const QString &value)
+{
+    if (value.size() == 1 && value.at(0) >= QLatin1Char(':') && value.at(0) <= QLatin1Char('='))
+        return value.at(0).unicode() - '0';
+    return -1;
+}
+
 void store(BeaconState &state, const SettingRow &row, const QString &value)
 {
     switch (row.kind) {
@@ -74,8 +83,8 @@ void store(BeaconState &state, const SettingRow &row, const QString &value)
         state.*std::get<qint32 BeaconState::*>(row.target) = nonNegative<qint32>(value);
         break;
     case Kind::Int16AsText:
-        state.*std::get<QString BeaconState::*>(row.target) =
-            QString::number(nonNegative<qint16>(value));
+        state.*std::get<QString BeaconState::*>(row.target) = QString::number(
+            height_code(value) >= 0 ? height_code(value) : nonNegative<qint16>(value));
         break;
     case Kind::Text:
         state.*std::get<QString BeaconState::*>(row.target) = value;

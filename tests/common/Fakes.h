@@ -4,6 +4,7 @@
 #include "platform/ShellOpen.h"
 
 #include <QList>
+#include <functional>
 #include <QStringList>
 #include <QUrl>
 
@@ -42,4 +43,25 @@ class RecordingShell final : public ShellOpen
 public:
     void open(const QUrl &target) override { opened.append(target); }
     QList<QUrl> opened;
+};
+
+#include "platform/Transfer.h"
+
+// A transfer that answers from a table instead of the network.
+class ScriptedTransfer final : public Transfer
+{
+public:
+    TransferResult fetch(const QString &url, int timeoutMs) override
+    {
+        requested.append(url);
+        lastTimeoutMs = timeoutMs;
+        if (onFetch)
+            onFetch();
+        return answer;
+    }
+
+    TransferResult answer{false, {}, Transfer::cancelledError, QStringLiteral("cancelled")};
+    QStringList requested;
+    int lastTimeoutMs = 0;
+    std::function<void()> onFetch;
 };

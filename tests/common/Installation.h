@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// A scratch program folder: the settings file, the language folder and the help
+// pages live here, never in the user's own.
+class Installation
+{
+public:
+    explicit Installation(const QStringList &shippedLanguages = {QStringLiteral("English.lf")})
+    {
+        QDir(dir.path()).mkpath(QStringLiteral("language"));
+        for (const QString &file : shippedLanguages)
+            QFile::copy(shipped(file), languagePath(file));
+    }
+
+    static QString shipped(const QString &languageFile)
+    {
+        return QStringLiteral(TAVROOK_SOURCE_DIR "/data/language/") + languageFile;
+    }
+
+    QString path() const { return dir.path(); }
+    QString ini() const { return dir.path() + QStringLiteral("/Tavrook.INI"); }
+    QString languagePath(const QString &file) const
+    {
+        return dir.path() + QStringLiteral("/language/") + file;
+    }
+
+    void writeFile(const QString &relative, const QByteArray &bytes) const
+    {
+        QFile file(dir.path() + QLatin1Char('/') + relative);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QByteArray readFile(const QString &relative) const
+    {
+        QFile file(dir.path() + QLatin1Char('/') + relative);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // A shipped language file with the lines of some keys left out.
+    void writeLanguageWithout(const QString &shippedFile, const QStringList &missingKeys,
+                              const QString &asFile) const
+    {
+        QFile in(shipped(shippedFile));
+        QVERIFY(in.open(QIODevice::ReadOnly));
+        QByteArray out;
+        for (const QByteArray &line : in.readAll().split('\n')) {
+            bool drop = false;
+            for (const QString &key : missingKeys)
+                drop = drop || line.startsWith(key.toLatin1() + '=');
+            if (!drop && !line.isEmpty())
+                out += line + '\n';
+        }
+        writeFile(QStringLiteral("language/") + asFile, out);
+    }
+
+private:
+    QTemporaryDir dir;
+};
