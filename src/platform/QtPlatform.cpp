@@ -60,6 +60,7 @@ TransferResult QtTransfer::fetch(const QString &url, int timeoutMs)
     QByteArray data;
     bool cut = false;
     bool timedOut = false;
+    bool redirectRefused = false;
     QEventLoop loop;
     QTimer timer;
     timer.setSingleShot(true);
@@ -68,10 +69,12 @@ TransferResult QtTransfer::fetch(const QString &url, int timeoutMs)
         reply->abort();
     });
     QObject::connect(reply, &QNetworkReply::redirected, reply, [&](const QUrl &target) {
-        if (web_scheme(target))
+        if (web_scheme(target)) {
             emit reply->redirectAllowed();
-        else
+        } else {
+            redirectRefused = true;
             reply->abort();
+        }
     });
     QObject::connect(reply, &QIODevice::readyRead, reply, [&] {
         data += reply->read(maxReplyBytes - data.size());
@@ -86,12 +89,15 @@ TransferResult QtTransfer::fetch(const QString &url, int timeoutMs)
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     timer.stop();
 
-    if (!cut)
+    if (!cut && reply->isOpen())
         data += reply->read(maxReplyBytes - data.size());
     const QNetworkReply::NetworkError error = reply->error();
     if (cut || error == QNetworkReply::NoError) {
         result.ok = true;
         result.data = data;
+    } else if (redirectRefused) {
+        result.errorNumber = networkErrorBase + QNetworkReply::InsecureRedirectError;
+        result.description = QStringLiteral("the web server redirected to an address that is not http or https");
     } else if (timedOut) {
         result.errorNumber = networkErrorBase + QNetworkReply::TimeoutError;
         result.description = QStringLiteral("the web server did not answer within %1 seconds")
