@@ -13,8 +13,8 @@ namespace {
 bool display_available()
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY")
-           || qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+    return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
+           qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
 #else
     return true;
 #endif
@@ -33,7 +33,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavrook"));
     QApplication::setDesktopFileName(QStringLiteral("tavrook"));
-    QApplication::setWindowIcon(QIcon(QApplication::applicationDirPath() + QStringLiteral("/tavrook.svg")));
+    QApplication::setWindowIcon(
+        QIcon(QApplication::applicationDirPath() + QStringLiteral("/tavrook.svg")));
 
     QtMessageBox messages;
     QtClipboard clipboard;

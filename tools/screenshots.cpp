@@ -43,14 +43,16 @@ int main(int argc, char *argv[])
     QtClipboard clipboard;
     NoShell shell;
     QtTransfer transfer;
-    Form1 window({messages, clipboard, shell, transfer}, {scratch.path(), QStringLiteral("Tavrook")});
+    Form1 window({messages, clipboard, shell, transfer},
+                 {scratch.path(), QStringLiteral("Tavrook")});
     window.show();
     auto *tabs = window.findChild<QTabWidget *>(QStringLiteral("SSTab1"));
     const char *names[] = {"general", "phg", "altitude", "frequency", "extended", "freetext"};
     for (int i = 0; i < tabs->count(); ++i) {
         tabs->setCurrentIndex(i);
         QApplication::processEvents();
-        const QString file = output + QStringLiteral("/page-%1-%2.png").arg(i + 1).arg(QLatin1String(names[i]));
+        const QString file =
+            output + QStringLiteral("/page-%1-%2.png").arg(i + 1).arg(QLatin1String(names[i]));
         if (!window.grab().save(file)) {
             std::fprintf(stderr, "could not write %s\n", qPrintable(file));
             return 1;

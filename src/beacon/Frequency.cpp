@@ -40,8 +40,8 @@ std::array<BandPlan, bandCount> band_table()
 
 QString band_entry(const BandPlan &band)
 {
-    return band.bandName + QStringLiteral("  ") + shortest(band.lowerMHz) + QStringLiteral(" - ")
-           + shortest(band.upperMHz) + QStringLiteral(" MHz.");
+    return band.bandName + QStringLiteral("  ") + shortest(band.lowerMHz) + QStringLiteral(" - ") +
+           shortest(band.upperMHz) + QStringLiteral(" MHz.");
 }
 
 QStringList step_entries()
@@ -100,7 +100,8 @@ ChannelList channel_list(const BandPlan &band, const QString &stepEntry, double 
         if (point >= 0 && point < 3)
             t.prepend(QString(3 - point, QLatin1Char('0')));
         // The comment text is cut from the dotted form, so it always carries a point.
-        list.commentTexts << (tenKHz ? t.left(t.size() - 3) + QLatin1Char(' ') : t.left(t.size() - 2));
+        list.commentTexts << (tenKHz ? t.left(t.size() - 3) + QLatin1Char(' ')
+                                     : t.left(t.size() - 2));
         if (decimalPoint != QStringLiteral("."))
             t.replace(QLatin1Char('.'), decimalPoint);
         list.entries << t;

@@ -83,7 +83,9 @@ BeaconComment assemble_beaconComment(const BeaconState &state)
 
 void clamp_toLists(BeaconState &state)
 {
-    auto clamp = [](qint16 &value, int count) { value = qint16(qBound(0, int(value), count - 1)); };
+    auto clamp = [](qint16 &value, int count) {
+        value = qint16(qBound(0, int(value), count - 1));
+    };
     clamp(state.band, Frequency::bandCount);
     clamp(state.step, Frequency::stepCount);
     clamp(state.tone, int(Frequency::tone_entries().size()));

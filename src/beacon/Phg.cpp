@@ -1,6 +1,5 @@
 #include "Phg.h"
 
-
 namespace Phg {
 
 QStringList power_entries()
@@ -18,8 +17,8 @@ QStringList height_entries(const QLocale &locale)
     QStringList entries;
     for (int i = 0; i < heightCount; ++i) {
         const qint64 feet = qint64(10) << i;
-        entries << QString::number(feet) + QStringLiteral(" feet ")
-                       + plain.toString(double(feet) / 3.0, 'f', 1) + QStringLiteral(" meters");
+        entries << QString::number(feet) + QStringLiteral(" feet ") +
+                       plain.toString(double(feet) / 3.0, 'f', 1) + QStringLiteral(" meters");
     }
     return entries;
 }
@@ -67,8 +66,8 @@ void update_PHG(BeaconState &state, const Choice &choice)
     if (choice.rate >= 0 && choice.rate < state.rateCodes.size())
         state.rateCode = quint8(state.rateCodes.at(choice.rate));
 
-    const QString codes = QString::number(state.phgPower) + state.phgHeight
-                          + QString::number(state.phgGain) + QString::number(state.phgDirection);
+    const QString codes = QString::number(state.phgPower) + state.phgHeight +
+                          QString::number(state.phgGain) + QString::number(state.phgDirection);
     state.phgText = choice.rateTicked
                         ? QStringLiteral("PHGR") + codes + QChar(char16_t(state.rateCode))
                         : QStringLiteral("PHG") + codes;

@@ -103,8 +103,8 @@ void clsLanguage::read_languageFile(const QString &path, size_t position)
     bool translatorTaken = false;
     const QByteArray bytes = read_bytes(path);
     for (QByteArrayView raw : split_lines(bytes)) {
-        if (raw.size() > 2 && static_cast<unsigned char>(raw[0]) == 255
-            && static_cast<unsigned char>(raw[1]) == 254)
+        if (raw.size() > 2 && static_cast<unsigned char>(raw[0]) == 255 &&
+            static_cast<unsigned char>(raw[1]) == 254)
             raw = raw.sliced(2);
         if (raw.isEmpty() || raw[0] == ';')
             continue;
@@ -140,8 +140,9 @@ QString clsLanguage::translate(const QString &strKey, const QString &strDefault,
         result = found->value;
     if (result.isEmpty()) {
         result = QStringLiteral("* ") + strDefault;
-        errorText += crlf + QStringLiteral("Define item ") + strKey + QStringLiteral(", location : ")
-                     + strDescription + QStringLiteral(", default value = ") + strDefault;
+        errorText += crlf + QStringLiteral("Define item ") + strKey +
+                     QStringLiteral(", location : ") + strDescription +
+                     QStringLiteral(", default value = ") + strDefault;
         if (errorCount < std::numeric_limits<qint16>::max())
             ++errorCount;
     }
@@ -162,11 +163,12 @@ QString clsLanguage::translate_errormessage() const
 void clsLanguage::language(const QString &strLanguage)
 {
     requestedLanguage = strLanguage;
-    const auto found = std::find_if(languages.cbegin(), languages.cend(),
-                                    [&](const LanguageFileInfo &l) { return l.name == strLanguage; });
+    const auto found =
+        std::find_if(languages.cbegin(), languages.cend(),
+                     [&](const LanguageFileInfo &l) { return l.name == strLanguage; });
     if (found == languages.cend() || found->path.isEmpty()) {
-        messages.show(QStringLiteral("can not locate language file for language ") + strLanguage
-                          + QStringLiteral("."),
+        messages.show(QStringLiteral("can not locate language file for language ") + strLanguage +
+                          QStringLiteral("."),
                       MessageBox::Icon::Critical, context.programTitle);
         return;
     }

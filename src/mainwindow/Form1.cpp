@@ -47,8 +47,7 @@ QString indexed(const char *array, int index)
     return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
 }
 
-template <typename W>
-W *named(W *widget, const QString &name)
+template <typename W> W *named(W *widget, const QString &name)
 {
     widget->setObjectName(name);
     return widget;
@@ -90,8 +89,9 @@ QLabel *example(const QString &name, const QString &description, const QString &
     auto *l = named(new QLabel, name);
     l->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     l->setAutoFillBackground(true);
-    l->setStyleSheet(QStringLiteral("QLabel { background-color: %1; color: black; padding: 0 4px; }")
-                         .arg(colour));
+    l->setStyleSheet(
+        QStringLiteral("QLabel { background-color: %1; color: black; padding: 0 4px; }")
+            .arg(colour));
     l->setTextFormat(Qt::PlainText);
     l->setAccessibleDescription(description);
     return l;
@@ -106,8 +106,7 @@ QLineEdit *readOnlyBox(const char *name)
 
 } // namespace
 
-Form1::Form1(const Form1Platform &platform, const Form1Location &location)
-    : platform(platform)
+Form1::Form1(const Form1Platform &platform, const Form1Location &location) : platform(platform)
 {
     context.appDir = location.appDir;
     context.exeBaseName = location.exeBaseName;
@@ -148,7 +147,8 @@ QWidget *Form1::build_generalPage()
     auto *elements = new QVBoxLayout;
     for (int i = 0; i < int(Check1.size()); ++i) {
         const QString name = indexed("Check1", i);
-        Check1[size_t(i)] = named(new QCheckBox(default_caption(name.toLatin1().constData())), name);
+        Check1[size_t(i)] =
+            named(new QCheckBox(default_caption(name.toLatin1().constData())), name);
         elements->addWidget(Check1[size_t(i)]);
     }
     elements->addStretch();
@@ -157,7 +157,8 @@ QWidget *Form1::build_generalPage()
     auto *right = new QVBoxLayout;
     txtBcnComment = readOnlyBox("txtBcnComment");
     txtBcnComment->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    txtBcnComment->setMinimumWidth(txtBcnComment->fontMetrics().horizontalAdvance(QString(44, QLatin1Char('0'))));
+    txtBcnComment->setMinimumWidth(
+        txtBcnComment->fontMetrics().horizontalAdvance(QString(44, QLatin1Char('0'))));
     auto *commentRow = new QHBoxLayout;
     commentRow->addWidget(label("lblBeaconComment", txtBcnComment));
     commentRow->addWidget(txtBcnComment, 1);
@@ -167,8 +168,8 @@ QWidget *Form1::build_generalPage()
     lblWarning->setStyleSheet(QStringLiteral("QLabel { color: red; }"));
     right->addWidget(lblWarning);
 
-    cmdCopyToClipboard = named(new QPushButton(caption("cmdCopyToClipboard")),
-                               QStringLiteral("cmdCopyToClipboard"));
+    cmdCopyToClipboard =
+        named(new QPushButton(caption("cmdCopyToClipboard")), QStringLiteral("cmdCopyToClipboard"));
     auto *copyRow = new QHBoxLayout;
     copyRow->addStretch();
     copyRow->addWidget(cmdCopyToClipboard);
@@ -183,18 +184,22 @@ QWidget *Form1::build_generalPage()
                         const QString &colour) {
         radios->addWidget(label(name, nullptr, QLatin1String(caption)), row, column);
         for (int i = 0; i < int(lines.size()); ++i) {
-            QLabel *line = example(QStringLiteral("%1_L%2").arg(QLatin1String(lineName)).arg(i + 1),
-                                   QStringLiteral("%1 display, line %2").arg(QLatin1String(radioName)).arg(i + 1),
-                                   colour);
-            line->setFixedWidth(line->fontMetrics().horizontalAdvance(QString(width, QLatin1Char('0'))) + 10);
+            QLabel *line = example(
+                QStringLiteral("%1_L%2").arg(QLatin1String(lineName)).arg(i + 1),
+                QStringLiteral("%1 display, line %2").arg(QLatin1String(radioName)).arg(i + 1),
+                colour);
+            line->setFixedWidth(
+                line->fontMetrics().horizontalAdvance(QString(width, QLatin1Char('0'))) + 10);
             line->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
             lines[size_t(i)] = line;
             radios->addWidget(line, row + i + 1, column, 1, column == 0 && width > 20 ? 3 : 1);
         }
     };
     addRadio(0, 0, "lblTHD7", "THD7", "lblTHD7_example", "TH-D7", lblTHD7_example, 12, green);
-    addRadio(0, 1, "lblTMD700", "TMD700", "lblTMD700_Example", "TM-D700", lblTMD700_Example, 14, orange);
-    addRadio(4, 0, "lblTMD710", "TMD710", "lblTMD710_Example", "TM-D710", lblTMD710_Example, 42, green);
+    addRadio(0, 1, "lblTMD700", "TMD700", "lblTMD700_Example", "TM-D700", lblTMD700_Example, 14,
+             orange);
+    addRadio(4, 0, "lblTMD710", "TMD710", "lblTMD710_Example", "TM-D710", lblTMD710_Example, 42,
+             green);
     radios->setColumnStretch(2, 1);
     right->addLayout(radios);
     right->addStretch();
@@ -220,7 +225,9 @@ QWidget *Form1::build_phgPage()
     lists->addWidget(lstHeight, 1, 1);
     lists->addWidget(label("lblPHGGain", lstGain), 0, 2);
     lists->addWidget(lstGain, 1, 2);
-    lstHeight->setMinimumContentsLength(22);
+    lstPower->setMinimumContentsLength(8);
+    lstHeight->setMinimumContentsLength(19);
+    lstGain->setMinimumContentsLength(6);
 
     chkRate = named(new QCheckBox(caption("chkRate")), QStringLiteral("chkRate"));
     lstRate = list("lstRate");
@@ -301,7 +308,8 @@ QWidget *Form1::build_frequencyPage()
     grid->addWidget(lstFrequency, 2, 1);
     for (int i = 0; i < int(optWideFM.size()); ++i) {
         const QString name = indexed("optWideFM", i);
-        optWideFM[size_t(i)] = named(new QRadioButton(default_caption(name.toLatin1().constData())), name);
+        optWideFM[size_t(i)] =
+            named(new QRadioButton(default_caption(name.toLatin1().constData())), name);
         grid->addWidget(optWideFM[size_t(i)], 2 + i, 2);
     }
     grid->addWidget(chkTone, 4, 0);
@@ -355,8 +363,10 @@ void Form1::build_menus()
     mnuHelpHelp = named(mnuHelp->addAction(QStringLiteral("&Help")), QStringLiteral("mnuHelpHelp"));
     mnuHelpHelp->setShortcut(QKeySequence(Qt::Key_F1));
     mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep1"));
-    mnuHelpAbout = named(mnuHelp->addAction(caption("mnuHelpAbout")), QStringLiteral("mnuHelpAbout"));
-    mnuHelpUpdate = named(mnuHelp->addAction(caption("mnuHelpUpdate")), QStringLiteral("mnuHelpUpdate"));
+    mnuHelpAbout =
+        named(mnuHelp->addAction(caption("mnuHelpAbout")), QStringLiteral("mnuHelpAbout"));
+    mnuHelpUpdate =
+        named(mnuHelp->addAction(caption("mnuHelpUpdate")), QStringLiteral("mnuHelpUpdate"));
 }
 
 void Form1::add_languageEntries(const QStringList &names)
@@ -376,7 +386,8 @@ void Form1::connect_controls()
 {
     for (int i = 0; i < int(Check1.size()); ++i)
         connect(Check1[size_t(i)], &QCheckBox::stateChanged, this, [this, i] { Check1_Click(i); });
-    connect(txtYourBeaconComment, &QLineEdit::textChanged, this, &Form1::txtYourBeaconComment_Change);
+    connect(txtYourBeaconComment, &QLineEdit::textChanged, this,
+            &Form1::txtYourBeaconComment_Change);
     connect(cmdCopyToClipboard, &QPushButton::clicked, this, &Form1::cmdCopyToClipboard_Click);
 
     for (QComboBox *phgList : {lstPower, lstHeight, lstGain, lstRate})
@@ -416,8 +427,10 @@ void Form1::Form_Load()
 {
     context.set_texts();
     context.set_paths();
-    context.objLanguage = std::make_unique<clsLanguage>(
-        context, platform.messages, [this](const QStringList &names) { add_languageEntries(names); });
+    context.objLanguage =
+        std::make_unique<clsLanguage>(context, platform.messages, [this](const QStringList &names) {
+            add_languageEntries(names);
+        });
     updateWindow = std::make_unique<UpdateWindowHost>(context, platform.shell);
     context.objUpdate =
         std::make_unique<clsUpdate>(context, platform.transfer, platform.messages, *updateWindow);
@@ -504,7 +517,8 @@ void Form1::translate_mainWindow()
     clsLanguage &language = *context.objLanguage;
     language.translate_start();
     for (const WindowText &row : window_texts()) {
-        const QString text = language.translate(row.keyText(), row.defaultText(), row.descriptionText());
+        const QString text =
+            language.translate(row.keyText(), row.defaultText(), row.descriptionText());
         const QString control = row.controlName();
         if (control.startsWith(QStringLiteral("SSTab1("))) {
             SSTab1->setTabText(control.mid(7, 1).toInt(), text);
@@ -522,14 +536,15 @@ void Form1::translate_mainWindow()
 
     const qint16 errors = language.translate_errors();
     if (errors > 0) {
-        platform.messages.show(QStringLiteral("There are ") + QString::number(errors)
-                                   + QStringLiteral(" translation errors, language is ")
-                                   + language.get_language()
-                                   + QStringLiteral("\r\nplease see for detail file %TEMP%\\")
-                                   + ProgramContext::executable_baseName() + QStringLiteral(".log"),
+        platform.messages.show(QStringLiteral("There are ") + QString::number(errors) +
+                                   QStringLiteral(" translation errors, language is ") +
+                                   language.get_language() +
+                                   QStringLiteral("\r\nplease see for detail file %TEMP%\\") +
+                                   ProgramContext::executable_baseName() + QStringLiteral(".log"),
                                MessageBox::Icon::Information, context.programTitle);
-        log_event(QStringLiteral("W"), QStringLiteral("Translation errors : ") + language.get_language()
-                                           + QStringLiteral("\r\n") + language.translate_errormessage());
+        log_event(QStringLiteral("W"), QStringLiteral("Translation errors : ") +
+                                           language.get_language() + QStringLiteral("\r\n") +
+                                           language.translate_errormessage());
     }
 }
 
@@ -613,7 +628,8 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         const bool navigation = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
-        const bool shortcut = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+        const bool shortcut =
+            key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
         if (!navigation && !shortcut && !Altitude::key_accepted(key->text())) {
             QApplication::beep();
             return true;
@@ -656,8 +672,8 @@ void Form1::build_FrequencyList()
     const int s = lstStep->currentIndex();
     if (b < 0 || b >= int(state.bands.size()) || s < 0 || s >= int(state.stepValues.size()))
         return;
-    Frequency::ChannelList channels =
-        Frequency::channel_list(state.bands[size_t(b)], lstStep->itemText(s), state.stepValues[size_t(s)], QLocale());
+    Frequency::ChannelList channels = Frequency::channel_list(
+        state.bands[size_t(b)], lstStep->itemText(s), state.stepValues[size_t(s)], QLocale());
     state.frequencyTexts = std::move(channels.commentTexts);
     {
         // The whole list goes in at once; the selection below reports the change.
@@ -748,7 +764,8 @@ void Form1::mnuOptionsLangList_Click(int index)
 
 void Form1::mnuHelpHelp_Click()
 {
-    shell_open(platform.shell, help_document(context.helpFile, context.objLanguage->get_language()));
+    shell_open(platform.shell,
+               help_document(context.helpFile, context.objLanguage->get_language()));
 }
 
 void Form1::mnuHelpAbout_Click()

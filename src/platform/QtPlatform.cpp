@@ -97,7 +97,8 @@ TransferResult QtTransfer::fetch(const QString &url, int timeoutMs)
         result.data = data;
     } else if (redirectRefused) {
         result.errorNumber = networkErrorBase + QNetworkReply::InsecureRedirectError;
-        result.description = QStringLiteral("the web server redirected to an address that is not http or https");
+        result.description =
+            QStringLiteral("the web server redirected to an address that is not http or https");
     } else if (timedOut) {
         result.errorNumber = networkErrorBase + QNetworkReply::TimeoutError;
         result.description = QStringLiteral("the web server did not answer within %1 seconds")

@@ -52,8 +52,7 @@ QString latin(const char *text)
 }
 
 // Stored numbers are read leniently and never load negative.
-template <typename Int>
-Int nonNegative(const QString &text)
+template <typename Int> Int nonNegative(const QString &text)
 {
     const qint64 value = LenientNumber::round_halfEven(LenientNumber::to_double(text),
                                                        std::numeric_limits<Int>::min(),
@@ -135,8 +134,8 @@ QString GetSetIniValue(const QString &iniFile, const QString &section, const QSt
 bool ParseIniBool(const QString &text)
 {
     const QString upper = text.toUpper();
-    return upper == QStringLiteral("TRUE") || upper == QStringLiteral("YES")
-           || upper == QStringLiteral("1") || upper == QStringLiteral("ON");
+    return upper == QStringLiteral("TRUE") || upper == QStringLiteral("YES") ||
+           upper == QStringLiteral("1") || upper == QStringLiteral("ON");
 }
 
 QString FormatIniBool(bool value)
@@ -147,8 +146,8 @@ QString FormatIniBool(bool value)
 void LoadSettings(BeaconState &state, ProgramContext &context)
 {
     for (const SettingRow &row : settingsTable) {
-        const QString value =
-            GetSetIniValue(context.iniFile, latin(row.section), latin(row.key), latin(row.defaultValue));
+        const QString value = GetSetIniValue(context.iniFile, latin(row.section), latin(row.key),
+                                             latin(row.defaultValue));
         if (row.kind == Kind::Language)
             context.objLanguage->language(value);
         else
@@ -161,7 +160,8 @@ void SaveSettings(const BeaconState &state, const ProgramContext &context)
     const QString setup = QStringLiteral("SETUP");
     PrivateProfile::write(setup, QStringLiteral("LEFT"), QStringLiteral("0"), context.iniFile);
     PrivateProfile::write(setup, QStringLiteral("TOP"), QStringLiteral("0"), context.iniFile);
-    PrivateProfile::write(setup, QStringLiteral("MINIMIZED"), FormatIniBool(false), context.iniFile);
+    PrivateProfile::write(setup, QStringLiteral("MINIMIZED"), FormatIniBool(false),
+                          context.iniFile);
     for (const SettingRow &row : settingsTable)
         PrivateProfile::write(latin(row.section), latin(row.key), stored(state, row, context),
                               context.iniFile);

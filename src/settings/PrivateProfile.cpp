@@ -14,8 +14,8 @@ namespace {
 struct Line
 {
     qsizetype start = 0;
-    qsizetype length = 0;   // without the line end
-    qsizetype lineEnd = 0;  // bytes of "\n" or "\r\n" after it, 0 on an unterminated last line
+    qsizetype length = 0;  // without the line end
+    qsizetype lineEnd = 0; // bytes of "\n" or "\r\n" after it, 0 on an unterminated last line
 };
 
 std::vector<Line> split_lines(const QByteArray &file)
@@ -57,15 +57,15 @@ enum class Kind { Other, Section, Entry };
 struct ParsedLine
 {
     Kind kind = Kind::Other;
-    QString name;   // section name or key
-    QString value;  // raw value text after the first "="
+    QString name;  // section name or key
+    QString value; // raw value text after the first "="
     bool blank = true;
 };
 
 ParsedLine parse(const QByteArray &file, const Line &line)
 {
-    const QString text =
-        trimmed_blanks(TextCodec::decode(QByteArrayView(file.constData() + line.start, line.length)));
+    const QString text = trimmed_blanks(
+        TextCodec::decode(QByteArrayView(file.constData() + line.start, line.length)));
     ParsedLine parsed;
     parsed.blank = text.isEmpty();
     if (text.startsWith(QLatin1Char('['))) {
@@ -111,8 +111,8 @@ QByteArray single_line(const QString &text)
 
 struct Located
 {
-    qsizetype sectionLine = -1;    // header of the first section of the name
-    qsizetype entryLine = -1;      // the key inside it
+    qsizetype sectionLine = -1;     // header of the first section of the name
+    qsizetype entryLine = -1;       // the key inside it
     qsizetype lastContentLine = -1; // last non-blank line of that section
 };
 

@@ -31,7 +31,6 @@ QString read(const QString &section, const QString &key, const QString &defaultV
 
 // Writes atomically (a temporary file renamed over the old one) and leaves the
 // file untouched when its bytes would not change. Returns success.
-bool write(const QString &section, const QString &key, const QString &value,
-           const QString &path);
+bool write(const QString &section, const QString &key, const QString &value, const QString &path);
 
 } // namespace PrivateProfile

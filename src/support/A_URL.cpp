@@ -8,9 +8,8 @@ QUrl shell_url(const QString &target)
 {
     const QUrl url(target, QUrl::StrictMode);
     const QString scheme = url.scheme().toLower();
-    if (url.isValid()
-        && (scheme == QStringLiteral("http") || scheme == QStringLiteral("https")
-            || scheme == QStringLiteral("mailto")))
+    if (url.isValid() && (scheme == QStringLiteral("http") || scheme == QStringLiteral("https") ||
+                          scheme == QStringLiteral("mailto")))
         return url;
     return QUrl::fromLocalFile(target);
 }

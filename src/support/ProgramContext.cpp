@@ -7,10 +7,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-ProgramContext::ProgramContext()
-    : appDir(executable_dir()), exeBaseName(executable_baseName())
-{
-}
+ProgramContext::ProgramContext() : appDir(executable_dir()), exeBaseName(executable_baseName())
+{}
 
 ProgramContext::~ProgramContext() = default;
 

@@ -49,8 +49,8 @@ QString frm_About::disclaimer()
 }
 
 frm_About::frm_About(ProgramContext &context, ShellOpen &shell)
-    : QWidget(nullptr, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                           | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(nullptr, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                           Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
       context(context), shell(shell)
 {
     setObjectName(QStringLiteral("frm_About"));
@@ -61,8 +61,8 @@ frm_About::frm_About(ProgramContext &context, ShellOpen &shell)
 
     QString translators = context.objLanguage ? context.objLanguage->get_translators() : QString();
     translators.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    const QString legal = context.legalNotice.isEmpty() ? QStringLiteral("Not set in Project!")
-                                                        : context.legalNotice;
+    const QString legal =
+        context.legalNotice.isEmpty() ? QStringLiteral("Not set in Project!") : context.legalNotice;
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(text(this, "Label1", context.programTitle, true, 2));
@@ -70,14 +70,15 @@ frm_About::frm_About(ProgramContext &context, ShellOpen &shell)
     layout->addWidget(indented(text(this, "Label3", context.programDescription)));
     layout->addWidget(text(this, "Label9", QStringLiteral("Translations"), true));
     layout->addWidget(indented(text(this, "lblTranslators", translators)));
-    layout->addWidget(text(this, "Label8", QStringLiteral("More information on this website"), true));
+    layout->addWidget(
+        text(this, "Label8", QStringLiteral("More information on this website"), true));
 
     auto *link = new QLabel(this);
     link->setObjectName(QStringLiteral("lblWebURL"));
     link->setTextFormat(Qt::RichText);
-    link->setText(QStringLiteral("<a href=\"web\" style=\"color:%1\">%2</a>")
-                      .arg(palette().color(QPalette::Highlight).name(),
-                           context.webAddress.toHtmlEscaped()));
+    link->setText(
+        QStringLiteral("<a href=\"web\" style=\"color:%1\">%2</a>")
+            .arg(palette().color(QPalette::Highlight).name(), context.webAddress.toHtmlEscaped()));
     link->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     link->setCursor(Qt::PointingHandCursor);
     link->setAccessibleName(context.webAddress);

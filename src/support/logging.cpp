@@ -78,7 +78,9 @@ void write_logFile(const QString &line)
                           O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, 0600);
     if (fd < 0)
         return;
-    struct stat info {};
+    struct stat info
+    {
+    };
     if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid()) {
         qsizetype done = 0;
         while (done < bytes.size()) {

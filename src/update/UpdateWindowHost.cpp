@@ -9,8 +9,7 @@
 
 UpdateWindowHost::UpdateWindowHost(const ProgramContext &context, ShellOpen &shell)
     : context(context), shell(shell)
-{
-}
+{}
 
 UpdateWindowHost::~UpdateWindowHost()
 {

@@ -15,7 +15,8 @@ using Colour = UpdateView::Colour;
 
 const QString signature = QStringLiteral("Ostrowind");
 const QString upToDateStatus = QStringLiteral("Your current program version is up to date");
-const QString invalidFileStatus = QStringLiteral("The update file information is not found or invalid");
+const QString invalidFileStatus =
+    QStringLiteral("The update file information is not found or invalid");
 
 qint16 version_number(const QString &text)
 {
@@ -25,7 +26,8 @@ qint16 version_number(const QString &text)
 // "1" "." "10" read back as one number: 1.1, so a minor of 10 is older than 9.
 double major_minor(qint16 major, qint16 minor)
 {
-    return LenientNumber::to_double(QString::number(major) + QLatin1Char('.') + QString::number(minor));
+    return LenientNumber::to_double(QString::number(major) + QLatin1Char('.') +
+                                    QString::number(minor));
 }
 
 // An update file joins the server address in the download link; it must not be
@@ -35,9 +37,9 @@ bool safe_fileName(const QString &name)
     if (name.isEmpty())
         return false;
     for (const QChar c : name) {
-        if (c.unicode() < 0x21 || c.unicode() == 0x7F || c == QLatin1Char('"')
-            || c == QLatin1Char('\'') || c == QLatin1Char('\\') || c == QLatin1Char('<')
-            || c == QLatin1Char('>') || c == QLatin1Char('`'))
+        if (c.unicode() < 0x21 || c.unicode() == 0x7F || c == QLatin1Char('"') ||
+            c == QLatin1Char('\'') || c == QLatin1Char('\\') || c == QLatin1Char('<') ||
+            c == QLatin1Char('>') || c == QLatin1Char('`'))
             return false;
     }
     return !name.contains(QLatin1Char(':'));
@@ -49,8 +51,7 @@ clsUpdate::clsUpdate(const ProgramContext &context, Transfer &transfer, MessageB
                      UpdateView &view)
     : context(context), transfer(transfer), messages(messages), view(view),
       ownVersion(ProgramContext::program_version())
-{
-}
+{}
 
 QString clsUpdate::number_text(double value) const
 {
@@ -160,10 +161,10 @@ bool clsUpdate::check_programVersion(const QString &page)
            Colour::Green);
     const double own = major_minor(ownVersion.major, ownVersion.minor);
     const double offered = major_minor(major, minor);
-    append_logging(QStringLiteral("current version = ") + number_text(own) + QStringLiteral(", rev:")
-                   + QString::number(ownVersion.revision));
-    append_logging(QStringLiteral("update version  = ") + number_text(offered)
-                   + QStringLiteral(", rev:") + QString::number(revision));
+    append_logging(QStringLiteral("current version = ") + number_text(own) +
+                   QStringLiteral(", rev:") + QString::number(ownVersion.revision));
+    append_logging(QStringLiteral("update version  = ") + number_text(offered) +
+                   QStringLiteral(", rev:") + QString::number(revision));
 
     const bool newer = offered > own || (offered == own && revision > ownVersion.revision);
     if (!newer) {
@@ -184,7 +185,8 @@ void clsUpdate::check_documentationVersion(const QString &page)
     append_logging(QStringLiteral("look for language/documentation version information"));
     status(QStringLiteral("Look for language/documentation version information"), Colour::Yellow);
 
-    const qint16 installed = context.objLanguage ? context.objLanguage->MinimumVersion() : qint16(9999);
+    const qint16 installed =
+        context.objLanguage ? context.objLanguage->MinimumVersion() : qint16(9999);
     const qsizetype marker = page.indexOf(p + QStringLiteral(" Language/Documentation Version "));
     if (marker < 0) {
         const QString none = QStringLiteral("No version information found for app ") + p;
@@ -203,8 +205,8 @@ void clsUpdate::check_documentationVersion(const QString &page)
         return;
     }
     const double offered = LenientNumber::to_double(field.left(space));
-    status(QStringLiteral("This doc/language = ") + number_text(installed)
-               + QStringLiteral(", the update = ") + number_text(offered),
+    status(QStringLiteral("This doc/language = ") + number_text(installed) +
+               QStringLiteral(", the update = ") + number_text(offered),
            Colour::Green);
     append_logging(QStringLiteral("current version = ") + number_text(installed));
     append_logging(QStringLiteral("update version  = ") + number_text(offered));
@@ -218,7 +220,8 @@ void clsUpdate::check_documentationVersion(const QString &page)
     }
     append_logging(QStringLiteral(" a newer version is available..."));
     if (take_updateFile(page, QStringLiteral("UpdateFile_DocLang_") + p + QLatin1Char('=')))
-        status(QStringLiteral("There is a newer version of the documentaion/language"), Colour::Green);
+        status(QStringLiteral("There is a newer version of the documentaion/language"),
+               Colour::Green);
 }
 
 // Finds the update-file entry; on success sets UpdateFile, opens the window and shows

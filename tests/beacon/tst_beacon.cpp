@@ -69,14 +69,16 @@ void tst_Beacon::assembly_data()
     const QString phg = QStringLiteral("PHG5130");
     const QString alt = QStringLiteral("A=01234");
     const QString hello = QStringLiteral("Hello");
-    QTest::newRow("no element ticked") << "" << phg << alt << hello << false << false << "" << false << "";
+    QTest::newRow("no element ticked")
+        << "" << phg << alt << hello << false << false << "" << false << "";
     QTest::newRow("all four ticked, worked example")
         << "PFAT" << phg << alt << hello << true << true << "PHG5130/145.500MHz T088/A=01234 Hello"
         << false << "145.500MHz T088/A=01234 Hello";
     QTest::newRow("altitude alone keeps its slash")
         << "A" << phg << alt << hello << false << false << "/A=01234" << false << "A=01234";
     QTest::newRow("empty PHG text is left out without separator")
-        << "PA" << "" << alt << hello << false << false << "/A=01234" << false << "A=01234";
+        << "PA"
+        << "" << alt << hello << false << false << "/A=01234" << false << "A=01234";
     QTest::newRow("empty altitude text is left out")
         << "PA" << phg << "" << hello << false << false << "PHG5130" << false << "";
     QTest::newRow("free text alone has no leading blank")
@@ -87,18 +89,20 @@ void tst_Beacon::assembly_data()
         << "PT" << phg << alt << "" << false << false << "PHG5130 " << false << "";
     QTest::newRow("PHG stands in no display line")
         << "PT" << phg << alt << hello << false << false << "PHG5130 Hello" << false << "Hello";
-    QTest::newRow("narrow tone is a small t")
-        << "F" << phg << alt << hello << true << false << "145.500MHz t088" << false << "145.500MHz t088";
+    QTest::newRow("narrow tone is a small t") << "F" << phg << alt << hello << true << false
+                                              << "145.500MHz t088" << false << "145.500MHz t088";
     QTest::newRow("tone box unticked: width does not show")
         << "F" << phg << alt << hello << false << true << "145.500MHz" << false << "145.500MHz";
     QTest::newRow("PHG and frequency joined by a slash")
-        << "PF" << phg << alt << hello << false << false << "PHG5130/145.500MHz" << false << "145.500MHz";
+        << "PF" << phg << alt << hello << false << false << "PHG5130/145.500MHz" << false
+        << "145.500MHz";
     QTest::newRow("altitude then free text: blank before the text")
-        << "AT" << phg << alt << hello << false << false << "/A=01234 Hello" << false << "A=01234 Hello";
+        << "AT" << phg << alt << hello << false << false << "/A=01234 Hello" << false
+        << "A=01234 Hello";
     QTest::newRow("extended frequency changes nothing")
         << "X" << phg << alt << hello << false << false << "" << false << "";
-    QTest::newRow("free text is taken untrimmed")
-        << "T" << phg << alt << "  padded  " << false << false << "  padded  " << false << "  padded  ";
+    QTest::newRow("free text is taken untrimmed") << "T" << phg << alt << "  padded  " << false
+                                                  << false << "  padded  " << false << "  padded  ";
     const QString x43(43, QLatin1Char('x'));
     QTest::newRow("43 characters stay whole without warning")
         << "T" << phg << alt << x43 << false << false << x43 << false << x43;
@@ -153,7 +157,8 @@ void tst_Beacon::assembly_workedExample_fillsEveryDisplayLine()
     QCOMPARE(r.tmd700[0], QStringLiteral("145.500MHz T08"));
     QCOMPARE(r.tmd700[1], QStringLiteral("8/A=01234 Hell"));
     QCOMPARE(r.tmd700[2], QString());
-    QCOMPARE(r.tmd710[0], QStringLiteral("145.500MHz T088/A=01234 Hello") + QString(13, QLatin1Char(' ')));
+    QCOMPARE(r.tmd710[0],
+             QStringLiteral("145.500MHz T088/A=01234 Hello") + QString(13, QLatin1Char(' ')));
     QCOMPARE(r.tmd710[1], QString());
 }
 
@@ -249,7 +254,8 @@ void tst_Beacon::phg_whileInitialising_changesNothing()
 
 void tst_Beacon::phg_heightEntries_useLocaleSeparatorWithoutGrouping()
 {
-    const QStringList english = Phg::height_entries(QLocale(QLocale::English, QLocale::UnitedStates));
+    const QStringList english =
+        Phg::height_entries(QLocale(QLocale::English, QLocale::UnitedStates));
     QCOMPARE(english.size(), 14);
     QCOMPARE(english.first(), QStringLiteral("10 feet 3.3 meters"));
     QCOMPARE(english.at(1), QStringLiteral("20 feet 6.7 meters"));
@@ -288,13 +294,20 @@ void tst_Beacon::altitudeFeet_data()
     QTest::addColumn<QString>("feetBox");
     QTest::addColumn<int>("feet");
     QTest::addColumn<QString>("element");
-    QTest::newRow("1234 feet") << "1234" << "1234" << 1234 << "A=01234";
-    QTest::newRow("99999 feet is left alone") << "99999" << "99999" << 99999 << "A=99999";
-    QTest::newRow("100000 feet is capped") << "100000" << "99999" << 99999 << "A=99999";
-    QTest::newRow("123456 feet is capped") << "123456" << "99999" << 99999 << "A=99999";
-    QTest::newRow("empty box is zero") << "" << "" << 0 << "A=00000";
-    QTest::newRow("pasted digits then letters") << "12ab" << "12ab" << 12 << "A=00012";
-    QTest::newRow("an absurd run of digits") << QString(40, QLatin1Char('9')) << "99999" << 99999 << "A=99999";
+    QTest::newRow("1234 feet") << "1234"
+                               << "1234" << 1234 << "A=01234";
+    QTest::newRow("99999 feet is left alone") << "99999"
+                                              << "99999" << 99999 << "A=99999";
+    QTest::newRow("100000 feet is capped") << "100000"
+                                           << "99999" << 99999 << "A=99999";
+    QTest::newRow("123456 feet is capped") << "123456"
+                                           << "99999" << 99999 << "A=99999";
+    QTest::newRow("empty box is zero") << ""
+                                       << "" << 0 << "A=00000";
+    QTest::newRow("pasted digits then letters") << "12ab"
+                                                << "12ab" << 12 << "A=00012";
+    QTest::newRow("an absurd run of digits")
+        << QString(40, QLatin1Char('9')) << "99999" << 99999 << "A=99999";
 }
 
 void tst_Beacon::altitudeFeet()
@@ -316,11 +329,16 @@ void tst_Beacon::altitudeMeters_data()
     QTest::addColumn<QString>("metersBox");
     QTest::addColumn<int>("meters");
     QTest::addColumn<QString>("element");
-    QTest::newRow("100 metres") << "100" << "100" << 100 << "A=00328";
-    QTest::newRow("1000 metres") << "1000" << "1000" << 1000 << "A=03279";
-    QTest::newRow("30499 metres is below the cap") << "30499" << "30499" << 30499 << "A=99997";
-    QTest::newRow("30500 metres is capped") << "30500" << "30499" << 30499 << "A=99999";
-    QTest::newRow("empty box") << "" << "" << 0 << "A=00000";
+    QTest::newRow("100 metres") << "100"
+                                << "100" << 100 << "A=00328";
+    QTest::newRow("1000 metres") << "1000"
+                                 << "1000" << 1000 << "A=03279";
+    QTest::newRow("30499 metres is below the cap") << "30499"
+                                                   << "30499" << 30499 << "A=99997";
+    QTest::newRow("30500 metres is capped") << "30500"
+                                            << "30499" << 30499 << "A=99999";
+    QTest::newRow("empty box") << ""
+                               << "" << 0 << "A=00000";
 }
 
 void tst_Beacon::altitudeMeters()
@@ -343,11 +361,21 @@ void tst_Beacon::altitudeRestore_data()
     QTest::addColumn<QString>("feetBox");
     QTest::addColumn<QString>("metersBox");
     QTest::addColumn<QString>("element");
-    QTest::newRow("first start") << 0 << 0 << "" << "0" << "A=00000";
-    QTest::newRow("feet stored") << 1234 << 0 << "1234" << "" << "A=01234";
-    QTest::newRow("metres stored") << 0 << 100 << "" << "100" << "A=00328";
-    QTest::newRow("capped metres come back below the cap") << 0 << 30499 << "" << "30499" << "A=99997";
-    QTest::newRow("feet above 32767") << 99999 << 0 << "99999" << "" << "A=99999";
+    QTest::newRow("first start") << 0 << 0 << ""
+                                 << "0"
+                                 << "A=00000";
+    QTest::newRow("feet stored") << 1234 << 0 << "1234"
+                                 << ""
+                                 << "A=01234";
+    QTest::newRow("metres stored") << 0 << 100 << ""
+                                   << "100"
+                                   << "A=00328";
+    QTest::newRow("capped metres come back below the cap") << 0 << 30499 << ""
+                                                           << "30499"
+                                                           << "A=99997";
+    QTest::newRow("feet above 32767") << 99999 << 0 << "99999"
+                                      << ""
+                                      << "A=99999";
 }
 
 void tst_Beacon::altitudeRestore()

@@ -48,12 +48,15 @@ void tst_Frequency::channels_data()
     QTest::newRow("VHF - E, 10 kHz keeps two decimals and a blank")
         << 0 << 2 << 200 << QStringList{"144.00000", "144.01000"} << "145.99000"
         << QStringList{"144.00 ", "144.01 "} << "145.99 ";
-    QTest::newRow("VHF - E, 100 kHz, the narrowest list") << 0 << 9 << 20 << QStringList{"144.00000"}
-                                                          << "145.90000" << QStringList{"144.000"} << "145.900";
+    QTest::newRow("VHF - E, 100 kHz, the narrowest list")
+        << 0 << 9 << 20 << QStringList{"144.00000"} << "145.90000" << QStringList{"144.000"}
+        << "145.900";
     QTest::newRow("UHF - A, 5 kHz, the largest list")
-        << 3 << 0 << 6000 << QStringList{"420.00000"} << "449.99500" << QStringList{"420.000"} << "449.995";
-    QTest::newRow("UHF - E, 25 kHz") << 1 << 6 << 400 << QStringList{"430.00000", "430.02500"}
-                                     << "439.97500" << QStringList{"430.000", "430.025"} << "439.975";
+        << 3 << 0 << 6000 << QStringList{"420.00000"} << "449.99500" << QStringList{"420.000"}
+        << "449.995";
+    QTest::newRow("UHF - E, 25 kHz")
+        << 1 << 6 << 400 << QStringList{"430.00000", "430.02500"} << "439.97500"
+        << QStringList{"430.000", "430.025"} << "439.975";
 }
 
 void tst_Frequency::channels()
@@ -61,8 +64,9 @@ void tst_Frequency::channels()
     QFETCH(int, band);
     QFETCH(int, step);
     const auto bands = Frequency::band_table();
-    const Frequency::ChannelList list = Frequency::channel_list(
-        bands[size_t(band)], Frequency::step_entries().at(step), Frequency::step_values()[size_t(step)], english);
+    const Frequency::ChannelList list =
+        Frequency::channel_list(bands[size_t(band)], Frequency::step_entries().at(step),
+                                Frequency::step_values()[size_t(step)], english);
     QTEST(int(list.entries.size()), "count");
     QCOMPARE(list.commentTexts.size(), list.entries.size());
     QFETCH(QStringList, firstEntries);

@@ -4,9 +4,9 @@
 #include "platform/ShellOpen.h"
 
 #include <QList>
-#include <functional>
 #include <QStringList>
 #include <QUrl>
+#include <functional>
 
 // A message box that records what it was asked to show and returns at once.
 class RecordingMessageBox final : public MessageBox

@@ -81,7 +81,8 @@ void tst_Settings::firstStart_createsEveryKeyInOrder()
     BeaconState state;
     loadInto(state);
     QCOMPARE(installation->readFile(QStringLiteral("Tavrook.INI")), firstStartFile);
-    QVERIFY(state.phgSelected && state.altitudeSelected && state.operFrequencySelected && state.freeTextSelected);
+    QVERIFY(state.phgSelected && state.altitudeSelected && state.operFrequencySelected &&
+            state.freeTextSelected);
     QVERIFY(!state.toneSelected);
     QCOMPARE(state.freeText, QStringLiteral("My free beacon text"));
     QCOMPARE(context->objLanguage->get_language(), QStringLiteral("English"));
@@ -117,27 +118,48 @@ void tst_Settings::load_conversions_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("value");
 
-    QTest::newRow("negative power loads as 0") << QByteArray("[TAB_PHG]\nPower=-3\n") << "power" << "0";
-    QTest::newRow("2.5 rounds to 2") << QByteArray("[TAB_PHG]\nPower=2.5\n") << "power" << "2";
-    QTest::newRow("3.5 rounds to 4") << QByteArray("[TAB_PHG]\nPower=3.5\n") << "power" << "4";
-    QTest::newRow("text without number is 0") << QByteArray("[TAB_PHG]\nGain=high\n") << "gain" << "0";
-    QTest::newRow("height stored as text") << QByteArray("[TAB_PHG]\nHeight=7\n") << "height" << "7";
-    QTest::newRow("height 3.5 becomes 4") << QByteArray("[TAB_PHG]\nHeight=3.5\n") << "height" << "4";
-    QTest::newRow("height -2 becomes 0") << QByteArray("[TAB_PHG]\nHeight=-2\n") << "height" << "0";
-    QTest::newRow("height code : comes back as 10") << QByteArray("[TAB_PHG]\nHeight=:\n") << "height" << "10";
-    QTest::newRow("height code = comes back as 13") << QByteArray("[TAB_PHG]\nHeight==\n") << "height" << "13";
-    QTest::newRow("feet above 32767 load in full") << QByteArray("[TAB_ALTITUDE]\nFeet=99999\n") << "feet" << "99999";
-    QTest::newRow("huge feet are clamped") << QByteArray("[TAB_ALTITUDE]\nFeet=99999999999\n") << "feet"
-                                           << "2147483647";
-    QTest::newRow("band beyond 16 bits is clamped") << QByteArray("[TAB_FREQUENCY]\nBand=70000\n") << "band"
-                                                    << "32767";
-    QTest::newRow("tone selected on") << QByteArray("[TAB_FREQUENCY]\nToneSelected=on\n") << "tone" << "true";
-    QTest::newRow("tone selected -1 is false") << QByteArray("[TAB_FREQUENCY]\nToneSelected=-1\n") << "tone"
-                                               << "false";
-    QTest::newRow("free text present but empty") << QByteArray("[TAB_FREETEXT]\nFreeText=\n") << "freeText" << "";
-    QTest::newRow("free text loses its outer blanks") << QByteArray("[TAB_FREETEXT]\nFreeText=  QRV  \n")
-                                                      << "freeText" << "QRV";
-    QTest::newRow("element switched off") << QByteArray("[TAB_General]\nPHG_Selected=no\n") << "phg" << "false";
+    QTest::newRow("negative power loads as 0") << QByteArray("[TAB_PHG]\nPower=-3\n") << "power"
+                                               << "0";
+    QTest::newRow("2.5 rounds to 2") << QByteArray("[TAB_PHG]\nPower=2.5\n") << "power"
+                                     << "2";
+    QTest::newRow("3.5 rounds to 4") << QByteArray("[TAB_PHG]\nPower=3.5\n") << "power"
+                                     << "4";
+    QTest::newRow("text without number is 0") << QByteArray("[TAB_PHG]\nGain=high\n") << "gain"
+                                              << "0";
+    QTest::newRow("height stored as text") << QByteArray("[TAB_PHG]\nHeight=7\n") << "height"
+                                           << "7";
+    QTest::newRow("height 3.5 becomes 4") << QByteArray("[TAB_PHG]\nHeight=3.5\n") << "height"
+                                          << "4";
+    QTest::newRow("height -2 becomes 0") << QByteArray("[TAB_PHG]\nHeight=-2\n") << "height"
+                                         << "0";
+    QTest::newRow("height code : comes back as 10")
+        << QByteArray("[TAB_PHG]\nHeight=:\n") << "height"
+        << "10";
+    QTest::newRow("height code = comes back as 13")
+        << QByteArray("[TAB_PHG]\nHeight==\n") << "height"
+        << "13";
+    QTest::newRow("feet above 32767 load in full")
+        << QByteArray("[TAB_ALTITUDE]\nFeet=99999\n") << "feet"
+        << "99999";
+    QTest::newRow("huge feet are clamped")
+        << QByteArray("[TAB_ALTITUDE]\nFeet=99999999999\n") << "feet"
+        << "2147483647";
+    QTest::newRow("band beyond 16 bits is clamped")
+        << QByteArray("[TAB_FREQUENCY]\nBand=70000\n") << "band"
+        << "32767";
+    QTest::newRow("tone selected on") << QByteArray("[TAB_FREQUENCY]\nToneSelected=on\n") << "tone"
+                                      << "true";
+    QTest::newRow("tone selected -1 is false")
+        << QByteArray("[TAB_FREQUENCY]\nToneSelected=-1\n") << "tone"
+        << "false";
+    QTest::newRow("free text present but empty")
+        << QByteArray("[TAB_FREETEXT]\nFreeText=\n") << "freeText"
+        << "";
+    QTest::newRow("free text loses its outer blanks")
+        << QByteArray("[TAB_FREETEXT]\nFreeText=  QRV  \n") << "freeText"
+        << "QRV";
+    QTest::newRow("element switched off") << QByteArray("[TAB_General]\nPHG_Selected=no\n") << "phg"
+                                          << "false";
 }
 
 void tst_Settings::load_conversions()
@@ -201,10 +223,12 @@ void tst_Settings::language_missingOnce_isNotErased()
     installation->writeFile(QStringLiteral("Tavrook.INI"), "[Language]\nCurrentLanguage=Frysk\n");
     BeaconState state;
     loadInto(state);
-    QCOMPARE(messages.texts(), QStringList{QStringLiteral("can not locate language file for language Frysk.")});
+    QCOMPARE(messages.texts(),
+             QStringList{QStringLiteral("can not locate language file for language Frysk.")});
     QCOMPARE(context->objLanguage->get_language(), QString());
     SaveSettings(state, *context);
-    QVERIFY(installation->readFile(QStringLiteral("Tavrook.INI")).contains("CurrentLanguage=Frysk\n"));
+    QVERIFY(
+        installation->readFile(QStringLiteral("Tavrook.INI")).contains("CurrentLanguage=Frysk\n"));
 }
 
 void tst_Settings::language_chosenFromMenu_isSaved()
@@ -213,7 +237,8 @@ void tst_Settings::language_chosenFromMenu_isSaved()
     loadInto(state);
     context->objLanguage->language(QStringLiteral("Deutsch"));
     SaveSettings(state, *context);
-    QVERIFY(installation->readFile(QStringLiteral("Tavrook.INI")).contains("CurrentLanguage=Deutsch\n"));
+    QVERIFY(installation->readFile(QStringLiteral("Tavrook.INI"))
+                .contains("CurrentLanguage=Deutsch\n"));
 }
 
 QTEST_GUILESS_MAIN(tst_Settings)

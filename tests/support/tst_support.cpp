@@ -143,14 +143,22 @@ void tst_Support::log_severities_data()
 {
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("prefix");
-    QTest::newRow("I") << "I" << "Informational-";
-    QTest::newRow("S") << "S" << "Success-";
-    QTest::newRow("W") << "W" << "Warning-";
-    QTest::newRow("E") << "E" << "Error-";
-    QTest::newRow("F") << "F" << "Fatal-";
-    QTest::newRow("lower-case w") << "w" << "Unknown-";
-    QTest::newRow("empty") << "" << "Unknown-";
-    QTest::newRow("longer code") << "WW" << "Unknown-";
+    QTest::newRow("I") << "I"
+                       << "Informational-";
+    QTest::newRow("S") << "S"
+                       << "Success-";
+    QTest::newRow("W") << "W"
+                       << "Warning-";
+    QTest::newRow("E") << "E"
+                       << "Error-";
+    QTest::newRow("F") << "F"
+                       << "Fatal-";
+    QTest::newRow("lower-case w") << "w"
+                                  << "Unknown-";
+    QTest::newRow("empty") << ""
+                           << "Unknown-";
+    QTest::newRow("longer code") << "WW"
+                                 << "Unknown-";
 }
 
 void tst_Support::log_severities()
@@ -158,7 +166,8 @@ void tst_Support::log_severities()
     QFETCH(QString, code);
     QFETCH(QString, prefix);
     log_event(code, QStringLiteral("x"));
-    QVERIFY2(readLog().endsWith(QLatin1Char(' ') + prefix + QStringLiteral("x\r\n")), qPrintable(readLog()));
+    QVERIFY2(readLog().endsWith(QLatin1Char(' ') + prefix + QStringLiteral("x\r\n")),
+             qPrintable(readLog()));
 }
 
 void tst_Support::log_multiLineText_onlyFirstLineStamped()
@@ -218,9 +227,11 @@ void tst_Support::stripAtNull_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("stripped");
-    QTest::newRow("no NUL") << "/tmp/" << "/tmp/";
+    QTest::newRow("no NUL") << "/tmp/"
+                            << "/tmp/";
     QTest::newRow("NUL ends it") << QStringLiteral("/tmp/\0garbage") << "/tmp/";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("empty") << ""
+                           << "";
     QTest::newRow("NUL first") << QStringLiteral("\0x") << "";
 }
 
@@ -236,18 +247,25 @@ void tst_Support::helpDocument_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QStringList>("present");
     QTest::addColumn<QString>("opened");
-    const QStringList both = {QStringLiteral("Tavrook.html"), QStringLiteral("Tavrook_Deutsch.html"),
+    const QStringList both = {QStringLiteral("Tavrook.html"),
+                              QStringLiteral("Tavrook_Deutsch.html"),
                               QStringLiteral("Tavrook_english.html")};
-    QTest::newRow("English never looks for a variant") << "app" << "English" << both << "Tavrook.html";
-    QTest::newRow("translated page exists") << "app" << "Deutsch" << both << "Tavrook_Deutsch.html";
-    QTest::newRow("no translated page") << "app" << "Nederlands" << both << "Tavrook.html";
-    QTest::newRow("english in small letters is a translation") << "app" << "english" << both
-                                                                << "Tavrook_english.html";
-    QTest::newRow("folder with a dot in its name") << "Tavrook-1.0.8" << "Deutsch" << both
-                                                    << "Tavrook_Deutsch.html";
+    QTest::newRow("English never looks for a variant") << "app"
+                                                       << "English" << both << "Tavrook.html";
+    QTest::newRow("translated page exists") << "app"
+                                            << "Deutsch" << both << "Tavrook_Deutsch.html";
+    QTest::newRow("no translated page") << "app"
+                                        << "Nederlands" << both << "Tavrook.html";
+    QTest::newRow("english in small letters is a translation")
+        << "app"
+        << "english" << both << "Tavrook_english.html";
+    QTest::newRow("folder with a dot in its name") << "Tavrook-1.0.8"
+                                                   << "Deutsch" << both << "Tavrook_Deutsch.html";
     QTest::newRow("a folder by the variant's name does not count")
-        << "app" << "Folder" << QStringList{QStringLiteral("Tavrook_Folder.html/")} << "Tavrook.html";
-    QTest::newRow("empty language name") << "app" << "" << both << "Tavrook.html";
+        << "app"
+        << "Folder" << QStringList{QStringLiteral("Tavrook_Folder.html/")} << "Tavrook.html";
+    QTest::newRow("empty language name") << "app"
+                                         << "" << both << "Tavrook.html";
 }
 
 void tst_Support::helpDocument()
@@ -267,15 +285,18 @@ void tst_Support::helpDocument()
         }
     }
     QFETCH(QString, opened);
-    QCOMPARE(help_document(app + QStringLiteral("/Tavrook.html"), language), app + QLatin1Char('/') + opened);
+    QCOMPARE(help_document(app + QStringLiteral("/Tavrook.html"), language),
+             app + QLatin1Char('/') + opened);
 }
 
 void tst_Support::shellUrl_webAddressesStayWeb()
 {
-    QCOMPARE(shell_url(QStringLiteral("https://example.org/x")), QUrl(QStringLiteral("https://example.org/x")));
+    QCOMPARE(shell_url(QStringLiteral("https://example.org/x")),
+             QUrl(QStringLiteral("https://example.org/x")));
     QCOMPARE(shell_url(QStringLiteral("/opt/Tavrook/Tavrook.html")),
              QUrl::fromLocalFile(QStringLiteral("/opt/Tavrook/Tavrook.html")));
-    QCOMPARE(shell_url(QStringLiteral("/opt/a dir/#1.html")).toLocalFile(), QStringLiteral("/opt/a dir/#1.html"));
+    QCOMPARE(shell_url(QStringLiteral("/opt/a dir/#1.html")).toLocalFile(),
+             QStringLiteral("/opt/a dir/#1.html"));
 }
 
 QTEST_GUILESS_MAIN(tst_Support)
