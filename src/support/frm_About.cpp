@@ -55,6 +55,8 @@ frm_About::frm_About(ProgramContext &context, ShellOpen &shell)
 {
     setObjectName(QStringLiteral("frm_About"));
     setAttribute(Qt::WA_DeleteOnClose);
+    // An open About window keeps the program running after the main window closed.
+    setAttribute(Qt::WA_QuitOnClose);
     setWindowTitle(QStringLiteral("About ") + context.programTitle);
     if (!QGuiApplication::windowIcon().isNull())
         setWindowIcon(QGuiApplication::windowIcon());

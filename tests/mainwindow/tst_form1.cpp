@@ -51,6 +51,7 @@ private slots:
     void accessibility_everyListAndExampleIsDescribed();
     void help_opensPageOfTheLanguage();
     void about_secondClickShowsTheSameWindow();
+    void about_keepsProgramRunningAfterCloseBox();
 
 private:
     Form1 *start();
@@ -535,6 +536,28 @@ void tst_Form1::about_secondClickShowsTheSameWindow()
     about->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(abouts(), 0);
+}
+
+void tst_Form1::about_keepsProgramRunningAfterCloseBox()
+{
+    start();
+    control<QAction>(QStringLiteral("mnuHelpAbout"))->trigger();
+    bool aboutOutlivedMain = false;
+    QTimer::singleShot(0, window.get(), [this] { window->close(); });
+    QTimer::singleShot(100, qApp, [&aboutOutlivedMain] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == QStringLiteral("frm_About") && w->isVisible()) {
+                aboutOutlivedMain = true;
+                w->close();
+            }
+        }
+    });
+    QTimer::singleShot(10000, qApp, &QCoreApplication::quit); // never hang the suite
+    QElapsedTimer clock;
+    clock.start();
+    QApplication::exec();
+    QVERIFY(aboutOutlivedMain);
+    QVERIFY(clock.elapsed() < 10000); // closing the About window ended the program
 }
 
 QTEST_MAIN(tst_Form1)

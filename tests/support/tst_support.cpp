@@ -40,6 +40,8 @@ private slots:
     void helpDocument_data();
     void helpDocument();
     void shellUrl_webAddressesStayWeb();
+    void shippedHelp_linksReachSomething_data();
+    void shippedHelp_linksReachSomething();
 
 private:
     QString readLog() const;
@@ -297,6 +299,42 @@ void tst_Support::shellUrl_webAddressesStayWeb()
              QUrl::fromLocalFile(QStringLiteral("/opt/Tavrook/Tavrook.html")));
     QCOMPARE(shell_url(QStringLiteral("/opt/a dir/#1.html")).toLocalFile(),
              QStringLiteral("/opt/a dir/#1.html"));
+}
+
+void tst_Support::shippedHelp_linksReachSomething_data()
+{
+    QTest::addColumn<QString>("page");
+    const QDir help(QStringLiteral(TAVROOK_SOURCE_DIR "/data/help"));
+    const QStringList pages = help.entryList({QStringLiteral("*.html")}, QDir::Files);
+    QVERIFY(pages.contains(QStringLiteral("Tavrook.html")));
+    QVERIFY(pages.size() >= 2);
+    for (const QString &page : pages)
+        QTest::newRow(qPrintable(page)) << help.filePath(page);
+}
+
+void tst_Support::shippedHelp_linksReachSomething()
+{
+    QFETCH(QString, page);
+    QFile file(page);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
+    QVERIFY(html.startsWith(QStringLiteral("<!DOCTYPE html>")));
+    QVERIFY(html.contains(QRegularExpression(QStringLiteral("<html lang=\"[a-z]{2}\">"))));
+    QVERIFY(html.contains(QStringLiteral("<title>")));
+    const QRegularExpression href(QStringLiteral("href=\"([^\"]*)\""));
+    int links = 0;
+    for (const QRegularExpressionMatch &m : href.globalMatch(html)) {
+        const QString target = m.captured(1);
+        ++links;
+        if (target.startsWith(QLatin1Char('#'))) {
+            QVERIFY2(html.contains(QStringLiteral("id=\"") + target.mid(1) + QLatin1Char('"')),
+                     qPrintable(target));
+        } else {
+            QVERIFY2(!target.contains(QStringLiteral("://")), qPrintable(target));
+            QVERIFY2(QFileInfo::exists(QFileInfo(page).dir().filePath(target)), qPrintable(target));
+        }
+    }
+    QVERIFY(links > 0);
 }
 
 QTEST_GUILESS_MAIN(tst_Support)
