@@ -51,6 +51,7 @@ private slots:
     void accessibility_everyListAndExampleIsDescribed();
     void help_opensPageOfTheLanguage();
     void about_secondClickShowsTheSameWindow();
+    void updateMenu_runsACheckInItsWindow();
     void about_keepsProgramRunningAfterCloseBox();
 
 private:
@@ -536,6 +537,31 @@ void tst_Form1::about_secondClickShowsTheSameWindow()
     about->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(abouts(), 0);
+}
+
+void tst_Form1::updateMenu_runsACheckInItsWindow()
+{
+    start();
+    auto *entry = control<QAction>(QStringLiteral("mnuHelpUpdate"));
+    bool enabledDuringFetch = true;
+    transfer.onFetch = [&] {
+        enabledDuringFetch = entry->isEnabled();
+    };
+    transfer.answer = {true, "Ostrowind Tavrook Version V1.0.8 ", 0, {}};
+    entry->trigger();
+    transfer.onFetch = nullptr;
+    QVERIFY(!enabledDuringFetch);
+    QVERIFY(entry->isEnabled());
+    QCOMPARE(transfer.requested, QStringList{window->programContext().webAddress});
+    QWidget *update = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QStringLiteral("frmUpdate"))
+            update = w;
+    QVERIFY(update && update->isVisible());
+    QCOMPARE(update->findChild<QLabel *>(QStringLiteral("Label1"))->text(),
+             QStringLiteral("No version information found for app Tavrook"));
+    control<QAction>(QStringLiteral("mnuFileExit"))->trigger();
+    QVERIFY(!update->isVisible());
 }
 
 void tst_Form1::about_keepsProgramRunningAfterCloseBox()

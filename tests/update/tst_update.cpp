@@ -40,6 +40,7 @@ private slots:
     void log_over15000_keepsLast10000();
     void window_moreLess_foldsAndKeepsLog();
     void silentCheck_noSignature_reportsNothing();
+    void samplePage_readsAsPublished();
 
 private:
     void run();
@@ -424,6 +425,23 @@ void tst_Update::silentCheck_noSignature_reportsNothing()
     QVERIFY(!log().contains(QStringLiteral("signature not found")));
     QCOMPARE(status(), QStringLiteral("Contacting webserver ") + update->URL);
     QVERIFY(menu.enabled);
+}
+
+void tst_Update::samplePage_readsAsPublished()
+{
+    QFile sample(QStringLiteral(TAVROOK_SOURCE_DIR "/docs/update-page.html"));
+    QVERIFY(sample.open(QIODevice::ReadOnly));
+    server->setPage(sample.readAll());
+    update->set_ownVersion({1, 0, 7});
+    run();
+    QCOMPARE(status(), QStringLiteral("There is a newer version of this program "));
+    QCOMPARE(update->UpdateFile(), QStringLiteral("Tavrook-1.0.8.tar.gz"));
+    update->set_ownVersion({1, 0, 8});
+    installation->writeFile(QStringLiteral("language/English.lf"), "DEF=English\r\nVER=0\r\n");
+    context->objLanguage = std::make_unique<clsLanguage>(*context, messages);
+    run();
+    QCOMPARE(status(), QStringLiteral("There is a newer version of the documentaion/language"));
+    QCOMPARE(update->UpdateFile(), QStringLiteral("Tavrook-language-1.zip"));
 }
 
 QTEST_MAIN(tst_Update)
