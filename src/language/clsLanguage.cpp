@@ -44,7 +44,7 @@ QByteArray read_bytes(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > maxLanguageFileSize)
         return {};
-    QByteArray bytes = file.read(maxLanguageFileSize);
+    QByteArray bytes = file.readAll();
     if (bytes.startsWith("\xEF\xBB\xBF")) // a UTF-8 byte-order mark from a Windows editor
         bytes.remove(0, 3);
     return bytes;

@@ -257,8 +257,6 @@ QWidget *Form1::build_phgPage()
     row->addLayout(compass);
     layout->addLayout(row, 1);
 
-    // Tab order follows the compass clockwise from OMNI.
-    setTabOrder(lstRate, txtPHG);
     return page;
 }
 

@@ -125,7 +125,7 @@ QString GetIniValue(const QString &iniFile, const QString &section, const QStrin
 QString GetSetIniValue(const QString &iniFile, const QString &section, const QString &key,
                        const QString &defaultValue)
 {
-    const QString value = GetIniValue(iniFile, section, key, defaultValue);
+    QString value = GetIniValue(iniFile, section, key, defaultValue);
     if (value == defaultValue)
         PrivateProfile::write(section, key, defaultValue, iniFile);
     return value;

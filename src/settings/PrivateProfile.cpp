@@ -36,9 +36,11 @@ std::vector<Line> split_lines(const QByteArray &file)
     return lines;
 }
 
+// A stray CR (an unterminated last line of a Windows file) counts as a blank, so a
+// line reads the same before and after a line end is added to it.
 bool is_blank(QChar c)
 {
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\r');
 }
 
 QString trimmed_blanks(const QString &text)

@@ -6,7 +6,7 @@
 
 QUrl shell_url(const QString &target)
 {
-    const QUrl url(target, QUrl::StrictMode);
+    QUrl url(target, QUrl::StrictMode);
     const QString scheme = url.scheme().toLower();
     if (url.isValid() && (scheme == QStringLiteral("http") || scheme == QStringLiteral("https") ||
                           scheme == QStringLiteral("mailto")))
@@ -31,7 +31,7 @@ QString help_document(const QString &helpFile, const QString &language)
     if (language != QStringLiteral("English")) {
         const QString base =
             helpFile.endsWith(suffix) ? helpFile.left(helpFile.size() - suffix.size()) : helpFile;
-        const QString translated = base + QLatin1Char('_') + language + suffix;
+        QString translated = base + QLatin1Char('_') + language + suffix;
         if (is_ordinaryFile(translated))
             return translated;
     }

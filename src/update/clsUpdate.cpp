@@ -253,7 +253,7 @@ QString clsUpdate::download_address() const
 {
     if (!safe_fileName(updateFile))
         return {};
-    const QString address = URL + QLatin1Char('/') + updateFile;
+    QString address = URL + QLatin1Char('/') + updateFile;
     const QUrl url(address, QUrl::StrictMode);
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || (scheme != QStringLiteral("http") && scheme != QStringLiteral("https")))

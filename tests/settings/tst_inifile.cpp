@@ -101,6 +101,9 @@ void tst_IniFile::read_data()
                                         << "K" << QStringLiteral("M\u00fcnster");
     QTest::newRow("UTF-8 value") << QByteArray("[S]\nK=M\xc3\xbcnster\n") << "S"
                                  << "K" << QStringLiteral("M\u00fcnster");
+    QTest::newRow("lone CR after the last value") << QByteArray("[S]\nK=1\r") << "S"
+                                                  << "K"
+                                                  << "1";
     QTest::newRow("last line without line end") << QByteArray("[S]\nK=end") << "S"
                                                 << "K"
                                                 << "end";
@@ -146,6 +149,9 @@ void tst_IniFile::write_data()
     QTest::newRow("CRLF file gets CRLF lines") << QByteArray("[A]\r\nX=1\r\n") << "B"
                                                << "Y"
                                                << "2" << QByteArray("[A]\r\nX=1\r\n[B]\r\nY=2\r\n");
+    QTest::newRow("unterminated header ending in CR") << QByteArray("[A\r") << "A"
+                                                      << "K"
+                                                      << "v" << QByteArray("[A\r\nK=v\n");
     QTest::newRow("unterminated last line") << QByteArray("[A]\nX=1") << "A"
                                             << "Y"
                                             << "2" << QByteArray("[A]\nX=1\nY=2\n");
