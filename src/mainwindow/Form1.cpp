@@ -111,6 +111,7 @@ Form1::Form1(const Form1Platform &platform, const Form1Location &location) : pla
     context.appDir = location.appDir;
     context.exeBaseName = location.exeBaseName;
     build_window();
+    bind_captions();
     Form_Load();
     connect_controls();
 }
@@ -514,21 +515,10 @@ void Form1::translate_mainWindow()
 {
     clsLanguage &language = *context.objLanguage;
     language.translate_start();
-    for (const WindowText &row : window_texts()) {
-        const QString text =
-            language.translate(row.keyText(), row.defaultText(), row.descriptionText());
-        const QString control = row.controlName();
-        if (control.startsWith(QStringLiteral("SSTab1("))) {
-            SSTab1->setTabText(control.mid(7, 1).toInt(), text);
-        } else if (auto *menu = findChild<QMenu *>(control)) {
-            menu->setTitle(text);
-        } else if (auto *action = findChild<QAction *>(control)) {
-            action->setText(text);
-        } else if (auto *button = findChild<QAbstractButton *>(control)) {
-            button->setText(text);
-        } else if (auto *caption = findChild<QLabel *>(control)) {
-            caption->setText(text);
-        }
+    for (size_t i = 0; i < window_texts().size(); ++i) {
+        const WindowText &row = window_texts()[i];
+        captionSetters[i](
+            language.translate(row.keyText(), row.defaultText(), row.descriptionText()));
     }
     refresh_accessibility();
 
@@ -550,10 +540,49 @@ void Form1::translate_mainWindow()
 // description for screen readers.
 void Form1::refresh_accessibility()
 {
-    const QList<QLabel *> labels = findChildren<QLabel *>();
-    for (QLabel *l : labels) {
-        if (auto *box = qobject_cast<QComboBox *>(l->buddy()))
-            box->setAccessibleDescription(l->text().remove(QLatin1Char('&')));
+    for (const auto &[caption, box] : listLabels)
+        box->setAccessibleDescription(caption->text().remove(QLatin1Char('&')));
+}
+
+// Finds each translated control once, so a change of language is a plain loop.
+void Form1::bind_captions()
+{
+    QHash<QString, QObject *> byName;
+    const QList<QObject *> objects = findChildren<QObject *>();
+    for (QObject *object : objects) {
+        if (!object->objectName().isEmpty() && !byName.contains(object->objectName()))
+            byName.insert(object->objectName(), object);
+        if (auto *caption = qobject_cast<QLabel *>(object))
+            if (auto *box = qobject_cast<QComboBox *>(caption->buddy()))
+                listLabels.emplace_back(caption, box);
+    }
+    for (size_t i = 0; i < window_texts().size(); ++i) {
+        const QString control = window_texts()[i].controlName();
+        QObject *target = byName.value(control);
+        if (control.startsWith(QStringLiteral("SSTab1("))) {
+            const int tab = control.mid(7, 1).toInt();
+            captionSetters[i] = [this, tab](const QString &text) {
+                SSTab1->setTabText(tab, text);
+            };
+        } else if (auto *menu = qobject_cast<QMenu *>(target)) {
+            captionSetters[i] = [menu](const QString &text) {
+                menu->setTitle(text);
+            };
+        } else if (auto *action = qobject_cast<QAction *>(target)) {
+            captionSetters[i] = [action](const QString &text) {
+                action->setText(text);
+            };
+        } else if (auto *button = qobject_cast<QAbstractButton *>(target)) {
+            captionSetters[i] = [button](const QString &text) {
+                button->setText(text);
+            };
+        } else if (auto *caption = qobject_cast<QLabel *>(target)) {
+            captionSetters[i] = [caption](const QString &text) {
+                caption->setText(text);
+            };
+        } else {
+            qFatal("no control %s for a window text", qPrintable(control));
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "beacon/BeaconState.h"
+#include "language/WindowTexts.h"
 #include "support/ProgramContext.h"
 #include "update/UpdateView.h"
 
@@ -8,6 +9,7 @@
 #include <QPointer>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -79,6 +81,7 @@ private:
     void connect_controls();
     void add_languageEntries(const QStringList &names);
     void refresh_accessibility();
+    void bind_captions();
 
     void Form_Load();
     void init_controls();
@@ -112,6 +115,8 @@ private:
     BeaconState state;
     std::unique_ptr<UpdateWindowHost> updateWindow;
     QPointer<frm_About> aboutWindow;
+    std::array<std::function<void(const QString &)>, windowTextCount> captionSetters;
+    std::vector<std::pair<QLabel *, QComboBox *>> listLabels;
 
     QTabWidget *SSTab1 = nullptr;
     std::array<QCheckBox *, 5> Check1{};

@@ -125,10 +125,7 @@ QString GetIniValue(const QString &iniFile, const QString &section, const QStrin
 QString GetSetIniValue(const QString &iniFile, const QString &section, const QString &key,
                        const QString &defaultValue)
 {
-    QString value = GetIniValue(iniFile, section, key, defaultValue);
-    if (value == defaultValue)
-        PrivateProfile::write(section, key, defaultValue, iniFile);
-    return value;
+    return PrivateProfile::read_writingDefault(section, key, defaultValue, iniFile, 500);
 }
 
 bool ParseIniBool(const QString &text)

@@ -199,35 +199,62 @@ QByteArray with_value(const QByteArray &file, const QString &section, const QStr
     return result;
 }
 
-QString read(const QString &section, const QString &key, const QString &defaultValue,
-             const QString &path, int bufferSize)
+namespace {
+
+struct Loaded
 {
-    const int limit = qMax(0, bufferSize - 1);
+    bool readable = false; // false: the path exists but cannot be read
+    QByteArray bytes;
+};
+
+Loaded load(const QString &path)
+{
     QFile file(path);
-    std::optional<QString> value;
     if (file.open(QIODevice::ReadOnly))
-        value = find_value(file.readAll(), section, key);
-    return (value ? *value : defaultValue).left(limit);
+        return {true, file.readAll()};
+    return {!file.exists(), {}};
 }
 
-bool write(const QString &section, const QString &key, const QString &value, const QString &path)
+bool store(const QString &path, const Loaded &before, const QByteArray &after)
 {
-    QByteArray before;
-    {
-        QFile file(path);
-        if (file.exists() && !file.open(QIODevice::ReadOnly))
-            return false; // never overwrite a file we could not read
-        if (file.isOpen())
-            before = file.readAll();
-    }
-    const QByteArray after = with_value(before, section, key, value);
-    if (after == before && QFile::exists(path))
+    if (!before.readable)
+        return false; // never overwrite a file we could not read
+    if (after == before.bytes && QFile::exists(path))
         return true;
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly))
         return false;
     out.write(after);
     return out.commit();
+}
+
+QString limited(const std::optional<QString> &value, const QString &defaultValue, int bufferSize)
+{
+    return (value ? *value : defaultValue).left(qMax(0, bufferSize - 1));
+}
+
+} // namespace
+
+QString read(const QString &section, const QString &key, const QString &defaultValue,
+             const QString &path, int bufferSize)
+{
+    return limited(find_value(load(path).bytes, section, key), defaultValue, bufferSize);
+}
+
+QString read_writingDefault(const QString &section, const QString &key, const QString &defaultValue,
+                            const QString &path, int bufferSize)
+{
+    const Loaded before = load(path);
+    const QString value = limited(find_value(before.bytes, section, key), defaultValue, bufferSize);
+    if (value == defaultValue)
+        store(path, before, with_value(before.bytes, section, key, defaultValue));
+    return value;
+}
+
+bool write(const QString &section, const QString &key, const QString &value, const QString &path)
+{
+    const Loaded before = load(path);
+    return store(path, before, with_value(before.bytes, section, key, value));
 }
 
 } // namespace PrivateProfile

@@ -29,6 +29,11 @@ QByteArray with_value(const QByteArray &file, const QString &section, const QStr
 QString read(const QString &section, const QString &key, const QString &defaultValue,
              const QString &path, int bufferSize = 500);
 
+// As read(), and when the value equals the default (letter case counts) the default
+// is written back. The file is opened once, and again only when its bytes change.
+QString read_writingDefault(const QString &section, const QString &key, const QString &defaultValue,
+                            const QString &path, int bufferSize = 500);
+
 // Writes atomically (a temporary file renamed over the old one) and leaves the
 // file untouched when its bytes would not change. Returns success.
 bool write(const QString &section, const QString &key, const QString &value, const QString &path);
