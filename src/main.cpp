@@ -32,9 +32,11 @@ int main(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavrook"));
-    QApplication::setDesktopFileName(QStringLiteral("tavrook"));
-    QApplication::setWindowIcon(
-        QIcon(QApplication::applicationDirPath() + QStringLiteral("/tavrook.svg")));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.Tavrook"));
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QApplication::applicationDirPath() + QStringLiteral("/icons/tavrook-%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
 
     QtMessageBox messages;
     QtClipboard clipboard;

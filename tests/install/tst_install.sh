@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Installs the built program into a scratch folder as a user would, checks the
+# launcher and metainfo with their validators, starts the installed program far
+# enough to read its language files and write its first settings, and uninstalls.
+# Usage: tst_install.sh SOURCE_DIR BUILD_DIR
+set -euo pipefail
+source_dir=$1
+build_dir=$2
+scratch=$(mktemp -d)
+trap 'kill "${pid:-0}" 2>/dev/null || true; rm -rf "$scratch"' EXIT
+prefix=$scratch/opt/Tavrook
+data_home=$scratch/share
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+"$source_dir"/scripts/install-files.sh "$build_dir" "$prefix" "$data_home"
+
+for file in Tavrook Tavrook.html Tavrook_Deutsch.html language/English.lf language/Deutsch.lf \
+    language/Nederlands.lf icons/tavrook-48.png install-manifest.txt; do
+    [ -e "$prefix/$file" ] || fail "$file is not installed"
+done
+desktop=$data_home/applications/org.example.Tavrook.desktop
+desktop-file-validate "$desktop" || fail "the desktop entry does not validate"
+grep -q "^Exec=\"$prefix/Tavrook\"$" "$desktop" || fail "the desktop entry does not start the installed program"
+appstreamcli validate --no-net "$data_home/metainfo/org.example.Tavrook.metainfo.xml" > /dev/null \
+    || fail "the metainfo does not validate"
+[ -e "$data_home/icons/hicolor/scalable/apps/org.example.Tavrook.svg" ] || fail "no scalable icon"
+
+# A first start creates the settings beside the program, in the stored language,
+# without translation errors (they would go to the log in TMPDIR).
+mkdir "$scratch/tmp"
+(cd "$scratch" && QT_QPA_PLATFORM=offscreen TMPDIR="$scratch/tmp" "$prefix/Tavrook" > /dev/null 2>&1) &
+pid=$!
+for _ in $(seq 100); do
+    grep -q "CurrentLanguage=English" "$prefix/Tavrook.INI" 2>/dev/null && break
+    sleep 0.1
+done
+kill "$pid" 2>/dev/null || true
+wait "$pid" 2>/dev/null || true
+grep -q "CurrentLanguage=English" "$prefix/Tavrook.INI" || fail "the installed program wrote no settings"
+[ ! -e "$scratch/tmp/Tavrook.log" ] || fail "the installed program logged translation errors: $(cat "$scratch/tmp/Tavrook.log")"
+
+"$source_dir"/scripts/uninstall.sh "$prefix" > /dev/null
+[ ! -e "$prefix/Tavrook" ] || fail "uninstall left the program"
+[ ! -e "$desktop" ] || fail "uninstall left the desktop entry"
+[ ! -e "$prefix/language" ] || fail "uninstall left the language folder"
+[ -e "$prefix/Tavrook.INI" ] || fail "uninstall removed the user's settings"
+[ -z "$(find "$data_home" -type f ! -name "*.cache")" ] || fail "uninstall left files: $(find "$data_home" -type f)"
+echo "install, first start and uninstall: 1 passed, 0 failed"
