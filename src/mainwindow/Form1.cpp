@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "beacon/Advice.h"
 #include "beacon/Altitude.h"
 #include "beacon/Frequency.h"
 #include "beacon/Module1.h"
@@ -168,6 +169,12 @@ QWidget *Form1::build_generalPage()
     lblWarning = label("lblWarning");
     lblWarning->setStyleSheet(QStringLiteral("QLabel { color: red; }"));
     right->addWidget(lblWarning);
+    lblCharacterWarning = named(new QLabel, QStringLiteral("lblCharacterWarning"));
+    lblCharacterWarning->setStyleSheet(QStringLiteral("QLabel { color: #b00000; }"));
+    lblCharacterWarning->setTextFormat(Qt::PlainText);
+    lblCharacterWarning->setWordWrap(true);
+    lblCharacterWarning->hide();
+    right->addWidget(lblCharacterWarning);
 
     cmdCopyToClipboard =
         named(new QPushButton(caption("cmdCopyToClipboard")), QStringLiteral("cmdCopyToClipboard"));
@@ -240,6 +247,10 @@ QWidget *Form1::build_phgPage()
     txtPHG = readOnlyBox("txtPHG");
     lists->addWidget(label("Label1", txtPHG, QStringLiteral("PHG")), 3, 1);
     lists->addWidget(txtPHG, 4, 1);
+    lblPHGRange = named(new QLabel, QStringLiteral("lblPHGRange"));
+    lblPHGRange->setAccessibleDescription(QStringLiteral("Estimated radio range"));
+    lblPHGRange->setToolTip(QStringLiteral("The range APRS programs draw for these PHG codes"));
+    lists->addWidget(lblPHGRange, 4, 2);
     lists->setRowStretch(5, 1);
     row->addLayout(lists, 1);
 
@@ -340,6 +351,11 @@ QWidget *Form1::build_freeTextPage()
     row->addWidget(label("lblYourComment", txtYourBeaconComment));
     row->addWidget(txtYourBeaconComment, 1);
     layout->addLayout(row);
+    lblFreeTextWarning = named(new QLabel, QStringLiteral("lblFreeTextWarning"));
+    lblFreeTextWarning->setStyleSheet(QStringLiteral("QLabel { color: #b00000; }"));
+    lblFreeTextWarning->setTextFormat(Qt::PlainText);
+    lblFreeTextWarning->setWordWrap(true);
+    layout->addWidget(lblFreeTextWarning);
     layout->addStretch();
     return page;
 }
@@ -507,6 +523,7 @@ void Form1::init_controls()
         Check1[size_t(i)]->setChecked(ticked[size_t(i)]);
 
     txtYourBeaconComment->setText(state.freeText);
+    txtYourBeaconComment_Change();
     SSTab1->setCurrentIndex(0);
     state.initialising = false;
 }
@@ -597,6 +614,10 @@ void Form1::update_beaconComment()
     state.commentShortened = result.shortened;
     txtBcnComment->setText(result.comment);
     lblWarning->setVisible(result.shortened);
+    const QString characters =
+        state.freeTextSelected ? Advice::freeText_warning(state.freeText) : QString();
+    lblCharacterWarning->setText(characters);
+    lblCharacterWarning->setVisible(!characters.isEmpty());
     for (size_t i = 0; i < lblTHD7_example.size(); ++i)
         lblTHD7_example[i]->setText(result.thd7[i]);
     for (size_t i = 0; i < lblTMD700_Example.size(); ++i)
@@ -617,6 +638,7 @@ void Form1::Check1_Click(int index)
 void Form1::txtYourBeaconComment_Change()
 {
     state.freeText = txtYourBeaconComment->text();
+    lblFreeTextWarning->setText(Advice::freeText_warning(state.freeText));
 }
 
 void Form1::cmdCopyToClipboard_Click()
@@ -642,8 +664,11 @@ void Form1::update_PHG()
     choice.rate = lstRate->currentIndex();
     choice.rateTicked = chkRate->checkState() == Qt::Checked;
     Phg::update_PHG(state, choice);
-    if (!state.initialising)
-        txtPHG->setText(state.phgText);
+    if (state.initialising)
+        return;
+    txtPHG->setText(state.phgText);
+    lblPHGRange->setText(Advice::phg_rangeText(state.phgPower, choice.height, state.phgGain,
+                                               state.phgDirection, QLocale()));
 }
 
 // ---- Altitude page --------------------------------------------------------------

@@ -122,6 +122,7 @@ private:
     std::array<QCheckBox *, 5> Check1{};
     QLineEdit *txtBcnComment = nullptr;
     QLabel *lblWarning = nullptr;
+    QLabel *lblCharacterWarning = nullptr;
     QPushButton *cmdCopyToClipboard = nullptr;
     std::array<QLabel *, 3> lblTHD7_example{};
     std::array<QLabel *, 3> lblTMD700_Example{};
@@ -134,6 +135,7 @@ private:
     QCheckBox *chkRate = nullptr;
     QComboBox *lstRate = nullptr;
     QLineEdit *txtPHG = nullptr;
+    QLabel *lblPHGRange = nullptr;
 
     QLineEdit *txtAltFeet = nullptr;
     QLineEdit *txtAltMeters = nullptr;
@@ -149,6 +151,7 @@ private:
     std::array<QRadioButton *, 2> optWideFM{};
 
     QLineEdit *txtYourBeaconComment = nullptr;
+    QLabel *lblFreeTextWarning = nullptr;
 
     QMenu *mnuFile = nullptr;
     QAction *mnuFileExit = nullptr;

@@ -1,3 +1,4 @@
+#include "beacon/Advice.h"
 #include "beacon/Altitude.h"
 #include "beacon/Module1.h"
 #include "beacon/Phg.h"
@@ -31,6 +32,11 @@ private slots:
     void altitudeRestore();
 
     void clamp_outOfRangePositions_becomeLastEntry();
+
+    void range_data();
+    void range();
+    void characters_data();
+    void characters();
 };
 
 namespace {
@@ -409,6 +415,64 @@ void tst_Beacon::clamp_outOfRangePositions_becomeLastEntry()
     QCOMPARE(s.phgGain, 9);
     QCOMPARE(s.phgDirection, 8);
     QCOMPARE(s.phgHeight, QStringLiteral("13"));
+}
+
+void tst_Beacon::range_data()
+{
+    QTest::addColumn<int>("power");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<int>("gain");
+    QTest::addColumn<int>("direction");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("PHG5130") << 5 << 1 << 3 << 0 << QStringLiteral("\u2248 7.9 mi (12.8 km)");
+    QTest::newRow("0 W reaches nowhere")
+        << 0 << 13 << 9 << 0 << QStringLiteral("\u2248 0.0 mi (0.0 km)");
+    QTest::newRow("lowest codes with power")
+        << 1 << 0 << 0 << 0 << QStringLiteral("\u2248 2.1 mi (3.4 km)");
+    QTest::newRow("highest codes")
+        << 9 << 13 << 9 << 0 << QStringLiteral("\u2248 964.0 mi (1551.4 km)");
+    QTest::newRow("height code 10 is 10240 ft")
+        << 5 << 10 << 3 << 0 << QStringLiteral("\u2248 179.8 mi (289.4 km)");
+    QTest::newRow("directional") << 5 << 1 << 3 << 2
+                                 << QStringLiteral("\u2248 7.9 mi (12.8 km), shifted E");
+}
+
+void tst_Beacon::range()
+{
+    QFETCH(int, power);
+    QFETCH(int, height);
+    QFETCH(int, gain);
+    QFETCH(int, direction);
+    QTEST(Advice::phg_rangeText(power, height, gain, direction, QLocale::c()), "text");
+}
+
+void tst_Beacon::characters_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("clean text") << "QRV 145.500 via WIDE2-2 (73!)"
+                                << "";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("bar") << "a|b"
+                         << "APRS does not allow |";
+    QTest::newRow("tilde, named once") << "~x~"
+                                       << "APRS does not allow ~";
+    QTest::newRow("control character") << QStringLiteral("bell\a") << "APRS does not allow U+0007";
+    QTest::newRow("delete") << QStringLiteral("x\x7f") << "APRS does not allow U+007F";
+    QTest::newRow("non-ASCII") << QStringLiteral("M\u00fcnster \u20ac")
+                               << QStringLiteral("The radios cannot show \u00fc \u20ac");
+    QTest::newRow("both kinds") << QStringLiteral("|\u00e9")
+                                << QStringLiteral(
+                                       "APRS does not allow |; the radios cannot show \u00e9");
+    QTest::newRow("outside the basic plane")
+        << QStringLiteral("73 \U0001F4E1") << QStringLiteral("The radios cannot show \U0001F4E1");
+}
+
+void tst_Beacon::characters()
+{
+    QFETCH(QString, text);
+    QTEST(Advice::freeText_warning(text), "warning");
 }
 
 QTEST_GUILESS_MAIN(tst_Beacon)

@@ -52,6 +52,7 @@ private slots:
     void help_opensPageOfTheLanguage();
     void about_secondClickShowsTheSameWindow();
     void updateMenu_runsACheckInItsWindow();
+    void advice_rangeAndCharacterWarnings();
     void about_keepsProgramRunningAfterCloseBox();
 
 private:
@@ -537,6 +538,31 @@ void tst_Form1::about_secondClickShowsTheSameWindow()
     about->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(abouts(), 0);
+}
+
+void tst_Form1::advice_rangeAndCharacterWarnings()
+{
+    start();
+    auto *range = control<QLabel>(QStringLiteral("lblPHGRange"));
+    QCOMPARE(range->text(), QStringLiteral("\u2248 0.0 mi (0.0 km)"));
+    control<QComboBox>(QStringLiteral("lstPower"))->setCurrentIndex(5);
+    control<QComboBox>(QStringLiteral("lstHeight"))->setCurrentIndex(1);
+    control<QComboBox>(QStringLiteral("lstGain"))->setCurrentIndex(3);
+    control<QRadioButton>(QStringLiteral("optDirection(1)"))->click();
+    QCOMPARE(range->text(), QStringLiteral("\u2248 7.9 mi (12.8 km), shifted NE"));
+
+    showPage(5);
+    control<QLineEdit>(QStringLiteral("txtYourBeaconComment"))
+        ->setText(QStringLiteral("a|b \u00e9"));
+    const QString warning = QStringLiteral("APRS does not allow |; the radios cannot show \u00e9");
+    QCOMPARE(control<QLabel>(QStringLiteral("lblFreeTextWarning"))->text(), warning);
+    showPage(0);
+    auto *general = control<QLabel>(QStringLiteral("lblCharacterWarning"));
+    QVERIFY(!general->isHidden());
+    QCOMPARE(general->text(), warning);
+    QVERIFY(comment().endsWith(QStringLiteral(" a|b \u00e9"))); // the comment is left as typed
+    control<QCheckBox>(QStringLiteral("Check1(4)"))->click();
+    QVERIFY(general->isHidden());
 }
 
 void tst_Form1::updateMenu_runsACheckInItsWindow()
