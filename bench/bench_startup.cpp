@@ -4,20 +4,11 @@
 #include "PeakMemory.h"
 
 #include "mainwindow/Form1.h"
+#include "platform/NullPlatform.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
 #include <QTimer>
-
-namespace {
-
-class NoShell final : public ShellOpen
-{
-public:
-    void open(const QUrl &) override {}
-};
-
-} // namespace
 
 int main(int argc, char *argv[])
 {

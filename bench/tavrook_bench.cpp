@@ -3,6 +3,7 @@
 #include "beacon/Frequency.h"
 #include "language/clsLanguage.h"
 #include "mainwindow/Form1.h"
+#include "platform/NullPlatform.h"
 #include "platform/QtPlatform.h"
 #include "settings/A_GetSetIniFile.h"
 #include "update/clsUpdate.h"
@@ -63,39 +64,6 @@ void print_ratio(const char *what, double measured, double baseline, double goal
     std::printf("%-44s %9.2f x  (goal: at most %.1f x)\n", what, measured / baseline, goal);
 }
 
-class NoShell final : public ShellOpen
-{
-public:
-    void open(const QUrl &) override {}
-};
-
-class SilentMessages final : public MessageBox
-{
-public:
-    void show(const QString &, Icon, const QString &) override {}
-};
-
-class MemoryView final : public UpdateView
-{
-public:
-    void open() override {}
-    void setStatus(const QString &) override {}
-    void setStatusColour(Colour) override {}
-    QString logText() const override { return log; }
-    void setLogText(const QString &text) override { log = text; }
-    void hideLog() override {}
-    void hideLink() override {}
-    void showLink(const QString &, const QString &) override {}
-    void setCloseEnabled(bool) override {}
-    QString log;
-};
-
-class NoTransfer final : public Transfer
-{
-public:
-    TransferResult fetch(const QString &, int) override { return {}; }
-};
-
 // A program folder as a user's looks after some use: a complete settings file and
 // the three shipped language files.
 void prepare_folder(const QString &folder, const QString &shippedLanguages)
@@ -110,7 +78,7 @@ void prepare_folder(const QString &folder, const QString &shippedLanguages)
     context.exeBaseName = QStringLiteral("Tavrook");
     context.set_texts();
     context.set_paths();
-    SilentMessages messages;
+    SilentMessageBox messages;
     context.objLanguage = std::make_unique<clsLanguage>(context, messages);
     BeaconState state;
     LoadSettings(state, context);
@@ -262,7 +230,7 @@ int main(int argc, char *argv[])
     context.exeBaseName = QStringLiteral("Tavrook");
     context.set_texts();
     context.set_paths();
-    SilentMessages silent;
+    SilentMessageBox silent;
     context.objLanguage = std::make_unique<clsLanguage>(context, silent);
     print_row("LoadSettings, complete file", time_ms(runs, [&] {
                   BeaconState state;
@@ -271,7 +239,7 @@ int main(int argc, char *argv[])
 
     QByteArray page(1024 * 1024 - 200, 'x');
     page += " Ostrowind Tavrook Version V1.0.8 Tavrook Language/Documentation Version V1 ";
-    MemoryView view;
+    MemoryUpdateView view;
     NoTransfer none;
     clsUpdate update(context, none, silent, view);
     update.setSilent(false);

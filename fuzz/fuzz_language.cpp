@@ -2,7 +2,7 @@
 // lookup of every window text.
 #include "language/WindowTexts.h"
 #include "language/clsLanguage.h"
-#include "platform/MessageBox.h"
+#include "platform/NullPlatform.h"
 #include "support/ProgramContext.h"
 
 #include <QDir>
@@ -10,16 +10,6 @@
 #include <QTemporaryDir>
 
 #include <cstdint>
-
-namespace {
-
-class SilentMessageBox final : public MessageBox
-{
-public:
-    void show(const QString &, Icon, const QString &) override {}
-};
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

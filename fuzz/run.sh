@@ -19,6 +19,7 @@ for target in "${targets[@]}"; do
     findings=build-fuzz/findings/$target
     mkdir -p "$work" "$findings"
     cp -n fuzz/corpus/"$target"/* "$work"/ 2>/dev/null || true
+    if [ "$target" = update ]; then cp -n docs/update-page.html "$work"/sample-page.html; fi
     echo "Fuzzing $target for ${seconds}s"
     build-fuzz/fuzz/fuzz_"$target" -max_total_time="$seconds" -max_len=65536 -timeout=10 \
         -artifact_prefix="$findings"/ -print_final_stats=1 "$work" 2>&1 | grep -E '^(#[0-9]+ +DONE|stat::number_of_executed_units|INFO: Done|==[0-9]+==ERROR|SUMMARY)' || true

@@ -35,7 +35,8 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("org.example.Tavrook"));
     QIcon icon;
     for (const int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QApplication::applicationDirPath() + QStringLiteral("/icons/tavrook-%1.png").arg(size));
+        icon.addFile(QApplication::applicationDirPath() +
+                     QStringLiteral("/icons/tavrook-%1.png").arg(size));
     QApplication::setWindowIcon(icon);
 
     QtMessageBox messages;

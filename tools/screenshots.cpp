@@ -1,6 +1,7 @@
 // Writes a PNG picture of each page of the main window into the folder given as
 // the first argument, rendered offscreen at the window's real size.
 #include "mainwindow/Form1.h"
+#include "platform/NullPlatform.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
@@ -9,18 +10,6 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
-
-namespace {
-
-// Pictures must not depend on anybody's settings: the program runs from a
-// scratch folder holding only the shipped language files.
-class NoShell final : public ShellOpen
-{
-public:
-    void open(const QUrl &) override {}
-};
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -33,6 +22,8 @@ int main(int argc, char *argv[])
     const QString output = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(output);
 
+    // Pictures must not depend on anybody's settings: the program runs from a
+    // scratch folder holding only the shipped language files.
     QTemporaryDir scratch;
     const QDir shipped(QApplication::applicationDirPath() + QStringLiteral("/../src/language"));
     QDir().mkpath(scratch.path() + QStringLiteral("/language"));

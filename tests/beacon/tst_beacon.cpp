@@ -75,18 +75,16 @@ void tst_Beacon::assembly_data()
     const QString phg = QStringLiteral("PHG5130");
     const QString alt = QStringLiteral("A=01234");
     const QString hello = QStringLiteral("Hello");
-    QTest::newRow("no element ticked")
-        << "" << phg << alt << hello << false << false << "" << false << "";
+    QTest::newRow("no element ticked") << "" << phg << alt << hello << false << false << "" << false << "";
     QTest::newRow("all four ticked, worked example")
-        << "PFAT" << phg << alt << hello << true << true << "PHG5130/145.500MHz T088/A=01234 Hello"
-        << false << "145.500MHz T088/A=01234 Hello";
+        << "PFAT" << phg << alt << hello << true << true << "PHG5130/145.500MHz T088/A=01234 Hello" << false
+        << "145.500MHz T088/A=01234 Hello";
     QTest::newRow("altitude alone keeps its slash")
         << "A" << phg << alt << hello << false << false << "/A=01234" << false << "A=01234";
     QTest::newRow("empty PHG text is left out without separator")
         << "PA"
         << "" << alt << hello << false << false << "/A=01234" << false << "A=01234";
-    QTest::newRow("empty altitude text is left out")
-        << "PA" << phg << "" << hello << false << false << "PHG5130" << false << "";
+    QTest::newRow("empty altitude text is left out") << "PA" << phg << "" << hello << false << false << "PHG5130" << false << "";
     QTest::newRow("free text alone has no leading blank")
         << "T" << phg << alt << hello << false << false << "Hello" << false << "Hello";
     QTest::newRow("empty free text alone gives an empty comment")
@@ -95,20 +93,17 @@ void tst_Beacon::assembly_data()
         << "PT" << phg << alt << "" << false << false << "PHG5130 " << false << "";
     QTest::newRow("PHG stands in no display line")
         << "PT" << phg << alt << hello << false << false << "PHG5130 Hello" << false << "Hello";
-    QTest::newRow("narrow tone is a small t") << "F" << phg << alt << hello << true << false
-                                              << "145.500MHz t088" << false << "145.500MHz t088";
+    QTest::newRow("narrow tone is a small t")
+        << "F" << phg << alt << hello << true << false << "145.500MHz t088" << false << "145.500MHz t088";
     QTest::newRow("tone box unticked: width does not show")
         << "F" << phg << alt << hello << false << true << "145.500MHz" << false << "145.500MHz";
     QTest::newRow("PHG and frequency joined by a slash")
-        << "PF" << phg << alt << hello << false << false << "PHG5130/145.500MHz" << false
-        << "145.500MHz";
+        << "PF" << phg << alt << hello << false << false << "PHG5130/145.500MHz" << false << "145.500MHz";
     QTest::newRow("altitude then free text: blank before the text")
-        << "AT" << phg << alt << hello << false << false << "/A=01234 Hello" << false
-        << "A=01234 Hello";
-    QTest::newRow("extended frequency changes nothing")
-        << "X" << phg << alt << hello << false << false << "" << false << "";
-    QTest::newRow("free text is taken untrimmed") << "T" << phg << alt << "  padded  " << false
-                                                  << false << "  padded  " << false << "  padded  ";
+        << "AT" << phg << alt << hello << false << false << "/A=01234 Hello" << false << "A=01234 Hello";
+    QTest::newRow("extended frequency changes nothing") << "X" << phg << alt << hello << false << false << "" << false << "";
+    QTest::newRow("free text is taken untrimmed")
+        << "T" << phg << alt << "  padded  " << false << false << "  padded  " << false << "  padded  ";
     const QString x43(43, QLatin1Char('x'));
     QTest::newRow("43 characters stay whole without warning")
         << "T" << phg << alt << x43 << false << false << x43 << false << x43;
@@ -117,8 +112,7 @@ void tst_Beacon::assembly_data()
         << "T" << phg << alt << x44 << false << false << x43 << true << x44;
     QTest::newRow("long comment cut, display keeps the uncut text")
         << "PFAT" << phg << alt << QStringLiteral("The quick brown fox") << true << true
-        << "PHG5130/145.500MHz T088/A=01234 The quick b" << true
-        << "145.500MHz T088/A=01234 The quick brown fox";
+        << "PHG5130/145.500MHz T088/A=01234 The quick b" << true << "145.500MHz T088/A=01234 The quick brown fox";
 }
 
 void tst_Beacon::assembly()
@@ -163,8 +157,7 @@ void tst_Beacon::assembly_workedExample_fillsEveryDisplayLine()
     QCOMPARE(r.tmd700[0], QStringLiteral("145.500MHz T08"));
     QCOMPARE(r.tmd700[1], QStringLiteral("8/A=01234 Hell"));
     QCOMPARE(r.tmd700[2], QString());
-    QCOMPARE(r.tmd710[0],
-             QStringLiteral("145.500MHz T088/A=01234 Hello") + QString(13, QLatin1Char(' ')));
+    QCOMPARE(r.tmd710[0], QStringLiteral("145.500MHz T088/A=01234 Hello") + QString(13, QLatin1Char(' ')));
     QCOMPARE(r.tmd710[1], QString());
 }
 
@@ -260,8 +253,7 @@ void tst_Beacon::phg_whileInitialising_changesNothing()
 
 void tst_Beacon::phg_heightEntries_useLocaleSeparatorWithoutGrouping()
 {
-    const QStringList english =
-        Phg::height_entries(QLocale(QLocale::English, QLocale::UnitedStates));
+    const QStringList english = Phg::height_entries(QLocale(QLocale::English, QLocale::UnitedStates));
     QCOMPARE(english.size(), 14);
     QCOMPARE(english.first(), QStringLiteral("10 feet 3.3 meters"));
     QCOMPARE(english.at(1), QStringLiteral("20 feet 6.7 meters"));
@@ -312,8 +304,7 @@ void tst_Beacon::altitudeFeet_data()
                                        << "" << 0 << "A=00000";
     QTest::newRow("pasted digits then letters") << "12ab"
                                                 << "12ab" << 12 << "A=00012";
-    QTest::newRow("an absurd run of digits")
-        << QString(40, QLatin1Char('9')) << "99999" << 99999 << "A=99999";
+    QTest::newRow("an absurd run of digits") << QString(40, QLatin1Char('9')) << "99999" << 99999 << "A=99999";
 }
 
 void tst_Beacon::altitudeFeet()
@@ -425,16 +416,11 @@ void tst_Beacon::range_data()
     QTest::addColumn<int>("direction");
     QTest::addColumn<QString>("text");
     QTest::newRow("PHG5130") << 5 << 1 << 3 << 0 << QStringLiteral("\u2248 7.9 mi (12.8 km)");
-    QTest::newRow("0 W reaches nowhere")
-        << 0 << 13 << 9 << 0 << QStringLiteral("\u2248 0.0 mi (0.0 km)");
-    QTest::newRow("lowest codes with power")
-        << 1 << 0 << 0 << 0 << QStringLiteral("\u2248 2.1 mi (3.4 km)");
-    QTest::newRow("highest codes")
-        << 9 << 13 << 9 << 0 << QStringLiteral("\u2248 964.0 mi (1551.4 km)");
-    QTest::newRow("height code 10 is 10240 ft")
-        << 5 << 10 << 3 << 0 << QStringLiteral("\u2248 179.8 mi (289.4 km)");
-    QTest::newRow("directional") << 5 << 1 << 3 << 2
-                                 << QStringLiteral("\u2248 7.9 mi (12.8 km), shifted E");
+    QTest::newRow("0 W reaches nowhere") << 0 << 13 << 9 << 0 << QStringLiteral("\u2248 0.0 mi (0.0 km)");
+    QTest::newRow("lowest codes with power") << 1 << 0 << 0 << 0 << QStringLiteral("\u2248 2.1 mi (3.4 km)");
+    QTest::newRow("highest codes") << 9 << 13 << 9 << 0 << QStringLiteral("\u2248 964.0 mi (1551.4 km)");
+    QTest::newRow("height code 10 is 10240 ft") << 5 << 10 << 3 << 0 << QStringLiteral("\u2248 179.8 mi (289.4 km)");
+    QTest::newRow("directional") << 5 << 1 << 3 << 2 << QStringLiteral("\u2248 7.9 mi (12.8 km), shifted E");
 }
 
 void tst_Beacon::range()
@@ -460,11 +446,9 @@ void tst_Beacon::characters_data()
                                        << "APRS does not allow ~";
     QTest::newRow("control character") << QStringLiteral("bell\a") << "APRS does not allow U+0007";
     QTest::newRow("delete") << QStringLiteral("x\x7f") << "APRS does not allow U+007F";
-    QTest::newRow("non-ASCII") << QStringLiteral("M\u00fcnster \u20ac")
-                               << QStringLiteral("The radios cannot show \u00fc \u20ac");
+    QTest::newRow("non-ASCII") << QStringLiteral("M\u00fcnster \u20ac") << QStringLiteral("The radios cannot show \u00fc \u20ac");
     QTest::newRow("both kinds") << QStringLiteral("|\u00e9")
-                                << QStringLiteral(
-                                       "APRS does not allow |; the radios cannot show \u00e9");
+                                << QStringLiteral("APRS does not allow |; the radios cannot show \u00e9");
     QTest::newRow("outside the basic plane")
         << QStringLiteral("73 \U0001F4E1") << QStringLiteral("The radios cannot show \U0001F4E1");
 }

@@ -32,31 +32,26 @@ void tst_Frequency::channels_data()
     QTest::addColumn<QStringList>("firstComments");
     QTest::addColumn<QString>("lastComment");
 
-    QTest::newRow("VHF - E, 5 kHz (first start)")
-        << 0 << 0 << 400 << QStringList{"144.00000", "144.00500"} << "145.99500"
-        << QStringList{"144.000", "144.005"} << "145.995";
-    QTest::newRow("VHF - E, 12.5 kHz")
-        << 0 << 3 << 160 << QStringList{"144.00000", "144.01250", "144.02500"} << "145.98750"
-        << QStringList{"144.000", "144.012", "144.025"} << "145.987";
+    QTest::newRow("VHF - E, 5 kHz (first start)") << 0 << 0 << 400 << QStringList{"144.00000", "144.00500"} << "145.99500"
+                                                  << QStringList{"144.000", "144.005"} << "145.995";
+    QTest::newRow("VHF - E, 12.5 kHz") << 0 << 3 << 160 << QStringList{"144.00000", "144.01250", "144.02500"} << "145.98750"
+                                       << QStringList{"144.000", "144.012", "144.025"} << "145.987";
     QTest::newRow("VHF - E, 6.25 kHz is cut, not rounded")
-        << 0 << 1 << 320 << QStringList{"144.00000", "144.00625", "144.01250", "144.01875"}
-        << "145.99375" << QStringList{"144.000", "144.006", "144.012", "144.018"} << "145.993";
-    QTest::newRow("VHF - E, 15 kHz") << 0 << 4 << 134 << QStringList{"144.00000"} << "145.99500"
-                                     << QStringList{"144.000"} << "145.995";
-    QTest::newRow("VHF - E, 30 kHz") << 0 << 7 << 67 << QStringList{"144.00000"} << "145.98000"
-                                     << QStringList{"144.000"} << "145.980";
+        << 0 << 1 << 320 << QStringList{"144.00000", "144.00625", "144.01250", "144.01875"} << "145.99375"
+        << QStringList{"144.000", "144.006", "144.012", "144.018"} << "145.993";
+    QTest::newRow("VHF - E, 15 kHz") << 0 << 4 << 134 << QStringList{"144.00000"} << "145.99500" << QStringList{"144.000"}
+                                     << "145.995";
+    QTest::newRow("VHF - E, 30 kHz") << 0 << 7 << 67 << QStringList{"144.00000"} << "145.98000" << QStringList{"144.000"}
+                                     << "145.980";
     QTest::newRow("VHF - E, 10 kHz keeps two decimals and a blank")
-        << 0 << 2 << 200 << QStringList{"144.00000", "144.01000"} << "145.99000"
-        << QStringList{"144.00 ", "144.01 "} << "145.99 ";
+        << 0 << 2 << 200 << QStringList{"144.00000", "144.01000"} << "145.99000" << QStringList{"144.00 ", "144.01 "}
+        << "145.99 ";
     QTest::newRow("VHF - E, 100 kHz, the narrowest list")
-        << 0 << 9 << 20 << QStringList{"144.00000"} << "145.90000" << QStringList{"144.000"}
-        << "145.900";
+        << 0 << 9 << 20 << QStringList{"144.00000"} << "145.90000" << QStringList{"144.000"} << "145.900";
     QTest::newRow("UHF - A, 5 kHz, the largest list")
-        << 3 << 0 << 6000 << QStringList{"420.00000"} << "449.99500" << QStringList{"420.000"}
-        << "449.995";
-    QTest::newRow("UHF - E, 25 kHz")
-        << 1 << 6 << 400 << QStringList{"430.00000", "430.02500"} << "439.97500"
-        << QStringList{"430.000", "430.025"} << "439.975";
+        << 3 << 0 << 6000 << QStringList{"420.00000"} << "449.99500" << QStringList{"420.000"} << "449.995";
+    QTest::newRow("UHF - E, 25 kHz") << 1 << 6 << 400 << QStringList{"430.00000", "430.02500"} << "439.97500"
+                                     << QStringList{"430.000", "430.025"} << "439.975";
 }
 
 void tst_Frequency::channels()
@@ -64,9 +59,8 @@ void tst_Frequency::channels()
     QFETCH(int, band);
     QFETCH(int, step);
     const auto bands = Frequency::band_table();
-    const Frequency::ChannelList list =
-        Frequency::channel_list(bands[size_t(band)], Frequency::step_entries().at(step),
-                                Frequency::step_values()[size_t(step)], english);
+    const Frequency::ChannelList list = Frequency::channel_list(bands[size_t(band)], Frequency::step_entries().at(step),
+                                                                Frequency::step_values()[size_t(step)], english);
     QTEST(int(list.entries.size()), "count");
     QCOMPARE(list.commentTexts.size(), list.entries.size());
     QFETCH(QStringList, firstEntries);
@@ -83,8 +77,7 @@ void tst_Frequency::channels_decimalCommaLocale_keepsPointInComment()
 {
     const QLocale german(QLocale::German, QLocale::Germany);
     const auto bands = Frequency::band_table();
-    const Frequency::ChannelList list =
-        Frequency::channel_list(bands[0], QStringLiteral("12.5"), 12.5, german);
+    const Frequency::ChannelList list = Frequency::channel_list(bands[0], QStringLiteral("12.5"), 12.5, german);
     QCOMPARE(list.entries.at(1), QStringLiteral("144,01250"));
     QCOMPARE(list.commentTexts.at(1), QStringLiteral("144.012"));
 
@@ -99,10 +92,9 @@ void tst_Frequency::bandEntries_readAsShortestNumbers()
     QStringList entries;
     for (const BandPlan &band : Frequency::band_table())
         entries << Frequency::band_entry(band);
-    QCOMPARE(entries, (QStringList{"VHF - E  144 - 146 MHz.", "UHF - E  430 - 440 MHz.",
-                                   "VHF - A  144 - 148 MHz.", "UHF - A  420 - 450 MHz."}));
-    QCOMPARE(Frequency::band_entry({QStringLiteral("X"), 144.5, 146.25}),
-             QStringLiteral("X  144.5 - 146.25 MHz."));
+    QCOMPARE(entries, (QStringList{"VHF - E  144 - 146 MHz.", "UHF - E  430 - 440 MHz.", "VHF - A  144 - 148 MHz.",
+                                   "UHF - A  420 - 450 MHz."}));
+    QCOMPARE(Frequency::band_entry({QStringLiteral("X"), 144.5, 146.25}), QStringLiteral("X  144.5 - 146.25 MHz."));
 }
 
 void tst_Frequency::toneTexts_dropTheFraction()

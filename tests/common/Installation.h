@@ -24,10 +24,7 @@ public:
 
     QString path() const { return dir.path(); }
     QString ini() const { return dir.path() + QStringLiteral("/Tavrook.INI"); }
-    QString languagePath(const QString &file) const
-    {
-        return dir.path() + QStringLiteral("/language/") + file;
-    }
+    QString languagePath(const QString &file) const { return dir.path() + QStringLiteral("/language/") + file; }
 
     void writeFile(const QString &relative, const QByteArray &bytes) const
     {
@@ -43,8 +40,7 @@ public:
     }
 
     // A shipped language file with the lines of some keys left out.
-    void writeLanguageWithout(const QString &shippedFile, const QStringList &missingKeys,
-                              const QString &asFile) const
+    void writeLanguageWithout(const QString &shippedFile, const QStringList &missingKeys, const QString &asFile) const
     {
         QFile in(shipped(shippedFile));
         QVERIFY(in.open(QIODevice::ReadOnly));

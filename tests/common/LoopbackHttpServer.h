@@ -31,10 +31,7 @@ public:
     }
 
     void set(const QByteArray &path, const Reply &reply) { replies.insert(path, reply); }
-    void setPage(const QByteArray &body, const QByteArray &path = "/")
-    {
-        set(path, Reply{"200 OK", {}, body, false});
-    }
+    void setPage(const QByteArray &body, const QByteArray &path = "/") { set(path, Reply{"200 OK", {}, body, false}); }
 
     // Runs when a request has arrived, before it is answered.
     std::function<void()> onRequest;
@@ -45,8 +42,7 @@ private:
     {
         while (QTcpSocket *socket = server.nextPendingConnection()) {
             socket->setParent(this);
-            QObject::connect(socket, &QTcpSocket::readyRead, socket,
-                             [this, socket] { serve(socket); });
+            QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { serve(socket); });
         }
     }
 
@@ -64,8 +60,7 @@ private:
         const Reply reply = replies.value(path, Reply{"404 Not Found", {}, "no such page", false});
         if (reply.silent)
             return;
-        socket->write("HTTP/1.1 " + reply.status +
-                      "\r\nContent-Length: " + QByteArray::number(reply.body.size()) +
+        socket->write("HTTP/1.1 " + reply.status + "\r\nContent-Length: " + QByteArray::number(reply.body.size()) +
                       "\r\nConnection: close\r\n" + reply.headers + "\r\n");
         socket->write(reply.body);
         socket->disconnectFromHost();

@@ -58,8 +58,7 @@ void tst_Language::init()
 
 clsLanguage &tst_Language::create()
 {
-    language = std::make_unique<clsLanguage>(
-        context, messages, [this](const QStringList &names) { menuNames = names; });
+    language = std::make_unique<clsLanguage>(context, messages, [this](const QStringList &names) { menuNames = names; });
     return *language;
 }
 
@@ -71,41 +70,32 @@ void tst_Language::lineRules_data()
 
     QTest::newRow("plain entry") << QByteArray("ITEM0001=Allgemein\r\n") << "ITEM0001"
                                  << "Allgemein";
-    QTest::newRow("comment line holding =")
-        << QByteArray(";ITEM0001=no\r\nITEM0001=yes\r\n") << "ITEM0001"
-        << "yes";
-    QTest::newRow("blanks after = belong to the value")
-        << QByteArray("ITEM0011=NE (45) \r\n") << "ITEM0011"
-        << "NE (45) ";
-    QTest::newRow("blanks before = belong to the key")
-        << QByteArray("ITEM0001 =x\r\n") << "ITEM0001"
-        << "* d";
+    QTest::newRow("comment line holding =") << QByteArray(";ITEM0001=no\r\nITEM0001=yes\r\n") << "ITEM0001"
+                                            << "yes";
+    QTest::newRow("blanks after = belong to the value") << QByteArray("ITEM0011=NE (45) \r\n") << "ITEM0011"
+                                                        << "NE (45) ";
+    QTest::newRow("blanks before = belong to the key") << QByteArray("ITEM0001 =x\r\n") << "ITEM0001"
+                                                       << "* d";
     QTest::newRow("small-letter key does not match") << QByteArray("item0001=x\r\n") << "ITEM0001"
                                                      << "* d";
-    QTest::newRow("first of two equal keys wins")
-        << QByteArray("ITEM0001=first\r\nITEM0001=second\r\n") << "ITEM0001"
-        << "first";
+    QTest::newRow("first of two equal keys wins") << QByteArray("ITEM0001=first\r\nITEM0001=second\r\n") << "ITEM0001"
+                                                  << "first";
     QTest::newRow("empty value counts as missing") << QByteArray("ITEM0001=\r\n") << "ITEM0001"
                                                    << "* d";
     QTest::newRow("value with further =") << QByteArray("ITEM0001=a=b\r\n") << "ITEM0001"
                                           << "a=b";
     QTest::newRow("lone CR ends a line") << QByteArray("ITEM0001=a\rITEM0002=b\r") << "ITEM0002"
                                          << "b";
-    QTest::newRow("lone LF stays in the line")
-        << QByteArray("ITEM0001=a\nITEM0002=b\r\n") << "ITEM0001"
-        << "a\nITEM0002=b";
+    QTest::newRow("lone LF stays in the line") << QByteArray("ITEM0001=a\nITEM0002=b\r\n") << "ITEM0001"
+                                               << "a\nITEM0002=b";
     QTest::newRow("last line needs no line end") << QByteArray("ITEM0001=end") << "ITEM0001"
                                                  << "end";
-    QTest::newRow("byte-order mark on any line")
-        << QByteArray("\xff\xfeITEM0001=x\r\n") << "ITEM0001"
-        << "x";
-    QTest::newRow("Windows-1252 line")
-        << QByteArray("ITEM0001=H\xf6he\r\n") << "ITEM0001" << QStringLiteral("H\u00f6he");
-    QTest::newRow("UTF-8 line") << QByteArray("ITEM0001=H\xc3\xb6he\r\n") << "ITEM0001"
-                                << QStringLiteral("H\u00f6he");
-    QTest::newRow("small-letter crlf marker stays")
-        << QByteArray("ITEM0001=a{crlf}b\r\n") << "ITEM0001"
-        << "a{crlf}b";
+    QTest::newRow("byte-order mark on any line") << QByteArray("\xff\xfeITEM0001=x\r\n") << "ITEM0001"
+                                                 << "x";
+    QTest::newRow("Windows-1252 line") << QByteArray("ITEM0001=H\xf6he\r\n") << "ITEM0001" << QStringLiteral("H\u00f6he");
+    QTest::newRow("UTF-8 line") << QByteArray("ITEM0001=H\xc3\xb6he\r\n") << "ITEM0001" << QStringLiteral("H\u00f6he");
+    QTest::newRow("small-letter crlf marker stays") << QByteArray("ITEM0001=a{crlf}b\r\n") << "ITEM0001"
+                                                    << "a{crlf}b";
 }
 
 void tst_Language::lineRules()
@@ -139,10 +129,8 @@ void tst_Language::header_secondDefAndTranslatorAreEntries()
     writeLanguage(QStringLiteral("x.lf"), "DEF=One\r\nDEF=Two\r\nTRANSLATOR=A\r\nTRANSLATOR=B\r\n");
     clsLanguage &l = create();
     QCOMPARE(l.language_files()[0].name, QStringLiteral("One"));
-    QCOMPARE(l.translate(QStringLiteral("DEF"), QStringLiteral("-"), QString()),
-             QStringLiteral("Two"));
-    QCOMPARE(l.translate(QStringLiteral("TRANSLATOR"), QStringLiteral("-"), QString()),
-             QStringLiteral("B"));
+    QCOMPARE(l.translate(QStringLiteral("DEF"), QStringLiteral("-"), QString()), QStringLiteral("Two"));
+    QCOMPARE(l.translate(QStringLiteral("TRANSLATOR"), QStringLiteral("-"), QString()), QStringLiteral("B"));
 }
 
 void tst_Language::translate_errorsCountAndDescribe()
@@ -150,21 +138,16 @@ void tst_Language::translate_errorsCountAndDescribe()
     writeLanguage(QStringLiteral("e.lf"), "DEF=English\r\nITEM0001=General\r\n");
     clsLanguage &l = create();
     l.translate_start();
-    QCOMPARE(
-        l.translate(QStringLiteral("ITEM0001"), QStringLiteral("General"), QStringLiteral("tab")),
-        QStringLiteral("General"));
-    QCOMPARE(l.translate(QStringLiteral("ITEM0040"), QStringLiteral("Not implemented yet"),
-                         QStringLiteral("fifth tab")),
+    QCOMPARE(l.translate(QStringLiteral("ITEM0001"), QStringLiteral("General"), QStringLiteral("tab")),
+             QStringLiteral("General"));
+    QCOMPARE(l.translate(QStringLiteral("ITEM0040"), QStringLiteral("Not implemented yet"), QStringLiteral("fifth tab")),
              QStringLiteral("* Not implemented yet"));
-    QCOMPARE(l.translate(QStringLiteral("ITEM0041"), QStringLiteral("Beacon comment"),
-                         QStringLiteral("label")),
+    QCOMPARE(l.translate(QStringLiteral("ITEM0041"), QStringLiteral("Beacon comment"), QStringLiteral("label")),
              QStringLiteral("* Beacon comment"));
     QCOMPARE(l.translate_errors(), 2);
-    QCOMPARE(
-        l.translate_errormessage(),
-        QStringLiteral(
-            "\r\nDefine item ITEM0040, location : fifth tab, default value = Not implemented yet"
-            "\r\nDefine item ITEM0041, location : label, default value = Beacon comment"));
+    QCOMPARE(l.translate_errormessage(),
+             QStringLiteral("\r\nDefine item ITEM0040, location : fifth tab, default value = Not implemented yet"
+                            "\r\nDefine item ITEM0041, location : label, default value = Beacon comment"));
     l.translate_start();
     QCOMPARE(l.translate_errors(), 0);
     QCOMPARE(l.translate_errormessage(), QString());
@@ -174,10 +157,8 @@ void tst_Language::translate_crlfMarker()
 {
     writeLanguage(QStringLiteral("c.lf"), "DEF=C\r\nITEM0002=one{CRLF}two\r\n");
     clsLanguage &l = create();
-    QCOMPARE(l.translate(QStringLiteral("ITEM0002"), QString(), QString()),
-             QStringLiteral("one\r\ntwo"));
-    QCOMPARE(l.translate(QStringLiteral("ITEM9999"), QStringLiteral("a{CRLF}b"), QString()),
-             QStringLiteral("* a\r\nb"));
+    QCOMPARE(l.translate(QStringLiteral("ITEM0002"), QString(), QString()), QStringLiteral("one\r\ntwo"));
+    QCOMPARE(l.translate(QStringLiteral("ITEM9999"), QStringLiteral("a{CRLF}b"), QString()), QStringLiteral("* a\r\nb"));
 }
 
 void tst_Language::minimumVersion_data()
@@ -185,12 +166,9 @@ void tst_Language::minimumVersion_data()
     QTest::addColumn<QList<QByteArray>>("files");
     QTest::addColumn<int>("minimum");
     QTest::newRow("no language file") << QList<QByteArray>{} << 9999;
-    QTest::newRow("lowest of several")
-        << QList<QByteArray>{"DEF=A\r\nVER=5\r\n", "DEF=B\r\nVER=3\r\n"} << 3;
-    QTest::newRow("file without VER counts as 0")
-        << QList<QByteArray>{"DEF=A\r\nVER=5\r\n", "DEF=B\r\n"} << 0;
-    QTest::newRow("VER beyond 16 bits is clamped")
-        << QList<QByteArray>{"DEF=A\r\nVER=-99999999\r\n"} << -32768;
+    QTest::newRow("lowest of several") << QList<QByteArray>{"DEF=A\r\nVER=5\r\n", "DEF=B\r\nVER=3\r\n"} << 3;
+    QTest::newRow("file without VER counts as 0") << QList<QByteArray>{"DEF=A\r\nVER=5\r\n", "DEF=B\r\n"} << 0;
+    QTest::newRow("VER beyond 16 bits is clamped") << QList<QByteArray>{"DEF=A\r\nVER=-99999999\r\n"} << -32768;
     QTest::newRow("negative VER") << QList<QByteArray>{"DEF=A\r\nVER=-4\r\n"} << -4;
 }
 
@@ -217,19 +195,16 @@ void tst_Language::language_missing_keepsTableAndShowsMessage()
     writeLanguage(QStringLiteral("b.lf"), "DEF=B\r\nITEM0001=from B\r\n");
     clsLanguage &l = create();
     // Right after the scan the table is that of the file listed last.
-    QCOMPARE(l.translate(QStringLiteral("ITEM0001"), QString(), QString()),
-             QStringLiteral("from B"));
+    QCOMPARE(l.translate(QStringLiteral("ITEM0001"), QString(), QString()), QStringLiteral("from B"));
     l.language(QStringLiteral("A"));
     QCOMPARE(l.get_language(), QStringLiteral("A"));
     l.language(QStringLiteral("a"));
     QCOMPARE(messages.shown.size(), 1);
-    QCOMPARE(messages.shown[0].text,
-             QStringLiteral("can not locate language file for language a."));
+    QCOMPARE(messages.shown[0].text, QStringLiteral("can not locate language file for language a."));
     QCOMPARE(messages.shown[0].icon, MessageBox::Icon::Critical);
     QCOMPARE(messages.shown[0].title, context.programTitle);
     QCOMPARE(l.get_language(), QStringLiteral("A"));
-    QCOMPARE(l.translate(QStringLiteral("ITEM0001"), QString(), QString()),
-             QStringLiteral("from A"));
+    QCOMPARE(l.translate(QStringLiteral("ITEM0001"), QString(), QString()), QStringLiteral("from A"));
 }
 
 void tst_Language::language_fileWithoutDef_cannotBeChosen()
@@ -267,8 +242,7 @@ void tst_Language::scan_onlyPlainLfFiles_andHarmlessJunk()
     QVERIFY(names.contains(QStringLiteral("Upper")));
     QVERIFY(names.contains(QStringLiteral("Big")));
     l.language(QStringLiteral("Big"));
-    QCOMPARE(l.translate(QStringLiteral("ITEM0001"), QString(), QString()),
-             QStringLiteral("found"));
+    QCOMPARE(l.translate(QStringLiteral("ITEM0001"), QString(), QString()), QStringLiteral("found"));
 }
 
 void tst_Language::shipped_everyFileHasAll48Keys_data()

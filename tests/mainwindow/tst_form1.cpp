@@ -65,10 +65,7 @@ private:
         return found;
     }
     QString comment() { return control<QLineEdit>(QStringLiteral("txtBcnComment"))->text(); }
-    void showPage(int index)
-    {
-        control<QTabWidget>(QStringLiteral("SSTab1"))->setCurrentIndex(index);
-    }
+    void showPage(int index) { control<QTabWidget>(QStringLiteral("SSTab1"))->setCurrentIndex(index); }
     QString logContents() const;
 
     QTemporaryDir temp;
@@ -104,9 +101,8 @@ void tst_Form1::cleanup()
 Form1 *tst_Form1::start()
 {
     window.reset();
-    window =
-        std::make_unique<Form1>(Form1Platform{messages, clipboard, shell, transfer},
-                                Form1Location{installation->path(), QStringLiteral("Tavrook")});
+    window = std::make_unique<Form1>(Form1Platform{messages, clipboard, shell, transfer},
+                                     Form1Location{installation->path(), QStringLiteral("Tavrook")});
     window->show();
     return window.get();
 }
@@ -132,8 +128,7 @@ void tst_Form1::startup_firstStart_showsCommentAndCreatesSettings()
     QCOMPARE(control<QLineEdit>(QStringLiteral("txtAltFeet"))->text(), QString());
     QCOMPARE(window->windowTitle(), QStringLiteral("Tavrook V1.0.8"));
     QVERIFY(messages.shown.isEmpty());
-    QVERIFY(
-        installation->readFile(QStringLiteral("Tavrook.INI")).contains("CurrentLanguage=English"));
+    QVERIFY(installation->readFile(QStringLiteral("Tavrook.INI")).contains("CurrentLanguage=English"));
 }
 
 void tst_Form1::comment_changesOnOtherPages_showOnlyOnGeneralPage()
@@ -166,8 +161,7 @@ void tst_Form1::comment_elementBoxClick_reassembles()
     QCOMPARE(comment(), QStringLiteral("144.000MHz/A=00000 Later"));
     control<QCheckBox>(QStringLiteral("Check1(2)"))->click(); // frequency off
     QCOMPARE(comment(), QStringLiteral("/A=00000 Later"));
-    QCOMPARE(control<QLabel>(QStringLiteral("lblTHD7_example_L2"))->text(),
-             QStringLiteral("  A=00000 La"));
+    QCOMPARE(control<QLabel>(QStringLiteral("lblTHD7_example_L2"))->text(), QStringLiteral("  A=00000 La"));
 }
 
 void tst_Form1::phg_choices_updateTheElementAtOnce()
@@ -298,8 +292,7 @@ void tst_Form1::copyButton_putsCommentOnClipboard()
     showPage(0);
     control<QLineEdit>(QStringLiteral("txtYourBeaconComment"))->setText(QStringLiteral("Changed"));
     control<QPushButton>(QStringLiteral("cmdCopyToClipboard"))->click();
-    QCOMPARE(QGuiApplication::clipboard()->text(),
-             QStringLiteral("PHG0000/144.000MHz/A=00000 Not yet"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("PHG0000/144.000MHz/A=00000 Not yet"));
 }
 
 void tst_Form1::exit_savesAndClosesEveryWindow()
@@ -307,9 +300,8 @@ void tst_Form1::exit_savesAndClosesEveryWindow()
     start();
     control<QAction>(QStringLiteral("mnuHelpAbout"))->trigger();
     const QWidgetList windows = QApplication::topLevelWidgets();
-    QVERIFY(std::any_of(windows.cbegin(), windows.cend(), [](QWidget *w) {
-        return w->objectName() == QStringLiteral("frm_About") && w->isVisible();
-    }));
+    QVERIFY(std::any_of(windows.cbegin(), windows.cend(),
+                        [](QWidget *w) { return w->objectName() == QStringLiteral("frm_About") && w->isVisible(); }));
     control<QComboBox>(QStringLiteral("lstPower"))->setCurrentIndex(4);
     control<QAction>(QStringLiteral("mnuFileExit"))->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -348,23 +340,20 @@ void tst_Form1::restart_bringsBackEveryChoice()
     control<QAction>(QStringLiteral("mnuFileExit"))->trigger();
 
     start();
-    QCOMPARE(control<QComboBox>(QStringLiteral("lstFrequency"))->currentText(),
-             QStringLiteral("430.17500"));
+    QCOMPARE(control<QComboBox>(QStringLiteral("lstFrequency"))->currentText(), QStringLiteral("430.17500"));
     QCOMPARE(control<QCheckBox>(QStringLiteral("chkTone"))->isChecked(), true);
     QCOMPARE(control<QCheckBox>(QStringLiteral("Check1(1)"))->isChecked(), false);
     QCOMPARE(control<QLineEdit>(QStringLiteral("txtAltFeet"))->text(), QStringLiteral("45678"));
     QCOMPARE(control<QLineEdit>(QStringLiteral("txtAltitude"))->text(), QStringLiteral("A=45678"));
-    QCOMPARE(control<QLineEdit>(QStringLiteral("txtYourBeaconComment"))->text(),
-             QStringLiteral("QRV"));
+    QCOMPARE(control<QLineEdit>(QStringLiteral("txtYourBeaconComment"))->text(), QStringLiteral("QRV"));
     QCOMPARE(comment(), QStringLiteral("PHG5<32/430.175MHz t088 QRV"));
 }
 
 void tst_Form1::settings_handEditedValues_areClampedNotFatal()
 {
-    installation->writeFile(QStringLiteral("Tavrook.INI"),
-                            "[TAB_PHG]\nPower=-3\nHeight=99\nGain=2.5\nDirection=70000\n"
-                            "[TAB_FREQUENCY]\nBand=50\nStep=garbage\nFrequency=99999\nTone=48\n"
-                            "[TAB_ALTITUDE]\nFeet=1e9\nMeters=abc\n");
+    installation->writeFile(QStringLiteral("Tavrook.INI"), "[TAB_PHG]\nPower=-3\nHeight=99\nGain=2.5\nDirection=70000\n"
+                                                           "[TAB_FREQUENCY]\nBand=50\nStep=garbage\nFrequency=99999\nTone=48\n"
+                                                           "[TAB_ALTITUDE]\nFeet=1e9\nMeters=abc\n");
     start();
     QCOMPARE(control<QComboBox>(QStringLiteral("lstPower"))->currentIndex(), 0);
     QCOMPARE(control<QComboBox>(QStringLiteral("lstHeight"))->currentIndex(), 13);
@@ -381,13 +370,11 @@ void tst_Form1::settings_missingLanguage_isReportedAndKept()
 {
     installation->writeFile(QStringLiteral("Tavrook.INI"), "[Language]\nCurrentLanguage=Klingon\n");
     start();
-    QCOMPARE(messages.texts().value(0),
-             QStringLiteral("can not locate language file for language Klingon."));
+    QCOMPARE(messages.texts().value(0), QStringLiteral("can not locate language file for language Klingon."));
     QCOMPARE(messages.shown.value(0).icon, MessageBox::Icon::Critical);
     QCOMPARE(messages.shown.value(0).title, QStringLiteral("Tavrook V1.0.8"));
     control<QAction>(QStringLiteral("mnuFileExit"))->trigger();
-    QVERIFY(
-        installation->readFile(QStringLiteral("Tavrook.INI")).contains("CurrentLanguage=Klingon"));
+    QVERIFY(installation->readFile(QStringLiteral("Tavrook.INI")).contains("CurrentLanguage=Klingon"));
 }
 
 void tst_Form1::texts_completeLanguage_reportNothing()
@@ -395,28 +382,23 @@ void tst_Form1::texts_completeLanguage_reportNothing()
     start();
     QVERIFY(messages.shown.isEmpty());
     QVERIFY(!QFile::exists(log_filePath()));
-    QCOMPARE(control<QLabel>(QStringLiteral("lblIntroExtOprFreq"))->text(),
-             QStringLiteral("Not implemented yet"));
+    QCOMPARE(control<QLabel>(QStringLiteral("lblIntroExtOprFreq"))->text(), QStringLiteral("Not implemented yet"));
 }
 
 void tst_Form1::texts_missingItem_markedReportedAndLogged()
 {
     installation = std::make_unique<Installation>(QStringList{});
-    installation->writeLanguageWithout(QStringLiteral("English.lf"), {QStringLiteral("ITEM0040")},
-                                       QStringLiteral("English.lf"));
+    installation->writeLanguageWithout(QStringLiteral("English.lf"), {QStringLiteral("ITEM0040")}, QStringLiteral("English.lf"));
     start();
-    QCOMPARE(control<QLabel>(QStringLiteral("lblIntroExtOprFreq"))->text(),
-             QStringLiteral("* Not implemented yet"));
+    QCOMPARE(control<QLabel>(QStringLiteral("lblIntroExtOprFreq"))->text(), QStringLiteral("* Not implemented yet"));
     QCOMPARE(messages.shown.size(), 1);
-    QCOMPARE(messages.shown[0].text,
-             QStringLiteral("There are 1 translation errors, language is English\r\n"
-                            "please see for detail file %TEMP%\\tst_form1.log"));
+    QCOMPARE(messages.shown[0].text, QStringLiteral("There are 1 translation errors, language is English\r\n"
+                                                    "please see for detail file %TEMP%\\tst_form1.log"));
     QCOMPARE(messages.shown[0].icon, MessageBox::Icon::Information);
     const QString log = logContents();
-    QVERIFY2(log.contains(QStringLiteral(
-                 " Warning-Translation errors : English\r\n\r\nDefine item ITEM0040, "
-                 "location : Main window, fifth tab, intro text, default value = "
-                 "Not implemented yet\r\n")),
+    QVERIFY2(log.contains(QStringLiteral(" Warning-Translation errors : English\r\n\r\nDefine item ITEM0040, "
+                                         "location : Main window, fifth tab, intro text, default value = "
+                                         "Not implemented yet\r\n")),
              qPrintable(log));
 }
 
@@ -424,22 +406,17 @@ void tst_Form1::texts_noLanguageFile_reportsAll48()
 {
     installation = std::make_unique<Installation>(QStringList{});
     start();
-    QCOMPARE(messages.texts().value(0),
-             QStringLiteral("can not locate language file for language English."));
-    QVERIFY(messages.texts().value(1).startsWith(
-        QStringLiteral("There are 48 translation errors, language is \r\n")));
-    QCOMPARE(control<QTabWidget>(QStringLiteral("SSTab1"))->tabText(0),
-             QStringLiteral("* General"));
+    QCOMPARE(messages.texts().value(0), QStringLiteral("can not locate language file for language English."));
+    QVERIFY(messages.texts().value(1).startsWith(QStringLiteral("There are 48 translation errors, language is \r\n")));
+    QCOMPARE(control<QTabWidget>(QStringLiteral("SSTab1"))->tabText(0), QStringLiteral("* General"));
     QCOMPARE(control<QMenu>(QStringLiteral("mnuOptionsLang"))->actions().size(), 1);
 }
 
 void tst_Form1::languageMenu_choosingALanguage_translatesAndSticks()
 {
-    installation = std::make_unique<Installation>(QStringList{QStringLiteral("English.lf"),
-                                                              QStringLiteral("Deutsch.lf"),
-                                                              QStringLiteral("Nederlands.lf")});
-    installation->writeLanguageWithout(QStringLiteral("Nederlands.lf"),
-                                       {QStringLiteral("ITEM0003")},
+    installation = std::make_unique<Installation>(
+        QStringList{QStringLiteral("English.lf"), QStringLiteral("Deutsch.lf"), QStringLiteral("Nederlands.lf")});
+    installation->writeLanguageWithout(QStringLiteral("Nederlands.lf"), {QStringLiteral("ITEM0003")},
                                        QStringLiteral("Nederlands.lf"));
     start();
     const QList<QAction *> entries = control<QMenu>(QStringLiteral("mnuOptionsLang"))->actions();
@@ -452,8 +429,7 @@ void tst_Form1::languageMenu_choosingALanguage_translatesAndSticks()
 
     entries[1]->trigger();
     QVERIFY(entries[1]->isChecked());
-    QCOMPARE(control<QPushButton>(QStringLiteral("cmdCopyToClipboard"))->text(),
-             QStringLiteral("In die Zwischenablage"));
+    QCOMPARE(control<QPushButton>(QStringLiteral("cmdCopyToClipboard"))->text(), QStringLiteral("In die Zwischenablage"));
     QCOMPARE(control<QTabWidget>(QStringLiteral("SSTab1"))->tabText(2), QStringLiteral("Höhe"));
     QVERIFY(messages.shown.isEmpty());
 
@@ -461,18 +437,15 @@ void tst_Form1::languageMenu_choosingALanguage_translatesAndSticks()
     entries[3]->trigger();
     QVERIFY(entries[3]->isChecked() && !entries[1]->isChecked());
     QCOMPARE(messages.shown.size(), 2);
-    QVERIFY(messages.shown[0].text.startsWith(
-        QStringLiteral("There are 1 translation errors, language is Nederlands\r\n")));
+    QVERIFY(messages.shown[0].text.startsWith(QStringLiteral("There are 1 translation errors, language is Nederlands\r\n")));
     QCOMPARE(messages.shown[1].text, messages.shown[0].text);
-    QCOMPARE(control<QPushButton>(QStringLiteral("cmdCopyToClipboard"))->text(),
-             QStringLiteral("* Copy to Clipboard"));
+    QCOMPARE(control<QPushButton>(QStringLiteral("cmdCopyToClipboard"))->text(), QStringLiteral("* Copy to Clipboard"));
 
     entries[1]->trigger();
     control<QAction>(QStringLiteral("mnuFileExit"))->trigger();
     start();
     QCOMPARE(control<QCheckBox>(QStringLiteral("Check1(1)"))->text(), QStringLiteral("Höhe"));
-    QCOMPARE(control<QComboBox>(QStringLiteral("lstPower"))->accessibleDescription(),
-             QStringLiteral("Leistung"));
+    QCOMPARE(control<QComboBox>(QStringLiteral("lstPower"))->accessibleDescription(), QStringLiteral("Leistung"));
 }
 
 void tst_Form1::accessibility_everyListAndExampleIsDescribed()
@@ -482,20 +455,17 @@ void tst_Form1::accessibility_everyListAndExampleIsDescribed()
         QVERIFY2(!box->accessibleDescription().isEmpty(), qPrintable(box->objectName()));
     const QList<QLabel *> labels = window->findChildren<QLabel *>();
     for (QLineEdit *edit : window->findChildren<QLineEdit *>()) {
-        const bool labelled = std::any_of(labels.cbegin(), labels.cend(),
-                                          [edit](QLabel *l) { return l->buddy() == edit; });
+        const bool labelled = std::any_of(labels.cbegin(), labels.cend(), [edit](QLabel *l) { return l->buddy() == edit; });
         QVERIFY2(labelled, qPrintable(edit->objectName()));
     }
     QCOMPARE(control<QLabel>(QStringLiteral("lblTHD7_example_L2"))->accessibleDescription(),
              QStringLiteral("TH-D7 display, line 2"));
-    QCOMPARE(control<QComboBox>(QStringLiteral("lstBand"))->accessibleDescription(),
-             QStringLiteral("Band"));
+    QCOMPARE(control<QComboBox>(QStringLiteral("lstBand"))->accessibleDescription(), QStringLiteral("Band"));
 }
 
 void tst_Form1::help_opensPageOfTheLanguage()
 {
-    installation = std::make_unique<Installation>(
-        QStringList{QStringLiteral("English.lf"), QStringLiteral("Deutsch.lf")});
+    installation = std::make_unique<Installation>(QStringList{QStringLiteral("English.lf"), QStringLiteral("Deutsch.lf")});
     installation->writeFile(QStringLiteral("Tavrook_Deutsch.html"), "<p>Hilfe</p>");
     start();
     control<QAction>(QStringLiteral("mnuHelpHelp"))->trigger();
@@ -503,16 +473,13 @@ void tst_Form1::help_opensPageOfTheLanguage()
     control<QMenu>(QStringLiteral("mnuOptionsLang"))->actions().at(1)->trigger();
     control<QAction>(QStringLiteral("mnuHelpHelp"))->trigger();
     QCOMPARE(shell.opened.size(), 2);
-    QCOMPARE(shell.opened[0],
-             QUrl::fromLocalFile(installation->path() + QStringLiteral("/Tavrook.html")));
-    QCOMPARE(shell.opened[1],
-             QUrl::fromLocalFile(installation->path() + QStringLiteral("/Tavrook_Deutsch.html")));
+    QCOMPARE(shell.opened[0], QUrl::fromLocalFile(installation->path() + QStringLiteral("/Tavrook.html")));
+    QCOMPARE(shell.opened[1], QUrl::fromLocalFile(installation->path() + QStringLiteral("/Tavrook_Deutsch.html")));
 }
 
 void tst_Form1::about_secondClickShowsTheSameWindow()
 {
-    installation = std::make_unique<Installation>(
-        QStringList{QStringLiteral("English.lf"), QStringLiteral("Deutsch.lf")});
+    installation = std::make_unique<Installation>(QStringList{QStringLiteral("English.lf"), QStringLiteral("Deutsch.lf")});
     start();
     auto abouts = [] {
         int n = 0;
@@ -530,9 +497,8 @@ void tst_Form1::about_secondClickShowsTheSameWindow()
     QVERIFY(about);
     QCOMPARE(about->windowTitle(), QStringLiteral("About Tavrook V1.0.8"));
     QVERIFY(about->windowFlags() & Qt::WindowStaysOnTopHint);
-    QCOMPARE(
-        about->findChild<QLabel *>(QStringLiteral("lblTranslators"))->text(),
-        QStringLiteral("Deutsch by the Tavrook developers\nEnglish by the Tavrook developers"));
+    QCOMPARE(about->findChild<QLabel *>(QStringLiteral("lblTranslators"))->text(),
+             QStringLiteral("Deutsch by the Tavrook developers\nEnglish by the Tavrook developers"));
     about->findChild<QLabel *>(QStringLiteral("lblWebURL"))->linkActivated(QStringLiteral("web"));
     QCOMPARE(shell.opened.value(0).scheme(), QStringLiteral("https"));
     about->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
@@ -552,8 +518,7 @@ void tst_Form1::advice_rangeAndCharacterWarnings()
     QCOMPARE(range->text(), QStringLiteral("\u2248 7.9 mi (12.8 km), shifted NE"));
 
     showPage(5);
-    control<QLineEdit>(QStringLiteral("txtYourBeaconComment"))
-        ->setText(QStringLiteral("a|b \u00e9"));
+    control<QLineEdit>(QStringLiteral("txtYourBeaconComment"))->setText(QStringLiteral("a|b \u00e9"));
     const QString warning = QStringLiteral("APRS does not allow |; the radios cannot show \u00e9");
     QCOMPARE(control<QLabel>(QStringLiteral("lblFreeTextWarning"))->text(), warning);
     showPage(0);

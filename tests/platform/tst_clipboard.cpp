@@ -20,10 +20,8 @@ void tst_Clipboard::copy_fillsClipboardAndPrimarySelection()
     clipboard->setText(QStringLiteral("old"), QClipboard::Selection);
     QtClipboard copy;
     copy.setText(QStringLiteral("PHG5130/145.500MHz T088 Hello"));
-    QCOMPARE(clipboard->text(QClipboard::Clipboard),
-             QStringLiteral("PHG5130/145.500MHz T088 Hello"));
-    QCOMPARE(clipboard->text(QClipboard::Selection),
-             QStringLiteral("PHG5130/145.500MHz T088 Hello"));
+    QCOMPARE(clipboard->text(QClipboard::Clipboard), QStringLiteral("PHG5130/145.500MHz T088 Hello"));
+    QCOMPARE(clipboard->text(QClipboard::Selection), QStringLiteral("PHG5130/145.500MHz T088 Hello"));
 }
 
 QTEST_MAIN(tst_Clipboard)

@@ -63,14 +63,12 @@ void tst_IniFile::read_data()
     QTest::newRow("plain entry") << QByteArray("[TAB_PHG]\nPower=5\n") << "TAB_PHG"
                                  << "Power"
                                  << "5";
-    QTest::newRow("section and key ignore letter case")
-        << QByteArray("[tab_general]\nphg_selected=FALSE\n") << "TAB_General"
-        << "PHG_Selected"
-        << "FALSE";
-    QTest::newRow("blanks around name and value")
-        << QByteArray("[ TAB_PHG ]\n  Power  =   7  \r\n") << "TAB_PHG"
-        << "Power"
-        << "7";
+    QTest::newRow("section and key ignore letter case") << QByteArray("[tab_general]\nphg_selected=FALSE\n") << "TAB_General"
+                                                        << "PHG_Selected"
+                                                        << "FALSE";
+    QTest::newRow("blanks around name and value") << QByteArray("[ TAB_PHG ]\n  Power  =   7  \r\n") << "TAB_PHG"
+                                                  << "Power"
+                                                  << "7";
     QTest::newRow("double quotes removed") << QByteArray("[S]\nK=\"  quoted  \"\n") << "S"
                                            << "K"
                                            << "  quoted  ";
@@ -85,18 +83,16 @@ void tst_IniFile::read_data()
                                                            << "";
     QTest::newRow("missing key gives the default") << QByteArray("[S]\nOther=1\n") << "S"
                                                    << "K" << dflt;
-    QTest::newRow("key of another section does not count")
-        << QByteArray("[A]\nK=1\n[S]\nJ=2\n") << "S"
-        << "K" << dflt;
+    QTest::newRow("key of another section does not count") << QByteArray("[A]\nK=1\n[S]\nJ=2\n") << "S"
+                                                           << "K" << dflt;
     QTest::newRow("value holds further equals signs") << QByteArray("[S]\nK=a=b\n") << "S"
                                                       << "K"
                                                       << "a=b";
     QTest::newRow("comment line is no entry") << QByteArray("[S]\n;K=1\nK=2\n") << "S"
                                               << "K"
                                               << "2";
-    QTest::newRow("600 characters are cut to 499")
-        << QByteArray("[S]\nK=" + QByteArray(600, 'v') + "\n") << "S"
-        << "K" << QString(499, QLatin1Char('v'));
+    QTest::newRow("600 characters are cut to 499") << QByteArray("[S]\nK=" + QByteArray(600, 'v') + "\n") << "S"
+                                                   << "K" << QString(499, QLatin1Char('v'));
     QTest::newRow("Windows-1252 value") << QByteArray("[S]\r\nK=M\xfcnster\r\n") << "S"
                                         << "K" << QStringLiteral("M\u00fcnster");
     QTest::newRow("UTF-8 value") << QByteArray("[S]\nK=M\xc3\xbcnster\n") << "S"
@@ -133,17 +129,14 @@ void tst_IniFile::write_data()
     QTest::newRow("new file") << QByteArray() << "TAB_PHG"
                               << "Power"
                               << "5" << QByteArray("[TAB_PHG]\nPower=5\n");
-    QTest::newRow("missing section appended at the end")
-        << QByteArray("; mine\n[A]\nX=1\n") << "B"
-        << "Y"
-        << "2" << QByteArray("; mine\n[A]\nX=1\n[B]\nY=2\n");
-    QTest::newRow("missing key is the section's last entry")
-        << QByteArray("[A]\nX=1\n\n[B]\nZ=3\n") << "A"
-        << "Y"
-        << "2" << QByteArray("[A]\nX=1\nY=2\n\n[B]\nZ=3\n");
+    QTest::newRow("missing section appended at the end") << QByteArray("; mine\n[A]\nX=1\n") << "B"
+                                                         << "Y"
+                                                         << "2" << QByteArray("; mine\n[A]\nX=1\n[B]\nY=2\n");
+    QTest::newRow("missing key is the section's last entry") << QByteArray("[A]\nX=1\n\n[B]\nZ=3\n") << "A"
+                                                             << "Y"
+                                                             << "2" << QByteArray("[A]\nX=1\nY=2\n\n[B]\nZ=3\n");
     QTest::newRow("value replaced in place, comments kept")
-        << QByteArray("; keep me\r\n[A]\r\n  X = old value ; not a comment\r\n; and me\r\nW=9\r\n")
-        << "A"
+        << QByteArray("; keep me\r\n[A]\r\n  X = old value ; not a comment\r\n; and me\r\nW=9\r\n") << "A"
         << "x"
         << "new" << QByteArray("; keep me\r\n[A]\r\nx=new\r\n; and me\r\nW=9\r\n");
     QTest::newRow("CRLF file gets CRLF lines") << QByteArray("[A]\r\nX=1\r\n") << "B"
@@ -161,12 +154,10 @@ void tst_IniFile::write_data()
     QTest::newRow("a line break cannot plant another key")
         << QByteArray("[A]\n") << "A"
         << "FreeText"
-        << "hi\n[Language]\nCurrentLanguage=x"
-        << QByteArray("[A]\nFreeText=hi [Language] CurrentLanguage=x\n");
-    QTest::newRow("only the first section of a name is used")
-        << QByteArray("[A]\nX=1\n[A]\nX=2\n") << "A"
-        << "X"
-        << "3" << QByteArray("[A]\nX=3\n[A]\nX=2\n");
+        << "hi\n[Language]\nCurrentLanguage=x" << QByteArray("[A]\nFreeText=hi [Language] CurrentLanguage=x\n");
+    QTest::newRow("only the first section of a name is used") << QByteArray("[A]\nX=1\n[A]\nX=2\n") << "A"
+                                                              << "X"
+                                                              << "3" << QByteArray("[A]\nX=3\n[A]\nX=2\n");
 }
 
 void tst_IniFile::write()
@@ -197,11 +188,8 @@ void tst_IniFile::write_everyValueReadsBack()
     QFETCH(QString, value);
     put("[TAB_FREETEXT]\nFreeText=old\n[Other]\nA=1\n");
     PrivateProfile::write(QStringLiteral("TAB_FREETEXT"), QStringLiteral("FreeText"), value, path);
-    QCOMPARE(GetIniValue(path, QStringLiteral("TAB_FREETEXT"), QStringLiteral("FreeText"),
-                         QStringLiteral("?")),
-             value);
-    QCOMPARE(GetIniValue(path, QStringLiteral("Other"), QStringLiteral("A"), QStringLiteral("?")),
-             QStringLiteral("1"));
+    QCOMPARE(GetIniValue(path, QStringLiteral("TAB_FREETEXT"), QStringLiteral("FreeText"), QStringLiteral("?")), value);
+    QCOMPARE(GetIniValue(path, QStringLiteral("Other"), QStringLiteral("A"), QStringLiteral("?")), QStringLiteral("1"));
 }
 
 void tst_IniFile::write_unchangedBytes_leaveFileAlone()
@@ -213,23 +201,18 @@ void tst_IniFile::write_unchangedBytes_leaveFileAlone()
         QVERIFY(file.open(QIODevice::ReadWrite));
         QVERIFY(file.setFileTime(stamp, QFileDevice::FileModificationTime));
     }
-    QVERIFY(
-        PrivateProfile::write(QStringLiteral("A"), QStringLiteral("X"), QStringLiteral("1"), path));
+    QVERIFY(PrivateProfile::write(QStringLiteral("A"), QStringLiteral("X"), QStringLiteral("1"), path));
     QCOMPARE(QFileInfo(path).lastModified(), stamp);
 }
 
 void tst_IniFile::write_unreadableOrUnwritable_isSilentAndKeepsFile()
 {
     const QString inMissingFolder = dir->path() + QStringLiteral("/no/such/folder/Tavrook.INI");
-    QVERIFY(!PrivateProfile::write(QStringLiteral("A"), QStringLiteral("X"), QStringLiteral("1"),
-                                   inMissingFolder));
-    QCOMPARE(GetSetIniValue(inMissingFolder, QStringLiteral("A"), QStringLiteral("X"),
-                            QStringLiteral("d")),
-             QStringLiteral("d"));
+    QVERIFY(!PrivateProfile::write(QStringLiteral("A"), QStringLiteral("X"), QStringLiteral("1"), inMissingFolder));
+    QCOMPARE(GetSetIniValue(inMissingFolder, QStringLiteral("A"), QStringLiteral("X"), QStringLiteral("d")), QStringLiteral("d"));
     // A folder in the file's place is neither read nor replaced.
     QVERIFY(QDir().mkpath(path));
-    QVERIFY(!PrivateProfile::write(QStringLiteral("A"), QStringLiteral("X"), QStringLiteral("1"),
-                                   path));
+    QVERIFY(!PrivateProfile::write(QStringLiteral("A"), QStringLiteral("X"), QStringLiteral("1"), path));
     QVERIFY(QFileInfo(path).isDir());
 }
 
@@ -238,12 +221,9 @@ void tst_IniFile::getSet_writesDefaultOnlyWhenEqual_data()
     QTest::addColumn<QByteArray>("before");
     QTest::addColumn<QString>("read");
     QTest::addColumn<QByteArray>("after");
-    QTest::newRow("missing key is written with its default")
-        << QByteArray("[A]\n") << "TRUE" << QByteArray("[A]\nK=TRUE\n");
-    QTest::newRow("small-letter true is not rewritten")
-        << QByteArray("[A]\nK=true\n") << "true" << QByteArray("[A]\nK=true\n");
-    QTest::newRow("empty value is not rewritten")
-        << QByteArray("[A]\nK=\n") << "" << QByteArray("[A]\nK=\n");
+    QTest::newRow("missing key is written with its default") << QByteArray("[A]\n") << "TRUE" << QByteArray("[A]\nK=TRUE\n");
+    QTest::newRow("small-letter true is not rewritten") << QByteArray("[A]\nK=true\n") << "true" << QByteArray("[A]\nK=true\n");
+    QTest::newRow("empty value is not rewritten") << QByteArray("[A]\nK=\n") << "" << QByteArray("[A]\nK=\n");
     QTest::newRow("default with blanks is rewritten without them")
         << QByteArray("[A]\nK =  TRUE \n") << "TRUE" << QByteArray("[A]\nK=TRUE\n");
 }
@@ -252,8 +232,7 @@ void tst_IniFile::getSet_writesDefaultOnlyWhenEqual()
 {
     QFETCH(QByteArray, before);
     put(before);
-    QTEST(GetSetIniValue(path, QStringLiteral("A"), QStringLiteral("K"), QStringLiteral("TRUE")),
-          "read");
+    QTEST(GetSetIniValue(path, QStringLiteral("A"), QStringLiteral("K"), QStringLiteral("TRUE")), "read");
     QTEST(bytes(), "after");
 }
 

@@ -60,8 +60,7 @@ const QByteArray firstStartFile = "[TAB_General]\n"
 
 void tst_Settings::init()
 {
-    installation = std::make_unique<Installation>(
-        QStringList{QStringLiteral("English.lf"), QStringLiteral("Deutsch.lf")});
+    installation = std::make_unique<Installation>(QStringList{QStringLiteral("English.lf"), QStringLiteral("Deutsch.lf")});
     messages.shown.clear();
 }
 
@@ -81,8 +80,7 @@ void tst_Settings::firstStart_createsEveryKeyInOrder()
     BeaconState state;
     loadInto(state);
     QCOMPARE(installation->readFile(QStringLiteral("Tavrook.INI")), firstStartFile);
-    QVERIFY(state.phgSelected && state.altitudeSelected && state.operFrequencySelected &&
-            state.freeTextSelected);
+    QVERIFY(state.phgSelected && state.altitudeSelected && state.operFrequencySelected && state.freeTextSelected);
     QVERIFY(!state.toneSelected);
     QCOMPARE(state.freeText, QStringLiteral("My free beacon text"));
     QCOMPARE(context->objLanguage->get_language(), QStringLiteral("English"));
@@ -94,8 +92,7 @@ void tst_Settings::firstExit_addsSetupAndRewritesEveryKey()
     BeaconState state;
     loadInto(state);
     SaveSettings(state, *context);
-    QCOMPARE(installation->readFile(QStringLiteral("Tavrook.INI")),
-             firstStartFile + "[SETUP]\nLEFT=0\nTOP=0\nMINIMIZED=FALSE\n");
+    QCOMPARE(installation->readFile(QStringLiteral("Tavrook.INI")), firstStartFile + "[SETUP]\nLEFT=0\nTOP=0\nMINIMIZED=FALSE\n");
 }
 
 void tst_Settings::completeFile_startWritesNothing()
@@ -132,32 +129,24 @@ void tst_Settings::load_conversions_data()
                                           << "4";
     QTest::newRow("height -2 becomes 0") << QByteArray("[TAB_PHG]\nHeight=-2\n") << "height"
                                          << "0";
-    QTest::newRow("height code : comes back as 10")
-        << QByteArray("[TAB_PHG]\nHeight=:\n") << "height"
-        << "10";
-    QTest::newRow("height code = comes back as 13")
-        << QByteArray("[TAB_PHG]\nHeight==\n") << "height"
-        << "13";
-    QTest::newRow("feet above 32767 load in full")
-        << QByteArray("[TAB_ALTITUDE]\nFeet=99999\n") << "feet"
-        << "99999";
-    QTest::newRow("huge feet are clamped")
-        << QByteArray("[TAB_ALTITUDE]\nFeet=99999999999\n") << "feet"
-        << "2147483647";
-    QTest::newRow("band beyond 16 bits is clamped")
-        << QByteArray("[TAB_FREQUENCY]\nBand=70000\n") << "band"
-        << "32767";
+    QTest::newRow("height code : comes back as 10") << QByteArray("[TAB_PHG]\nHeight=:\n") << "height"
+                                                    << "10";
+    QTest::newRow("height code = comes back as 13") << QByteArray("[TAB_PHG]\nHeight==\n") << "height"
+                                                    << "13";
+    QTest::newRow("feet above 32767 load in full") << QByteArray("[TAB_ALTITUDE]\nFeet=99999\n") << "feet"
+                                                   << "99999";
+    QTest::newRow("huge feet are clamped") << QByteArray("[TAB_ALTITUDE]\nFeet=99999999999\n") << "feet"
+                                           << "2147483647";
+    QTest::newRow("band beyond 16 bits is clamped") << QByteArray("[TAB_FREQUENCY]\nBand=70000\n") << "band"
+                                                    << "32767";
     QTest::newRow("tone selected on") << QByteArray("[TAB_FREQUENCY]\nToneSelected=on\n") << "tone"
                                       << "true";
-    QTest::newRow("tone selected -1 is false")
-        << QByteArray("[TAB_FREQUENCY]\nToneSelected=-1\n") << "tone"
-        << "false";
-    QTest::newRow("free text present but empty")
-        << QByteArray("[TAB_FREETEXT]\nFreeText=\n") << "freeText"
-        << "";
-    QTest::newRow("free text loses its outer blanks")
-        << QByteArray("[TAB_FREETEXT]\nFreeText=  QRV  \n") << "freeText"
-        << "QRV";
+    QTest::newRow("tone selected -1 is false") << QByteArray("[TAB_FREQUENCY]\nToneSelected=-1\n") << "tone"
+                                               << "false";
+    QTest::newRow("free text present but empty") << QByteArray("[TAB_FREETEXT]\nFreeText=\n") << "freeText"
+                                                 << "";
+    QTest::newRow("free text loses its outer blanks") << QByteArray("[TAB_FREETEXT]\nFreeText=  QRV  \n") << "freeText"
+                                                      << "QRV";
     QTest::newRow("element switched off") << QByteArray("[TAB_General]\nPHG_Selected=no\n") << "phg"
                                           << "false";
 }
@@ -223,12 +212,10 @@ void tst_Settings::language_missingOnce_isNotErased()
     installation->writeFile(QStringLiteral("Tavrook.INI"), "[Language]\nCurrentLanguage=Frysk\n");
     BeaconState state;
     loadInto(state);
-    QCOMPARE(messages.texts(),
-             QStringList{QStringLiteral("can not locate language file for language Frysk.")});
+    QCOMPARE(messages.texts(), QStringList{QStringLiteral("can not locate language file for language Frysk.")});
     QCOMPARE(context->objLanguage->get_language(), QString());
     SaveSettings(state, *context);
-    QVERIFY(
-        installation->readFile(QStringLiteral("Tavrook.INI")).contains("CurrentLanguage=Frysk\n"));
+    QVERIFY(installation->readFile(QStringLiteral("Tavrook.INI")).contains("CurrentLanguage=Frysk\n"));
 }
 
 void tst_Settings::language_chosenFromMenu_isSaved()
@@ -237,8 +224,7 @@ void tst_Settings::language_chosenFromMenu_isSaved()
     loadInto(state);
     context->objLanguage->language(QStringLiteral("Deutsch"));
     SaveSettings(state, *context);
-    QVERIFY(installation->readFile(QStringLiteral("Tavrook.INI"))
-                .contains("CurrentLanguage=Deutsch\n"));
+    QVERIFY(installation->readFile(QStringLiteral("Tavrook.INI")).contains("CurrentLanguage=Deutsch\n"));
 }
 
 QTEST_GUILESS_MAIN(tst_Settings)

@@ -116,8 +116,7 @@ void tst_Support::decode_data()
     QTest::newRow("ASCII") << QByteArray("DEF=English") << "DEF=English";
     QTest::newRow("UTF-8") << QByteArray("H\xc3\xb6he") << QStringLiteral("H\u00f6he");
     QTest::newRow("Windows-1252 umlaut") << QByteArray("H\xf6he") << QStringLiteral("H\u00f6he");
-    QTest::newRow("Windows-1252 euro and quotes")
-        << QByteArray("\x80 \x93x\x94") << QStringLiteral("\u20ac \u201cx\u201d");
+    QTest::newRow("Windows-1252 euro and quotes") << QByteArray("\x80 \x93x\x94") << QStringLiteral("\u20ac \u201cx\u201d");
     QTest::newRow("truncated UTF-8 falls back") << QByteArray("a\xc3") << QStringLiteral("a\u00c3");
 }
 
@@ -136,8 +135,7 @@ void tst_Support::log_warningEntry_hasDateTimeAndPrefix()
     QVERIFY2(log.startsWith(date + QLatin1Char(' ')), qPrintable(log));
     QVERIFY(log.endsWith(QStringLiteral(" Warning-look here\r\n")));
     const QString time = log.mid(date.size() + 1).section(QLatin1Char(' '), 0, 0);
-    QVERIFY2(QRegularExpression(QStringLiteral("^\\d{1,2}:\\d\\d:\\d\\d$")).match(time).hasMatch(),
-             qPrintable(time));
+    QVERIFY2(QRegularExpression(QStringLiteral("^\\d{1,2}:\\d\\d:\\d\\d$")).match(time).hasMatch(), qPrintable(time));
     QCOMPARE(log_filePath(), temp.path() + QStringLiteral("/tst_support.log"));
 }
 
@@ -168,8 +166,7 @@ void tst_Support::log_severities()
     QFETCH(QString, code);
     QFETCH(QString, prefix);
     log_event(code, QStringLiteral("x"));
-    QVERIFY2(readLog().endsWith(QLatin1Char(' ') + prefix + QStringLiteral("x\r\n")),
-             qPrintable(readLog()));
+    QVERIFY2(readLog().endsWith(QLatin1Char(' ') + prefix + QStringLiteral("x\r\n")), qPrintable(readLog()));
 }
 
 void tst_Support::log_multiLineText_onlyFirstLineStamped()
@@ -249,8 +246,7 @@ void tst_Support::helpDocument_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QStringList>("present");
     QTest::addColumn<QString>("opened");
-    const QStringList both = {QStringLiteral("Tavrook.html"),
-                              QStringLiteral("Tavrook_Deutsch.html"),
+    const QStringList both = {QStringLiteral("Tavrook.html"), QStringLiteral("Tavrook_Deutsch.html"),
                               QStringLiteral("Tavrook_english.html")};
     QTest::newRow("English never looks for a variant") << "app"
                                                        << "English" << both << "Tavrook.html";
@@ -258,9 +254,8 @@ void tst_Support::helpDocument_data()
                                             << "Deutsch" << both << "Tavrook_Deutsch.html";
     QTest::newRow("no translated page") << "app"
                                         << "Nederlands" << both << "Tavrook.html";
-    QTest::newRow("english in small letters is a translation")
-        << "app"
-        << "english" << both << "Tavrook_english.html";
+    QTest::newRow("english in small letters is a translation") << "app"
+                                                               << "english" << both << "Tavrook_english.html";
     QTest::newRow("folder with a dot in its name") << "Tavrook-1.0.8"
                                                    << "Deutsch" << both << "Tavrook_Deutsch.html";
     QTest::newRow("a folder by the variant's name does not count")
@@ -287,18 +282,15 @@ void tst_Support::helpDocument()
         }
     }
     QFETCH(QString, opened);
-    QCOMPARE(help_document(app + QStringLiteral("/Tavrook.html"), language),
-             app + QLatin1Char('/') + opened);
+    QCOMPARE(help_document(app + QStringLiteral("/Tavrook.html"), language), app + QLatin1Char('/') + opened);
 }
 
 void tst_Support::shellUrl_webAddressesStayWeb()
 {
-    QCOMPARE(shell_url(QStringLiteral("https://example.org/x")),
-             QUrl(QStringLiteral("https://example.org/x")));
+    QCOMPARE(shell_url(QStringLiteral("https://example.org/x")), QUrl(QStringLiteral("https://example.org/x")));
     QCOMPARE(shell_url(QStringLiteral("/opt/Tavrook/Tavrook.html")),
              QUrl::fromLocalFile(QStringLiteral("/opt/Tavrook/Tavrook.html")));
-    QCOMPARE(shell_url(QStringLiteral("/opt/a dir/#1.html")).toLocalFile(),
-             QStringLiteral("/opt/a dir/#1.html"));
+    QCOMPARE(shell_url(QStringLiteral("/opt/a dir/#1.html")).toLocalFile(), QStringLiteral("/opt/a dir/#1.html"));
 }
 
 void tst_Support::shippedHelp_linksReachSomething_data()
@@ -327,8 +319,7 @@ void tst_Support::shippedHelp_linksReachSomething()
         const QString target = m.captured(1);
         ++links;
         if (target.startsWith(QLatin1Char('#'))) {
-            QVERIFY2(html.contains(QStringLiteral("id=\"") + target.mid(1) + QLatin1Char('"')),
-                     qPrintable(target));
+            QVERIFY2(html.contains(QStringLiteral("id=\"") + target.mid(1) + QLatin1Char('"')), qPrintable(target));
         } else {
             QVERIFY2(!target.contains(QStringLiteral("://")), qPrintable(target));
             QVERIFY2(QFileInfo::exists(QFileInfo(page).dir().filePath(target)), qPrintable(target));

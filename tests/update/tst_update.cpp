@@ -45,13 +45,7 @@ private slots:
 private:
     void run();
     QString status() const { return form()->findChild<QLabel *>(QStringLiteral("Label1"))->text(); }
-    QColor colour() const
-    {
-        return form()
-            ->findChild<QLabel *>(QStringLiteral("Label1"))
-            ->palette()
-            .color(QPalette::WindowText);
-    }
+    QColor colour() const { return form()->findChild<QLabel *>(QStringLiteral("Label1"))->palette().color(QPalette::WindowText); }
     QString log() const { return host->logText(); }
     frmUpdate *form() const { return host->window(); }
     QLabel *link() const { return form()->findChild<QLabel *>(QStringLiteral("lblWebURL")); }
@@ -135,39 +129,32 @@ void tst_Update::outcomes_data()
     QTest::addColumn<bool>("docLooked");
     QTest::addColumn<QString>("updateFile");
 
-    QTest::newRow("signature missing")
-        << QByteArray("<html>Proxy error</html>")
-        << "Can not contact webserver, maybe behind proxy " << red << false << "";
+    QTest::newRow("signature missing") << QByteArray("<html>Proxy error</html>")
+                                       << "Can not contact webserver, maybe behind proxy " << red << false << "";
     QTest::newRow("signature only in another letter case")
-        << QByteArray("OSTROWIND " + newer + appFile)
-        << "Can not contact webserver, maybe behind proxy " << red << false << "";
+        << QByteArray("OSTROWIND " + newer + appFile) << "Can not contact webserver, maybe behind proxy " << red << false << "";
     QTest::newRow("newer program without its file entry")
-        << QByteArray(sig + newer + docNewer + docFile)
-        << "The update file information is not found or invalid" << red << false << "";
+        << QByteArray(sig + newer + docNewer + docFile) << "The update file information is not found or invalid" << red << false
+        << "";
     QTest::newRow("newer program with its file entry")
-        << QByteArray(sig + newer + appFile + docNewer + docFile)
-        << "There is a newer version of this program " << green << false << "Tavrook-1.0.9.tar.gz";
+        << QByteArray(sig + newer + appFile + docNewer + docFile) << "There is a newer version of this program " << green << false
+        << "Tavrook-1.0.9.tar.gz";
     QTest::newRow("program marker missing, newer documentation")
-        << QByteArray(sig + docNewer + docFile)
-        << "There is a newer version of the documentaion/language" << green << true
+        << QByteArray(sig + docNewer + docFile) << "There is a newer version of the documentaion/language" << green << true
         << "language-2.5.zip";
     QTest::newRow("program field too long, newer documentation")
         << QByteArray(sig + "Tavrook Version V10.20.3000 " + docNewer + docFile)
-        << "There is a newer version of the documentaion/language" << green << true
-        << "language-2.5.zip";
+        << "There is a newer version of the documentaion/language" << green << true << "language-2.5.zip";
     QTest::newRow("program up to date, documentation marker missing")
-        << QByteArray(sig + same) << "No version information found for app Tavrook" << red << true
-        << "";
+        << QByteArray(sig + same) << "No version information found for app Tavrook" << red << true << "";
     QTest::newRow("documentation field without a space")
         << QByteArray(sig + same + "Tavrook Language/Documentation Version V1234567890123")
-        << "No documentation/language version information found for app Tavrook" << red << true
-        << "";
+        << "No documentation/language version information found for app Tavrook" << red << true << "";
     QTest::newRow("documentation up to date")
-        << QByteArray(sig + same + docSame + docFile)
-        << "Your current documentation/language version is up to date" << green << true << "";
+        << QByteArray(sig + same + docSame + docFile) << "Your current documentation/language version is up to date" << green
+        << true << "";
     QTest::newRow("newer documentation without its file entry")
-        << QByteArray(sig + same + docNewer)
-        << "The update file information is not found or invalid" << red << true << "";
+        << QByteArray(sig + same + docNewer) << "The update file information is not found or invalid" << red << true << "";
     QTest::newRow("fragments in any order, hostile markup around")
         << QByteArray("<script>" + docFile + "</script>" + appFile + "<b>" + newer + "</b>" + sig)
         << "There is a newer version of this program " << green << false << "Tavrook-1.0.9.tar.gz";
@@ -180,8 +167,7 @@ void tst_Update::outcomes()
     run();
     QTEST(status(), "status");
     QTEST(colour(), "colour");
-    QTEST(log().contains(QStringLiteral("look for language/documentation version information")),
-          "docLooked");
+    QTEST(log().contains(QStringLiteral("look for language/documentation version information")), "docLooked");
     QTEST(update->UpdateFile(), "updateFile");
     QFETCH(QString, updateFile);
     QCOMPARE(link()->isVisibleTo(form()), !updateFile.isEmpty());
@@ -208,9 +194,8 @@ void tst_Update::versions()
     QFETCH(bool, newer);
     server->setPage(sig + "Tavrook Version " + version + appFile + docSame);
     run();
-    QCOMPARE(status(),
-             newer ? QStringLiteral("There is a newer version of this program ")
-                   : QStringLiteral("Your current documentation/language version is up to date"));
+    QCOMPARE(status(), newer ? QStringLiteral("There is a newer version of this program ")
+                             : QStringLiteral("Your current documentation/language version is up to date"));
     QVERIFY(log().contains(QStringLiteral("current version = 1, rev:8\r\n")));
 }
 
@@ -219,8 +204,7 @@ void tst_Update::ownVersion_minorTenIsOlderThanNine()
     update->set_ownVersion({1, 9, 0});
     server->setPage(sig + "Tavrook Version V1.10.0 " + appFile);
     run();
-    QVERIFY(log().contains(
-        QStringLiteral("current version = 1.9, rev:0\r\nupdate version  = 1.1, rev:0\r\n")));
+    QVERIFY(log().contains(QStringLiteral("current version = 1.9, rev:0\r\nupdate version  = 1.1, rev:0\r\n")));
     QVERIFY(log().contains(QStringLiteral(" Your current program version is up to date\r\n")));
     QCOMPARE(update->UpdateFile(), QString());
 }
@@ -239,8 +223,7 @@ void tst_Update::duringCheck_menuAndCloseAreDisabled()
     QVERIFY(!menuDuring);
     QVERIFY(!closeDuring);
     QCOMPARE(form()->windowTitle(), QStringLiteral("Tavrook V1.0.8, checking for update."));
-    QVERIFY(log().startsWith(QStringLiteral("Contacting webserver ") + update->URL +
-                             QStringLiteral("\r\nCheck signature\r\n")));
+    QVERIFY(log().startsWith(QStringLiteral("Contacting webserver ") + update->URL + QStringLiteral("\r\nCheck signature\r\n")));
     QVERIFY(log().contains(QStringLiteral("current version = 2\r\nupdate version  = 2\r\n")));
     QVERIFY(log().contains(QString(51, QLatin1Char('=')) + QStringLiteral("\r\n")));
 }
@@ -309,10 +292,7 @@ void tst_Update::fetch_hugeReply_isCutAndStillRead()
 void tst_Update::fetch_redirects_onlyToWebAddresses()
 {
     server->setPage(sig + newer + appFile, "/real");
-    server->set("/", {"302 Found",
-                      "Location: " + server->url(QStringLiteral("/real")).toLatin1() + "\r\n",
-                      {},
-                      false});
+    server->set("/", {"302 Found", "Location: " + server->url(QStringLiteral("/real")).toLatin1() + "\r\n", {}, false});
     run();
     QCOMPARE(status(), QStringLiteral("There is a newer version of this program "));
 
@@ -358,8 +338,7 @@ void tst_Update::link_opensServerAndFile()
     run();
     QVERIFY(link()->isVisibleTo(form()));
     QVERIFY(link()->text().contains(QStringLiteral("Download the update Tavrook-1.0.9.tar.gz")));
-    QCOMPARE(link()->toolTip(),
-             QStringLiteral("Download the update Tavrook-1.0.9.tar.gz from ") + update->URL);
+    QCOMPARE(link()->toolTip(), QStringLiteral("Download the update Tavrook-1.0.9.tar.gz from ") + update->URL);
     emit link()->linkActivated(QStringLiteral("download"));
     QCOMPARE(shell.opened.size(), 1);
     QCOMPARE(shell.opened[0], QUrl(update->URL + QStringLiteral("/Tavrook-1.0.9.tar.gz")));
@@ -383,8 +362,7 @@ void tst_Update::twoChecks_secondStartsCleanAndKeepsFile()
     QVERIFY(first.isNull());
     run();
     QVERIFY(form() != nullptr);
-    QCOMPARE(form()->findChild<QPushButton *>(QStringLiteral("Command3"))->text(),
-             QStringLiteral("More"));
+    QCOMPARE(form()->findChild<QPushButton *>(QStringLiteral("Command3"))->text(), QStringLiteral("More"));
     QCOMPARE(log().count(QStringLiteral("Contacting webserver ")), 1);
 }
 
