@@ -245,7 +245,7 @@ QString read_writingDefault(const QString &section, const QString &key, const QS
                             const QString &path, int bufferSize)
 {
     const Loaded before = load(path);
-    const QString value = limited(find_value(before.bytes, section, key), defaultValue, bufferSize);
+    QString value = limited(find_value(before.bytes, section, key), defaultValue, bufferSize);
     if (value == defaultValue)
         store(path, before, with_value(before.bytes, section, key, defaultValue));
     return value;
