@@ -240,14 +240,6 @@ void tst_Form1::altitude_keyFilter_dropsWhatIsNoDigit_data()
                                                             << "1a2-3.4"
                                                             << "1234"
                                                             << "A=01234";
-    QTest::newRow("feet: capped at 99999") << "txtAltFeet"
-                                           << "123456"
-                                           << "99999"
-                                           << "A=99999";
-    QTest::newRow("metres: converted to feet") << "txtAltMeters"
-                                               << "100"
-                                               << "100"
-                                               << "A=00328";
     QTest::newRow("metres: capped at 30499") << "txtAltMeters"
                                              << "30500"
                                              << "30499"

@@ -34,8 +34,6 @@ private slots:
     void log_appendsInOrderToExistingFile();
     void log_plantedLink_isNotFollowed();
     void log_unwritableDirectory_isSilent();
-    void stripAtNull_data();
-    void stripAtNull();
 
     void helpDocument_data();
     void helpDocument();
@@ -220,24 +218,6 @@ void tst_Support::log_unwritableDirectory_isSilent()
     log_event(QStringLiteral("W"), QStringLiteral("lost"));
     QVERIFY(!QFile::exists(locked.path() + QStringLiteral("/missing/folder/tst_support.log")));
     qputenv("TMPDIR", before);
-}
-
-void tst_Support::stripAtNull_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("stripped");
-    QTest::newRow("no NUL") << "/tmp/"
-                            << "/tmp/";
-    QTest::newRow("NUL ends it") << QStringLiteral("/tmp/\0garbage") << "/tmp/";
-    QTest::newRow("empty") << ""
-                           << "";
-    QTest::newRow("NUL first") << QStringLiteral("\0x") << "";
-}
-
-void tst_Support::stripAtNull()
-{
-    QFETCH(QString, text);
-    QTEST(strip_atNull(text), "stripped");
 }
 
 void tst_Support::helpDocument_data()
