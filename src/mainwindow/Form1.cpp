@@ -23,7 +23,6 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -85,14 +84,32 @@ void fill(QComboBox *box, const QStringList &entries)
     box->addItems(entries);
 }
 
-QLabel *example(const QString &name, const QString &description, const QString &colour)
+// Colours go through the palette: a style sheet would cost every label a style of its own.
+void paint(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+QLabel *warning(const char *name, const QColor &colour)
+{
+    auto *l = named(new QLabel(caption(name)), QLatin1String(name));
+    paint(l, QPalette::WindowText, colour);
+    l->setTextFormat(Qt::PlainText);
+    l->setWordWrap(true);
+    return l;
+}
+
+QLabel *example(const QString &name, const QString &description, const QColor &colour,
+                const QFont &font)
 {
     auto *l = named(new QLabel, name);
-    l->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    l->setFont(font);
     l->setAutoFillBackground(true);
-    l->setStyleSheet(
-        QStringLiteral("QLabel { background-color: %1; color: black; padding: 0 4px; }")
-            .arg(colour));
+    paint(l, QPalette::Window, colour);
+    paint(l, QPalette::WindowText, Qt::black);
+    l->setIndent(4);
     l->setTextFormat(Qt::PlainText);
     l->setAccessibleDescription(description);
     return l;
@@ -158,7 +175,8 @@ QWidget *Form1::build_generalPage()
 
     auto *right = new QVBoxLayout;
     txtBcnComment = readOnlyBox("txtBcnComment");
-    txtBcnComment->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    const QFont fixedPitch = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    txtBcnComment->setFont(fixedPitch);
     txtBcnComment->setMinimumWidth(
         txtBcnComment->fontMetrics().horizontalAdvance(QString(44, QLatin1Char('0'))));
     auto *commentRow = new QHBoxLayout;
@@ -166,13 +184,9 @@ QWidget *Form1::build_generalPage()
     commentRow->addWidget(txtBcnComment, 1);
     right->addLayout(commentRow);
 
-    lblWarning = label("lblWarning");
-    lblWarning->setStyleSheet(QStringLiteral("QLabel { color: red; }"));
+    lblWarning = warning("lblWarning", Qt::red);
     right->addWidget(lblWarning);
-    lblCharacterWarning = named(new QLabel, QStringLiteral("lblCharacterWarning"));
-    lblCharacterWarning->setStyleSheet(QStringLiteral("QLabel { color: #b00000; }"));
-    lblCharacterWarning->setTextFormat(Qt::PlainText);
-    lblCharacterWarning->setWordWrap(true);
+    lblCharacterWarning = warning("lblCharacterWarning", QColor(0xb0, 0, 0));
     lblCharacterWarning->hide();
     right->addWidget(lblCharacterWarning);
 
@@ -183,19 +197,19 @@ QWidget *Form1::build_generalPage()
     copyRow->addWidget(cmdCopyToClipboard);
     right->addLayout(copyRow);
 
-    const QString green = QStringLiteral("#00ff00");
-    const QString orange = QStringLiteral("rgb(255, 128, 0)");
+    const QColor green(0, 255, 0);
+    const QColor orange(255, 128, 0);
     auto *radios = new QGridLayout;
     // Each example line is as wide as the radio's display, in the fixed-pitch font.
     auto addRadio = [&](int row, int column, const char *name, const char *caption,
                         const char *lineName, const char *radioName, auto &lines, int width,
-                        const QString &colour) {
+                        const QColor &colour) {
         radios->addWidget(label(name, nullptr, QLatin1String(caption)), row, column);
         for (int i = 0; i < int(lines.size()); ++i) {
             QLabel *line = example(
                 QStringLiteral("%1_L%2").arg(QLatin1String(lineName)).arg(i + 1),
                 QStringLiteral("%1 display, line %2").arg(QLatin1String(radioName)).arg(i + 1),
-                colour);
+                colour, fixedPitch);
             line->setFixedWidth(
                 line->fontMetrics().horizontalAdvance(QString(width, QLatin1Char('0'))) + 10);
             line->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -351,10 +365,7 @@ QWidget *Form1::build_freeTextPage()
     row->addWidget(label("lblYourComment", txtYourBeaconComment));
     row->addWidget(txtYourBeaconComment, 1);
     layout->addLayout(row);
-    lblFreeTextWarning = named(new QLabel, QStringLiteral("lblFreeTextWarning"));
-    lblFreeTextWarning->setStyleSheet(QStringLiteral("QLabel { color: #b00000; }"));
-    lblFreeTextWarning->setTextFormat(Qt::PlainText);
-    lblFreeTextWarning->setWordWrap(true);
+    lblFreeTextWarning = warning("lblFreeTextWarning", QColor(0xb0, 0, 0));
     layout->addWidget(lblFreeTextWarning);
     layout->addStretch();
     return page;
