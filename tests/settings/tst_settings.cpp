@@ -181,7 +181,7 @@ void tst_Settings::saveAndLoad_keepEverything()
     saved.phgHeight = QStringLiteral("=");
     saved.phgGain = 4;
     saved.phgDirection = 8;
-    saved.altitudeFeet = 0;
+    saved.altitudeFeet = 99999;
     saved.altitudeMeters = 30499;
     saved.band = 3;
     saved.frequency = 5999;
@@ -198,6 +198,7 @@ void tst_Settings::saveAndLoad_keepEverything()
     QCOMPARE(loaded.phgHeight, QStringLiteral("13"));
     QCOMPARE(loaded.phgGain, 4);
     QCOMPARE(loaded.phgDirection, 8);
+    QCOMPARE(loaded.altitudeFeet, 99999);
     QCOMPARE(loaded.altitudeMeters, 30499);
     QCOMPARE(loaded.band, 3);
     QCOMPARE(loaded.frequency, 5999);
