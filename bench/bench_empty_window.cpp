@@ -13,8 +13,11 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QMainWindow window;
     window.resize(780, 400);
-    if (argc > 1 && QByteArray(argv[1]) == "--label")
-        window.setCentralWidget(new QLabel(QStringLiteral("Beacon comment")));
+    if (argc > 1 && QByteArray(argv[1]) == "--label") {
+        auto *label = new QLabel(QStringLiteral("Beacon comment"));
+        window.setCentralWidget(label);
+        label->sizeHint(); // measured, as a shown window's text always is
+    }
     window.show();
     QTimer::singleShot(0, &app, &QCoreApplication::quit);
     const int result = QApplication::exec();
