@@ -73,11 +73,7 @@ void prepare_folder(const QString &folder, const QString &shippedLanguages)
          QDir(shippedLanguages).entryList({QStringLiteral("*.lf")}, QDir::Files))
         QFile::copy(shippedLanguages + QLatin1Char('/') + file,
                     folder + QStringLiteral("/language/") + file);
-    ProgramContext context;
-    context.appDir = folder;
-    context.exeBaseName = QStringLiteral("Tavrook");
-    context.set_texts();
-    context.set_paths();
+    ProgramContext context(folder, QStringLiteral("Tavrook"));
     SilentMessageBox messages;
     context.objLanguage = std::make_unique<clsLanguage>(context, messages);
     BeaconState state;
@@ -225,11 +221,7 @@ int main(int argc, char *argv[])
 
     print_row("translate_mainWindow", time_ms(runs, [&] { window.translate_mainWindow(); }));
 
-    ProgramContext context;
-    context.appDir = folder.path();
-    context.exeBaseName = QStringLiteral("Tavrook");
-    context.set_texts();
-    context.set_paths();
+    ProgramContext context(folder.path(), QStringLiteral("Tavrook"));
     SilentMessageBox silent;
     context.objLanguage = std::make_unique<clsLanguage>(context, silent);
     print_row("LoadSettings, complete file", time_ms(runs, [&] {

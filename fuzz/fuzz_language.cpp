@@ -22,8 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             return 0;
         file.write(reinterpret_cast<const char *>(data), qint64(size));
     }
-    ProgramContext context;
-    context.appDir = dir.path();
+    ProgramContext context(dir.path());
     SilentMessageBox messages;
     clsLanguage language(context, messages);
     language.language(language.language_files().at(0).name);

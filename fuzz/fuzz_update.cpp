@@ -12,7 +12,6 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     ProgramContext context;
-    context.set_texts();
     MemoryUpdateView view;
     NoTransfer transfer;
     SilentMessageBox messages;

@@ -10,6 +10,7 @@ namespace Frequency {
 
 inline constexpr int bandCount = 4;
 inline constexpr int stepCount = 10;
+inline constexpr int toneCount = 49;
 
 std::array<BandPlan, bandCount> band_table();
 QString band_entry(const BandPlan &band);

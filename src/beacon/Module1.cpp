@@ -88,7 +88,7 @@ void clamp_toLists(BeaconState &state)
     };
     clamp(state.band, Frequency::bandCount);
     clamp(state.step, Frequency::stepCount);
-    clamp(state.tone, int(Frequency::tone_entries().size()));
+    clamp(state.tone, Frequency::toneCount);
     clamp(state.phgPower, Phg::powerCount);
     clamp(state.phgGain, Phg::gainCount);
     clamp(state.phgDirection, Phg::directionCount);

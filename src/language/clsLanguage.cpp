@@ -59,14 +59,9 @@ clsLanguage::clsLanguage(const ProgramContext &context, MessageBox &messages,
     scan_languageFiles(languagesFound);
 }
 
-QString clsLanguage::language_folder(const QString &applicationDir)
-{
-    return applicationDir + QStringLiteral("/language");
-}
-
 void clsLanguage::scan_languageFiles(const LanguagesFound &languagesFound)
 {
-    const QString folder = language_folder(context.appDir);
+    const QString folder = context.appDir + QStringLiteral("/language");
     QDir dir(folder);
     QStringList files;
     const QFileInfoList infos = dir.entryInfoList(QDir::Files | QDir::NoDotAndDotDot, QDir::NoSort);

@@ -53,7 +53,6 @@ public:
     qint16 MinimumVersion() const;
 
     const std::vector<LanguageFileInfo> &language_files() const { return languages; }
-    static QString language_folder(const QString &applicationDir);
 
 private:
     void read_languageFile(const QString &path, size_t position);

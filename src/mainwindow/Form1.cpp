@@ -37,11 +37,6 @@
 
 namespace {
 
-QString caption(const char *control)
-{
-    return default_caption(control);
-}
-
 QString indexed(const char *array, int index)
 {
     return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
@@ -55,7 +50,7 @@ template <typename W> W *named(W *widget, const QString &name)
 
 QLabel *label(const char *name, QWidget *buddy = nullptr, const QString &text = {})
 {
-    auto *l = named(new QLabel(text.isEmpty() ? caption(name) : text), QLatin1String(name));
+    auto *l = named(new QLabel(text.isEmpty() ? default_caption(name) : text), QLatin1String(name));
     if (buddy)
         l->setBuddy(buddy);
     return l;
@@ -94,7 +89,7 @@ void paint(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
 
 QLabel *warning(const char *name, const QColor &colour)
 {
-    auto *l = named(new QLabel(caption(name)), QLatin1String(name));
+    auto *l = named(new QLabel(default_caption(name)), QLatin1String(name));
     paint(l, QPalette::WindowText, colour);
     l->setTextFormat(Qt::PlainText);
     l->setWordWrap(true);
@@ -124,10 +119,9 @@ QLineEdit *readOnlyBox(const char *name)
 
 } // namespace
 
-Form1::Form1(const Form1Platform &platform, const Form1Location &location) : platform(platform)
+Form1::Form1(const Form1Platform &platform, const Form1Location &location)
+    : platform(platform), context(location.appDir, location.exeBaseName)
 {
-    context.appDir = location.appDir;
-    context.exeBaseName = location.exeBaseName;
     build_window();
     bind_captions();
     Form_Load();
@@ -145,12 +139,12 @@ void Form1::build_window()
 {
     setObjectName(QStringLiteral("Form1"));
     SSTab1 = named(new QTabWidget, QStringLiteral("SSTab1"));
-    SSTab1->addTab(build_generalPage(), caption("SSTab1(0)"));
-    SSTab1->addTab(build_phgPage(), caption("SSTab1(1)"));
-    SSTab1->addTab(build_altitudePage(), caption("SSTab1(2)"));
-    SSTab1->addTab(build_frequencyPage(), caption("SSTab1(3)"));
-    SSTab1->addTab(build_extFrequencyPage(), caption("SSTab1(4)"));
-    SSTab1->addTab(build_freeTextPage(), caption("SSTab1(5)"));
+    SSTab1->addTab(build_generalPage(), default_caption("SSTab1(0)"));
+    SSTab1->addTab(build_phgPage(), default_caption("SSTab1(1)"));
+    SSTab1->addTab(build_altitudePage(), default_caption("SSTab1(2)"));
+    SSTab1->addTab(build_frequencyPage(), default_caption("SSTab1(3)"));
+    SSTab1->addTab(build_extFrequencyPage(), default_caption("SSTab1(4)"));
+    SSTab1->addTab(build_freeTextPage(), default_caption("SSTab1(5)"));
     setCentralWidget(SSTab1);
     build_menus();
     resize(780, 370 + menuBar()->sizeHint().height());
@@ -190,8 +184,8 @@ QWidget *Form1::build_generalPage()
     lblCharacterWarning->hide();
     right->addWidget(lblCharacterWarning);
 
-    cmdCopyToClipboard =
-        named(new QPushButton(caption("cmdCopyToClipboard")), QStringLiteral("cmdCopyToClipboard"));
+    cmdCopyToClipboard = named(new QPushButton(default_caption("cmdCopyToClipboard")),
+                               QStringLiteral("cmdCopyToClipboard"));
     auto *copyRow = new QHBoxLayout;
     copyRow->addStretch();
     copyRow->addWidget(cmdCopyToClipboard);
@@ -251,7 +245,7 @@ QWidget *Form1::build_phgPage()
     lstHeight->setMinimumContentsLength(19);
     lstGain->setMinimumContentsLength(6);
 
-    chkRate = named(new QCheckBox(caption("chkRate")), QStringLiteral("chkRate"));
+    chkRate = named(new QCheckBox(default_caption("chkRate")), QStringLiteral("chkRate"));
     lstRate = list("lstRate");
     lstRate->setMinimumContentsLength(4);
     lists->addWidget(chkRate, 2, 0);
@@ -390,9 +384,9 @@ void Form1::build_menus()
     mnuHelpHelp->setShortcut(QKeySequence(Qt::Key_F1));
     mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep1"));
     mnuHelpAbout =
-        named(mnuHelp->addAction(caption("mnuHelpAbout")), QStringLiteral("mnuHelpAbout"));
-    mnuHelpUpdate =
-        named(mnuHelp->addAction(caption("mnuHelpUpdate")), QStringLiteral("mnuHelpUpdate"));
+        named(mnuHelp->addAction(default_caption("mnuHelpAbout")), QStringLiteral("mnuHelpAbout"));
+    mnuHelpUpdate = named(mnuHelp->addAction(default_caption("mnuHelpUpdate")),
+                          QStringLiteral("mnuHelpUpdate"));
 }
 
 void Form1::add_languageEntries(const QStringList &names)
@@ -451,8 +445,6 @@ void Form1::connect_controls()
 
 void Form1::Form_Load()
 {
-    context.set_texts();
-    context.set_paths();
     context.objLanguage =
         std::make_unique<clsLanguage>(context, platform.messages, [this](const QStringList &names) {
             add_languageEntries(names);

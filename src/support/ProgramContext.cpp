@@ -7,12 +7,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-ProgramContext::ProgramContext() : appDir(executable_dir()), exeBaseName(executable_baseName())
-{}
-
-ProgramContext::~ProgramContext() = default;
-
-void ProgramContext::set_texts()
+ProgramContext::ProgramContext(const QString &appDir, const QString &exeBaseName)
+    : appDir(appDir), exeBaseName(exeBaseName)
 {
     const ProgramVersion v = program_version();
     programName = QStringLiteral("Tavrook");
@@ -22,14 +18,12 @@ void ProgramContext::set_texts()
                                         "Altitude, Operatonal Frequency data");
     webAddress = QStringLiteral(TAVROOK_WEB_ADDRESS);
     legalNotice = QStringLiteral(TAVROOK_LEGAL_NOTICE);
-}
-
-void ProgramContext::set_paths()
-{
     const QString base = appDir + QLatin1Char('/') + exeBaseName;
     iniFile = base + QStringLiteral(".INI");
     helpFile = base + QStringLiteral(".html");
 }
+
+ProgramContext::~ProgramContext() = default;
 
 ProgramVersion ProgramContext::program_version()
 {

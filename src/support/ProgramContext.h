@@ -18,7 +18,10 @@ struct ProgramVersion
 // Program-wide objects and texts, set once at start-up and alive until the end.
 struct ProgramContext
 {
-    ProgramContext();
+    // The program in appDir, named exeBaseName: sets the texts and the paths of
+    // the settings file and the help page.
+    explicit ProgramContext(const QString &appDir = executable_dir(),
+                            const QString &exeBaseName = executable_baseName());
     ~ProgramContext();
 
     std::unique_ptr<clsLanguage> objLanguage;
@@ -36,10 +39,6 @@ struct ProgramContext
     // file, the help page and the language folder are found from them.
     QString appDir;
     QString exeBaseName;
-
-    // Sets the texts and the paths derived from appDir and exeBaseName.
-    void set_texts();
-    void set_paths();
 
     static ProgramVersion program_version();
     static QString executable_baseName();

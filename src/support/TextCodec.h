@@ -9,6 +9,5 @@
 namespace TextCodec {
 
 QString decode(QByteArrayView bytes);
-QString from_windows1252(QByteArrayView bytes);
 
 } // namespace TextCodec

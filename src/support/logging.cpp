@@ -28,8 +28,6 @@ QString time_format(const QLocale &locale)
     return format;
 }
 
-} // namespace
-
 QString severity_prefix(const QString &code)
 {
     if (code == QStringLiteral("I"))
@@ -44,6 +42,8 @@ QString severity_prefix(const QString &code)
         return QStringLiteral("Fatal-");
     return QStringLiteral("Unknown-");
 }
+
+} // namespace
 
 void log_event(const QString &code, const QString &text)
 {

@@ -14,8 +14,5 @@ void write_logFile(const QString &line);
 QString get_tempPath();
 QString strip_atNull(const QString &text);
 
-// The prefix that a severity code gets in the log ("Warning-").
-QString severity_prefix(const QString &code);
-
 // The log file's path for this program.
 QString log_filePath();

@@ -40,7 +40,7 @@ private:
     }
 
     std::unique_ptr<Installation> installation;
-    ProgramContext context;
+    std::unique_ptr<ProgramContext> context;
     RecordingMessageBox messages;
     std::unique_ptr<clsLanguage> language;
     QStringList menuNames;
@@ -52,13 +52,12 @@ void tst_Language::init()
     messages.shown.clear();
     menuNames.clear();
     language.reset();
-    context.appDir = installation->path();
-    context.set_texts();
+    context = std::make_unique<ProgramContext>(installation->path());
 }
 
 clsLanguage &tst_Language::create()
 {
-    language = std::make_unique<clsLanguage>(context, messages, [this](const QStringList &names) { menuNames = names; });
+    language = std::make_unique<clsLanguage>(*context, messages, [this](const QStringList &names) { menuNames = names; });
     return *language;
 }
 
@@ -202,7 +201,7 @@ void tst_Language::language_missing_keepsTableAndShowsMessage()
     QCOMPARE(messages.shown.size(), 1);
     QCOMPARE(messages.shown[0].text, QStringLiteral("can not locate language file for language a."));
     QCOMPARE(messages.shown[0].icon, MessageBox::Icon::Critical);
-    QCOMPARE(messages.shown[0].title, context.programTitle);
+    QCOMPARE(messages.shown[0].title, context->programTitle);
     QCOMPARE(l.get_language(), QStringLiteral("A"));
     QCOMPARE(l.translate(QStringLiteral("ITEM0001"), QString(), QString()), QStringLiteral("from A"));
 }

@@ -66,11 +66,7 @@ void tst_Settings::init()
 
 void tst_Settings::loadInto(BeaconState &state)
 {
-    context = std::make_unique<ProgramContext>();
-    context->appDir = installation->path();
-    context->exeBaseName = QStringLiteral("Tavrook");
-    context->set_texts();
-    context->set_paths();
+    context = std::make_unique<ProgramContext>(installation->path(), QStringLiteral("Tavrook"));
     context->objLanguage = std::make_unique<clsLanguage>(*context, messages);
     LoadSettings(state, *context);
 }

@@ -87,9 +87,7 @@ void tst_Update::init()
 {
     installation = std::make_unique<Installation>(QStringList{});
     installation->writeFile(QStringLiteral("language/English.lf"), "DEF=English\r\nVER=2\r\n");
-    context = std::make_unique<ProgramContext>();
-    context->appDir = installation->path();
-    context->set_texts();
+    context = std::make_unique<ProgramContext>(installation->path());
     context->objLanguage = std::make_unique<clsLanguage>(*context, messages);
     host = std::make_unique<UpdateWindowHost>(*context, shell);
     context->objUpdate = std::make_unique<clsUpdate>(*context, transfer, messages, *host);
