@@ -71,11 +71,18 @@ QString log_filePath()
 
 void write_logFile(const QString &line)
 {
+    // Without a usable temporary directory the entry is lost: a bare file name
+    // would write the log into whatever folder the program was started from.
+    if (get_tempPath().isEmpty())
+        return;
     const QByteArray bytes = (line + QStringLiteral("\r\n")).toUtf8();
     const QString path = log_filePath();
 #ifdef Q_OS_UNIX
-    const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, 0600);
+    // O_NONBLOCK: a FIFO planted at the path must not hold the program up; it is
+    // then found to be no regular file and left alone.
+    const int fd = ::open(
+        QFile::encodeName(path).constData(),
+        O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0600);
     if (fd < 0)
         return;
     struct stat info

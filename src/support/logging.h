@@ -3,12 +3,12 @@
 #include <QString>
 
 // The event log: "<temp>/<executable base name>.log", appended to, one entry per
-// call, every failure silent. Severity codes "I", "S", "W", "E", "F"; anything else
-// is logged as "Unknown-".
+// call, every failure silent; without a temporary directory the entry is lost.
+// Severity codes "I", "S", "W", "E", "F"; anything else is logged as "Unknown-".
 void log_event(const QString &code, const QString &text);
 
 // Appends one line and CR LF. The log lives in a directory other users share, so a
-// symbolic link or another user's file in its place is never written to.
+// symbolic link, a FIFO or another user's file in its place is never written to.
 void write_logFile(const QString &line);
 
 QString get_tempPath();
