@@ -58,7 +58,7 @@ TransferResult QtTransfer::fetch(const QString &url, int timeoutMs)
     QNetworkReply *reply = manager.get(request);
 
     QByteArray data;
-    bool cut = false;
+    bool tooLarge = false;
     bool timedOut = false;
     bool redirectRefused = false;
     QEventLoop loop;
@@ -77,9 +77,9 @@ TransferResult QtTransfer::fetch(const QString &url, int timeoutMs)
         }
     });
     QObject::connect(reply, &QIODevice::readyRead, reply, [&] {
-        data += reply->read(maxReplyBytes - data.size());
-        if (data.size() >= maxReplyBytes) {
-            cut = true;
+        data += reply->read(maxReplyBytes + 1 - data.size());
+        if (data.size() > maxReplyBytes) {
+            tooLarge = true;
             reply->abort();
         }
     });
@@ -89,10 +89,19 @@ TransferResult QtTransfer::fetch(const QString &url, int timeoutMs)
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     timer.stop();
 
-    if (!cut && reply->isOpen())
-        data += reply->read(maxReplyBytes - data.size());
+    if (!tooLarge && reply->isOpen()) {
+        data += reply->read(maxReplyBytes + 1 - data.size());
+        tooLarge = data.size() > maxReplyBytes;
+    }
     const QNetworkReply::NetworkError error = reply->error();
-    if (cut || error == QNetworkReply::NoError) {
+    // A server that answered with an error page (404, 500, a proxy's page) still
+    // delivered a page; the check finds out that it is not ours.
+    const bool answered =
+        reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() >= 400 && !timedOut;
+    if (tooLarge) {
+        result.errorNumber = networkErrorBase + QNetworkReply::UnknownContentError;
+        result.description = QStringLiteral("the page is larger than 1 MiB");
+    } else if (error == QNetworkReply::NoError || answered) {
         result.ok = true;
         result.data = data;
     } else if (redirectRefused) {

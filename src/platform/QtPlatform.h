@@ -35,7 +35,8 @@ public:
 };
 
 // One GET over HTTP or HTTPS. The caller waits, but the windows keep painting;
-// user input is held back meanwhile. Replies are cut at 1 MiB, and redirects are
+// user input is held back meanwhile. Whatever page the server answers with counts,
+// an error page too; a page larger than 1 MiB is a failure, and redirects are
 // followed only to http and https addresses, a few at most.
 class QtTransfer final : public Transfer
 {

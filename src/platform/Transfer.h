@@ -4,7 +4,7 @@
 #include <QString>
 
 // Fetches the bytes of one document by address. On failure, errorNumber and
-// description say why; errorNumber 1 means the fetch was cancelled by the program.
+// description say why.
 struct TransferResult
 {
     bool ok = false;
@@ -16,8 +16,6 @@ struct TransferResult
 class Transfer
 {
 public:
-    static constexpr int cancelledError = 1;
-
     virtual ~Transfer() = default;
     virtual TransferResult fetch(const QString &url, int timeoutMs) = 0;
 };

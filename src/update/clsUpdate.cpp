@@ -31,33 +31,41 @@ double major_minor(qint16 major, qint16 minor)
 }
 
 // An update file joins the server address in the download link; it must not be
-// able to turn the link into anything but a file on that server.
-bool safe_fileName(const QString &name)
+// able to turn the link into anything but a file on that server. Empty when the
+// two make no plain http or https address.
+QString download_link(const QString &server, const QString &fileName)
 {
-    if (name.isEmpty())
-        return false;
-    for (const QChar c : name) {
+    if (fileName.isEmpty())
+        return {};
+    for (const QChar c : fileName) {
         if (c.unicode() < 0x21 || c.unicode() == 0x7F || c == QLatin1Char('"') ||
             c == QLatin1Char('\'') || c == QLatin1Char('\\') || c == QLatin1Char('<') ||
-            c == QLatin1Char('>') || c == QLatin1Char('`'))
-            return false;
+            c == QLatin1Char('>') || c == QLatin1Char('`') || c == QLatin1Char(':'))
+            return {};
     }
-    return !name.contains(QLatin1Char(':'));
+    const QString address = server + QLatin1Char('/') + fileName;
+    const QUrl url(address, QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || (scheme != QStringLiteral("http") && scheme != QStringLiteral("https")))
+        return {};
+    return address;
 }
 
 } // namespace
 
 clsUpdate::clsUpdate(const ProgramContext &context, Transfer &transfer, MessageBox &messages,
-                     UpdateView &view)
-    : context(context), transfer(transfer), messages(messages), view(view),
-      ownVersion(ProgramContext::program_version())
+                     UpdateView &view, const ProgramVersion &ownVersion, const QLocale &locale,
+                     int timeoutMs)
+    : context(context), transfer(transfer), messages(messages), view(view), ownVersion(ownVersion),
+      locale(locale), timeoutMs(timeoutMs)
 {}
 
+// Plain decimal text in the user's format: 1000000, never 1e+06.
 QString clsUpdate::number_text(double value) const
 {
     QLocale plain = locale;
     plain.setNumberOptions(QLocale::OmitGroupSeparator);
-    return plain.toString(value, 'g', QLocale::FloatingPointShortest);
+    return plain.toString(value, 'f', QLocale::FloatingPointShortest);
 }
 
 void clsUpdate::append_logging(const QString &text)
@@ -93,11 +101,10 @@ void clsUpdate::check4update(UpdateMenu &ctlForm)
     if (!fetched.ok) {
         ctlForm.setUpdateMenuEnabled(true);
         view.setCloseEnabled(true);
-        if (fetched.errorNumber != Transfer::cancelledError) {
-            messages.show(QStringLiteral("error ") + fetched.description,
-                          MessageBox::Icon::Information, context.programTitle);
-            status(QStringLiteral("Failed to connect to ") + URL, Colour::Red);
-        }
+        append_logging(QStringLiteral("  ") + fetched.description);
+        messages.show(QStringLiteral("error ") + fetched.description, MessageBox::Icon::Information,
+                      context.programTitle);
+        status(QStringLiteral("Failed to connect to ") + URL, Colour::Red);
         return;
     }
 
@@ -236,7 +243,7 @@ bool clsUpdate::take_updateFile(const QString &page, const QString &key)
         if (end >= 0)
             value = page.mid(start, end - start);
     }
-    if (!safe_fileName(value)) {
+    if (download_link(URL, value).isEmpty()) {
         append_logging(QStringLiteral("    did not found version information"));
         status(invalidFileStatus, Colour::Red);
         return false;
@@ -251,12 +258,5 @@ bool clsUpdate::take_updateFile(const QString &page, const QString &key)
 
 QString clsUpdate::download_address() const
 {
-    if (!safe_fileName(updateFile))
-        return {};
-    QString address = URL + QLatin1Char('/') + updateFile;
-    const QUrl url(address, QUrl::StrictMode);
-    const QString scheme = url.scheme().toLower();
-    if (!url.isValid() || (scheme != QStringLiteral("http") && scheme != QStringLiteral("https")))
-        return {};
-    return address;
+    return download_link(URL, updateFile);
 }

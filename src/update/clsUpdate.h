@@ -17,8 +17,12 @@ class clsUpdate
 public:
     static constexpr int fetchTimeoutMs = 15000;
 
+    // ownVersion is the version the program compares itself with; numbers in the
+    // status and log are written in the locale's format.
     clsUpdate(const ProgramContext &context, Transfer &transfer, MessageBox &messages,
-              UpdateView &view);
+              UpdateView &view,
+              const ProgramVersion &ownVersion = ProgramContext::program_version(),
+              const QLocale &locale = QLocale(), int timeoutMs = fetchTimeoutMs);
 
     QString URL;
     QString UpdateFile() const { return updateFile; }
@@ -31,14 +35,9 @@ public:
     void check_page(const QByteArray &bytes);
 
     // The address the download link opens, or empty when URL and UpdateFile would
-    // make anything but a plain http or https address.
+    // make anything but a plain http or https address. An update-file value that
+    // gives no address is never taken.
     QString download_address() const;
-
-    // For tests and tools: the version this program compares itself with, the
-    // locale numbers are written in, and the fetch time-out.
-    void set_ownVersion(const ProgramVersion &version) { ownVersion = version; }
-    void set_locale(const QLocale &value) { locale = value; }
-    void set_timeoutMs(int value) { timeoutMs = value; }
 
 private:
     void append_logging(const QString &text);
@@ -56,5 +55,5 @@ private:
     bool Silent = true;
     ProgramVersion ownVersion;
     QLocale locale;
-    int timeoutMs = fetchTimeoutMs;
+    int timeoutMs;
 };

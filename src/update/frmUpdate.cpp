@@ -83,8 +83,11 @@ void frmUpdate::showLink(const QString &caption, const QString &toolTip)
     const QColor link = palette().color(QPalette::Highlight);
     lblWebURL->setText(QStringLiteral("<a href=\"download\" style=\"color:%1\">%2</a>")
                            .arg(link.name(), caption.toHtmlEscaped()));
-    lblWebURL->setToolTip(toolTip.toHtmlEscaped());
+    // The file name as the page gives it; it holds no angle brackets, so the tool
+    // tip shows it as plain text.
+    lblWebURL->setToolTip(toolTip);
     lblWebURL->setAccessibleName(caption);
+    lblWebURL->setAccessibleDescription(toolTip);
     lblWebURL->show();
 }
 
