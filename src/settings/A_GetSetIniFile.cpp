@@ -1,9 +1,15 @@
 #include "A_GetSetIniFile.h"
 
 #include "PrivateProfile.h"
+#include "beacon/Phg.h"
 #include "language/clsLanguage.h"
 #include "support/LenientNumber.h"
 #include "support/ProgramContext.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 #include <limits>
 #include <variant>
@@ -46,6 +52,9 @@ const SettingRow settingsTable[] = {
     {"Language", "CurrentLanguage", Kind::Language, "English", std::monostate{}},
 };
 
+const QString optionsSection = QStringLiteral("Options");
+const QString standardAltitudeKey = QStringLiteral("StandardAltitude");
+
 QString latin(const char *text)
 {
     return QString::fromLatin1(text);
@@ -60,15 +69,6 @@ template <typename Int> Int nonNegative(const QString &text)
     return Int(qMax<qint64>(0, value));
 }
 
-// The save writes a PHG height above 9 as its code character (":" to "="); it
-// reads back as the height it stands for instead of falling to 0.
-int height_code(const QString &value)
-{
-    if (value.size() == 1 && value.at(0) >= QLatin1Char(':') && value.at(0) <= QLatin1Char('='))
-        return value.at(0).unicode() - '0';
-    return -1;
-}
-
 void store(BeaconState &state, const SettingRow &row, const QString &value)
 {
     switch (row.kind) {
@@ -81,10 +81,14 @@ void store(BeaconState &state, const SettingRow &row, const QString &value)
     case Kind::Int32:
         state.*std::get<qint32 BeaconState::*>(row.target) = nonNegative<qint32>(value);
         break;
-    case Kind::Int16AsText:
-        state.*std::get<QString BeaconState::*>(row.target) = QString::number(
-            height_code(value) >= 0 ? height_code(value) : nonNegative<qint16>(value));
+    case Kind::Int16AsText: {
+        // The save writes a PHG height above 9 as its code character (":" to "="); it
+        // reads back as the height it stands for instead of falling to 0.
+        const int code = Phg::height_position(value);
+        state.*std::get<QString BeaconState::*>(row.target) =
+            QString::number(code >= 0 ? code : nonNegative<qint16>(value));
         break;
+    }
     case Kind::Text:
         state.*std::get<QString BeaconState::*>(row.target) = value;
         break;
@@ -115,6 +119,23 @@ QString stored(const BeaconState &state, const SettingRow &row, const ProgramCon
 }
 
 } // namespace
+
+QString settings_location(const QString &appDir, const QString &exeBaseName,
+                          const QString &programName)
+{
+    const QString fileName = exeBaseName + QStringLiteral(".INI");
+    const QString beside = appDir + QLatin1Char('/') + fileName;
+    if (appDir.isEmpty() || QFileInfo(appDir).isWritable())
+        return beside;
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                           QLatin1Char('/') + programName;
+    const QString own = folder + QLatin1Char('/') + fileName;
+    if (!QFileInfo::exists(own) && QDir().mkpath(folder) && QFileInfo::exists(beside) &&
+        QFile::copy(beside, own))
+        QFile::setPermissions(own, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                       QFile::ReadOther);
+    return own;
+}
 
 QString GetIniValue(const QString &iniFile, const QString &section, const QString &key,
                     const QString &defaultValue)
@@ -150,16 +171,28 @@ void LoadSettings(BeaconState &state, ProgramContext &context)
         else
             store(state, row, value);
     }
+    // Options of our own are read without writing a default, so the file of a user
+    // who never touched them stays as it was.
+    const QString standard = GetIniValue(context.iniFile, optionsSection, standardAltitudeKey, {});
+    state.standardAltitudeStored = !standard.isEmpty();
+    state.standardAltitude = ParseIniBool(standard);
 }
 
-void SaveSettings(const BeaconState &state, const ProgramContext &context)
+QString SaveSettings(const BeaconState &state, const ProgramContext &context)
 {
+    QString error;
+    bool ok = true;
+    auto write = [&](const QString &section, const QString &key, const QString &value) {
+        if (ok)
+            ok = PrivateProfile::write(section, key, value, context.iniFile, &error);
+    };
     const QString setup = QStringLiteral("SETUP");
-    PrivateProfile::write(setup, QStringLiteral("LEFT"), QStringLiteral("0"), context.iniFile);
-    PrivateProfile::write(setup, QStringLiteral("TOP"), QStringLiteral("0"), context.iniFile);
-    PrivateProfile::write(setup, QStringLiteral("MINIMIZED"), FormatIniBool(false),
-                          context.iniFile);
+    write(setup, QStringLiteral("LEFT"), QStringLiteral("0"));
+    write(setup, QStringLiteral("TOP"), QStringLiteral("0"));
+    write(setup, QStringLiteral("MINIMIZED"), FormatIniBool(false));
     for (const SettingRow &row : settingsTable)
-        PrivateProfile::write(latin(row.section), latin(row.key), stored(state, row, context),
-                              context.iniFile);
+        write(latin(row.section), latin(row.key), stored(state, row, context));
+    if (state.standardAltitudeStored)
+        write(optionsSection, standardAltitudeKey, FormatIniBool(state.standardAltitude));
+    return ok ? QString() : error;
 }

@@ -6,6 +6,12 @@
 
 struct ProgramContext;
 
+// Where the settings file lives: "<base>.INI" beside the executable when its folder
+// is writable (a portable or per-user install), else in the user's configuration
+// folder for the program, which a file beside the executable seeds on first use.
+QString settings_location(const QString &appDir, const QString &exeBaseName,
+                          const QString &programName);
+
 // Reads a value with a default; a missing file, section or key gives the default,
 // an empty value the empty text. At most 499 characters.
 QString GetIniValue(const QString &iniFile, const QString &section, const QString &key,
@@ -21,6 +27,7 @@ bool ParseIniBool(const QString &text);
 QString FormatIniBool(bool value);
 
 // Moves the stored selections between the settings file and the state; the load
-// also chooses the stored language, the save stores the active one.
+// also chooses the stored language, the save stores the active one. The save
+// returns why it failed, or the empty text when every value was written.
 void LoadSettings(BeaconState &state, ProgramContext &context);
-void SaveSettings(const BeaconState &state, const ProgramContext &context);
+QString SaveSettings(const BeaconState &state, const ProgramContext &context);

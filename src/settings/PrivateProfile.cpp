@@ -177,9 +177,12 @@ QByteArray with_value(const QByteArray &file, const QString &section, const QStr
     const Located found = locate(file, lines, section, key);
 
     if (found.entryLine >= 0) {
+        // The key keeps the spelling the file gives it; only blanks around it go.
         const Line &line = lines[size_t(found.entryLine)];
+        const QByteArray text = file.mid(line.start, line.length);
+        const QByteArray spelled = text.left(text.indexOf('=')).trimmed();
         QByteArray result = file;
-        result.replace(line.start, line.length, entry);
+        result.replace(line.start, line.length, spelled + '=' + single_line(value));
         return result;
     }
 
@@ -215,17 +218,25 @@ Loaded load(const QString &path)
     return {!file.exists(), {}};
 }
 
-bool store(const QString &path, const Loaded &before, const QByteArray &after)
+bool store(const QString &path, const Loaded &before, const QByteArray &after,
+           QString *error = nullptr)
 {
-    if (!before.readable)
-        return false; // never overwrite a file we could not read
+    auto failed = [error](const QString &why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    if (!before.readable) // never overwrite a file we could not read
+        return failed(QStringLiteral("the file exists but cannot be read"));
     if (after == before.bytes && QFile::exists(path))
         return true;
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly))
-        return false;
+        return failed(out.errorString());
     out.write(after);
-    return out.commit();
+    if (!out.commit())
+        return failed(out.errorString());
+    return true;
 }
 
 QString limited(const std::optional<QString> &value, const QString &defaultValue, int bufferSize)
@@ -251,10 +262,11 @@ QString read_writingDefault(const QString &section, const QString &key, const QS
     return value;
 }
 
-bool write(const QString &section, const QString &key, const QString &value, const QString &path)
+bool write(const QString &section, const QString &key, const QString &value, const QString &path,
+           QString *error)
 {
     const Loaded before = load(path);
-    return store(path, before, with_value(before.bytes, section, key, value));
+    return store(path, before, with_value(before.bytes, section, key, value), error);
 }
 
 } // namespace PrivateProfile

@@ -35,7 +35,9 @@ QString read_writingDefault(const QString &section, const QString &key, const QS
                             const QString &path, int bufferSize = 500);
 
 // Writes atomically (a temporary file renamed over the old one) and leaves the
-// file untouched when its bytes would not change. Returns success.
-bool write(const QString &section, const QString &key, const QString &value, const QString &path);
+// file untouched when its bytes would not change. A file that exists but cannot be
+// read is never replaced. Returns success; on failure error (when given) says why.
+bool write(const QString &section, const QString &key, const QString &value, const QString &path,
+           QString *error = nullptr);
 
 } // namespace PrivateProfile

@@ -2,6 +2,7 @@
 
 #include "TavrookConfig.h"
 #include "language/clsLanguage.h"
+#include "settings/A_GetSetIniFile.h"
 #include "update/clsUpdate.h"
 
 #include <QCoreApplication>
@@ -19,7 +20,7 @@ ProgramContext::ProgramContext(const QString &appDir, const QString &exeBaseName
     webAddress = QStringLiteral(TAVROOK_WEB_ADDRESS);
     legalNotice = QStringLiteral(TAVROOK_LEGAL_NOTICE);
     const QString base = appDir + QLatin1Char('/') + exeBaseName;
-    iniFile = base + QStringLiteral(".INI");
+    iniFile = settings_location(appDir, exeBaseName, programName);
     helpFile = base + QStringLiteral(".html");
 }
 
