@@ -35,20 +35,19 @@ double phg_rangeMiles(int powerCode, int heightCode, int gainCode)
 }
 
 QString phg_rangeText(int powerCode, int heightCode, int gainCode, int directionCode,
-                      const QLocale &locale)
+                      const QLocale &locale, const Texts &texts)
 {
     QLocale plain = locale;
     plain.setNumberOptions(QLocale::OmitGroupSeparator);
     const double miles = phg_rangeMiles(powerCode, heightCode, gainCode);
     QString text =
-        QStringLiteral("\u2248 %1 mi (%2 km)")
-            .arg(plain.toString(miles, 'f', 1), plain.toString(miles * 1.609344, 'f', 1));
+        texts.range.arg(plain.toString(miles, 'f', 1), plain.toString(miles * 1.609344, 'f', 1));
     if (directionCode > 0 && directionCode < 9)
-        text += QStringLiteral(", shifted ") + QLatin1String(compass[directionCode]);
+        text += texts.shifted.arg(QLatin1String(compass[directionCode]));
     return text;
 }
 
-QString freeText_warning(const QString &text)
+QString freeText_warning(const QString &text, const Texts &texts)
 {
     QStringList forbidden;
     QStringList unshown;
@@ -60,9 +59,9 @@ QString freeText_warning(const QString &text)
     }
     QStringList parts;
     if (!forbidden.isEmpty())
-        parts << QStringLiteral("APRS does not allow ") + forbidden.join(QLatin1Char(' '));
+        parts << texts.notAllowed.arg(forbidden.join(QLatin1Char(' ')));
     if (!unshown.isEmpty())
-        parts << QStringLiteral("the radios cannot show ") + unshown.join(QLatin1Char(' '));
+        parts << texts.notShown.arg(unshown.join(QLatin1Char(' ')));
     if (parts.isEmpty())
         return {};
     QString warning = parts.join(QStringLiteral("; "));

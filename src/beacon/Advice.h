@@ -8,6 +8,16 @@
 // network or the radios will not carry.
 namespace Advice {
 
+// The sentences of the advice, each with its "%1" (and "%2") places; English unless a
+// language file translates them.
+struct Texts
+{
+    QString range = QStringLiteral("\u2248 %1 mi (%2 km)");
+    QString shifted = QStringLiteral(", shifted %1");
+    QString notAllowed = QStringLiteral("APRS does not allow %1");
+    QString notShown = QStringLiteral("the radios cannot show %1");
+};
+
 // Range in miles for the PHG codes: sqrt(2 H sqrt((P / 10) (G / 2))), with P the
 // power in watts, H the height in feet and G the gain as a factor.
 double phg_rangeMiles(int powerCode, int heightCode, int gainCode);
@@ -15,11 +25,11 @@ double phg_rangeMiles(int powerCode, int heightCode, int gainCode);
 // "≈ 7.9 mi (12.8 km)", and for a direction other than OMNI the way the circle
 // is shifted ("≈ 7.9 mi (12.8 km), shifted NE").
 QString phg_rangeText(int powerCode, int heightCode, int gainCode, int directionCode,
-                      const QLocale &locale);
+                      const QLocale &locale, const Texts &texts = {});
 
 // Empty for a clean text; otherwise names what APRS does not allow in a comment
 // ("|", "~", control characters) and what the radios cannot show (anything beyond
-// printable ASCII).
-QString freeText_warning(const QString &text);
+// printable ASCII), the first letter in capitals.
+QString freeText_warning(const QString &text, const Texts &texts = {});
 
 } // namespace Advice

@@ -6,16 +6,14 @@
 
 namespace Altitude {
 
-bool key_accepted(const QString &typed)
-{
-    if (typed.isEmpty())
-        return true;
-    if (typed.size() != 1)
-        return false;
-    const QChar c = typed.at(0);
-    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('\b');
-}
+namespace {
 
+constexpr double metersPerFoot = 0.305;
+constexpr qint64 maxFeet = 99999;
+constexpr qint64 maxMeters = 30499; // whole part of 99999 x 0.305
+
+// The number formed by the digits at the start of the text; an empty box is 0.
+// Saturates far above the caps, so a pasted run of digits cannot overflow.
 qint64 box_value(const QString &text)
 {
     constexpr qint64 ceiling = Q_INT64_C(1000000000000);
@@ -28,10 +26,41 @@ qint64 box_value(const QString &text)
     return value;
 }
 
-QString altitude_text(double feet)
+// "A=" and the feet rounded to a whole number, at least five (or six) digits.
+QString altitude_text(const BeaconState &state, double feet)
 {
     const qint64 whole = std::llround(feet);
-    return QStringLiteral("A=") + QStringLiteral("%1").arg(whole, 5, 10, QLatin1Char('0'));
+    return QStringLiteral("A=") +
+           QStringLiteral("%1").arg(whole, state.standardAltitude ? 6 : 5, 10, QLatin1Char('0'));
+}
+
+bool is_digit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+} // namespace
+
+bool key_accepted(const QString &typed)
+{
+    if (typed.isEmpty())
+        return true;
+    if (typed.size() != 1)
+        return false;
+    const QChar c = typed.at(0);
+    if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
+        return false;
+    return is_digit(c) || c.unicode() < 0x20 || c.unicode() == 0x7F;
+}
+
+QString pasted_digits(const QString &text)
+{
+    QString digits;
+    for (const QChar c : text) {
+        if (is_digit(c))
+            digits += c;
+    }
+    return digits;
 }
 
 BoxUpdate feet_typed(BeaconState &state, const QString &feetBox, const QString &metersBox)
@@ -44,13 +73,12 @@ BoxUpdate feet_typed(BeaconState &state, const QString &feetBox, const QString &
     }
     state.altitudeFeet = qint32(box_value(boxes.feetBox));
     state.altitudeMeters = 0;
-    state.altitudeText = altitude_text(double(v));
+    state.altitudeText = altitude_text(state, double(v));
     return boxes;
 }
 
-BoxUpdate meters_typed(BeaconState &state, const QString &feetBox, const QString &metersBox)
+BoxUpdate meters_typed(BeaconState &state, const QString &metersBox)
 {
-    Q_UNUSED(feetBox)
     BoxUpdate boxes{QString(), metersBox};
     double v = double(box_value(boxes.metersBox)) / metersPerFoot;
     if (v > double(maxFeet)) {
@@ -59,17 +87,17 @@ BoxUpdate meters_typed(BeaconState &state, const QString &feetBox, const QString
     }
     state.altitudeFeet = 0;
     state.altitudeMeters = qint32(box_value(boxes.metersBox));
-    state.altitudeText = altitude_text(v);
+    state.altitudeText = altitude_text(state, v);
     return boxes;
 }
 
 BoxUpdate restore(BeaconState &state)
 {
     if (state.altitudeFeet < 1) {
-        state.altitudeText = altitude_text(double(state.altitudeMeters) / metersPerFoot);
+        state.altitudeText = altitude_text(state, double(state.altitudeMeters) / metersPerFoot);
         return {QString(), QString::number(state.altitudeMeters)};
     }
-    state.altitudeText = altitude_text(double(state.altitudeFeet));
+    state.altitudeText = altitude_text(state, double(state.altitudeFeet));
     return {QString::number(state.altitudeFeet), QString()};
 }
 

@@ -3,23 +3,17 @@
 #include "BeaconState.h"
 
 // The Altitude page: the key filter, the feet and metres conversion with its caps,
-// and the restore of the boxes at start-up. The element always states feet.
+// and the restore of the boxes at start-up. The element always states feet, with
+// five digits, or six when the state asks for the standard APRS form.
 namespace Altitude {
 
-inline constexpr double metersPerFoot = 0.305;
-inline constexpr qint64 maxFeet = 99999;
-inline constexpr qint64 maxMeters = 30499; // whole part of 99999 x 0.305
-
-// True for the characters a box accepts: digits, Backspace, or no character at all
-// (keys such as Delete and the arrows, which type nothing).
+// What a key press typing `typed` does in a box. Digits and keys that type no
+// printable character (Backspace, Delete, arrows, Ctrl shortcuts) go through; Enter
+// and every other character are dropped with a beep, whatever the modifiers.
 bool key_accepted(const QString &typed);
 
-// The number formed by the digits at the start of the text; an empty box is 0.
-// Saturates far above the caps, so a pasted run of digits cannot overflow.
-qint64 box_value(const QString &text);
-
-// "A=" and the feet rounded to a whole number, at least five digits.
-QString altitude_text(double feet);
+// What a paste from the keyboard puts into a box: the digits of the text, in order.
+QString pasted_digits(const QString &text);
 
 // What a key release leaves behind: the box texts (unchanged unless capped or
 // cleared) and the new element, which is also stored in the state.
@@ -30,9 +24,10 @@ struct BoxUpdate
 };
 
 BoxUpdate feet_typed(BeaconState &state, const QString &feetBox, const QString &metersBox);
-BoxUpdate meters_typed(BeaconState &state, const QString &feetBox, const QString &metersBox);
+BoxUpdate meters_typed(BeaconState &state, const QString &metersBox);
 
-// The boxes as start-up fills them from the loaded fields, and the element.
+// The boxes as start-up fills them from the loaded fields, and the element. Also
+// rebuilds the element after a change of its form.
 BoxUpdate restore(BeaconState &state);
 
 } // namespace Altitude

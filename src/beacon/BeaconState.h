@@ -28,6 +28,8 @@ struct BeaconState
     quint8 rateCode = 0;
     qint32 altitudeFeet = 0;
     qint32 altitudeMeters = 0;
+    bool standardAltitude = false;       // six digits, as APRS decoders read it
+    bool standardAltitudeStored = false; // the settings file holds the choice
     qint16 band = 0;
     qint16 step = 0;
     qint16 frequency = 0;

@@ -34,7 +34,7 @@ QString frequency_element(const BeaconState &state)
     return element;
 }
 
-BeaconComment assemble_beaconComment(const BeaconState &state)
+BeaconComment assemble_beaconComment(const BeaconState &state, const Advice::Texts &texts)
 {
     QString comment;
     QString displayText;
@@ -71,7 +71,14 @@ BeaconComment assemble_beaconComment(const BeaconState &state)
 
     BeaconComment result;
     result.shortened = comment.size() > maxCommentLength;
-    result.comment = result.shortened ? comment.left(maxCommentLength) : comment;
+    if (result.shortened) {
+        const bool splitsPair = comment.at(maxCommentLength - 1).isHighSurrogate();
+        result.comment = comment.left(maxCommentLength - (splitsPair ? 1 : 0));
+    } else {
+        result.comment = comment;
+    }
+    if (state.freeTextSelected)
+        result.characterWarning = Advice::freeText_warning(state.freeText, texts);
 
     const QString padded = displayText + QString(300, QLatin1Char(' '));
     result.thd7 = {QStringLiteral(" 1:QQ9ZZZ-9"), QStringLiteral("  ") + slice(padded, 1, 10),

@@ -1,15 +1,18 @@
 #pragma once
 
+#include "Advice.h"
 #include "BeaconState.h"
 
 #include <array>
 
 // What one assembly of the beacon comment shows: the comment (at most 43
-// characters), whether it was cut, and the lines of the three radio examples.
+// characters), whether it was cut, the characters of a ticked free text that APRS
+// or the radios will not carry, and the lines of the three radio examples.
 struct BeaconComment
 {
     QString comment;
     bool shortened = false;
+    QString characterWarning;
     std::array<QString, 3> thd7;
     std::array<QString, 3> tmd700;
     std::array<QString, 2> tmd710;
@@ -24,8 +27,9 @@ inline constexpr int maxCommentLength = 43;
 QString frequency_element(const BeaconState &state);
 
 // Assembles the comment from the ticked elements in the order PHG, frequency,
-// altitude, free text, and slices the radio examples from the display text.
-BeaconComment assemble_beaconComment(const BeaconState &state);
+// altitude, free text, and slices the radio examples from the display text. The cut
+// to 43 never splits a character that takes two code units.
+BeaconComment assemble_beaconComment(const BeaconState &state, const Advice::Texts &texts = {});
 
 // Brings stored list positions into their lists: a position beyond the last entry
 // becomes the last entry, so a hand-edited settings file cannot select nothing.

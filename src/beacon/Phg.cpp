@@ -54,6 +54,13 @@ QString height_code(int position)
     return QString::number(position);
 }
 
+int height_position(const QString &code)
+{
+    if (code.size() != 1 || code.at(0) < QLatin1Char('0') || code.at(0) > QLatin1Char('='))
+        return -1;
+    return code.at(0).unicode() - '0';
+}
+
 void update_PHG(BeaconState &state, const Choice &choice)
 {
     if (state.initialising)

@@ -22,6 +22,8 @@ QByteArray rate_codes();
 
 // "0" to "9" for positions 0..9, then ":" ";" "<" "=" for 10..13.
 QString height_code(int position);
+// The inverse: the position a height code stands for, or -1 for any other text.
+int height_position(const QString &code);
 
 // The choices on the page as the controls hold them; direction is -1 when no
 // option button is set, which keeps the previous direction.

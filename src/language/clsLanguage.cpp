@@ -64,7 +64,8 @@ void clsLanguage::scan_languageFiles(const LanguagesFound &languagesFound)
     const QString folder = context.appDir + QStringLiteral("/language");
     QDir dir(folder);
     QStringList files;
-    const QFileInfoList infos = dir.entryInfoList(QDir::Files | QDir::NoDotAndDotDot, QDir::NoSort);
+    const QFileInfoList infos =
+        dir.entryInfoList(QDir::Files | QDir::NoDotAndDotDot, QDir::Unsorted);
     for (const QFileInfo &info : infos) {
         if (info.fileName().endsWith(QStringLiteral(".lf"), Qt::CaseInsensitive))
             files << info.fileName();
@@ -114,7 +115,9 @@ void clsLanguage::read_languageFile(const QString &path, size_t position)
         } else if (line.startsWith(QStringLiteral("VER="))) {
             info.version = LenientNumber::to_int16(QStringView(line).mid(4));
         } else if (const qsizetype eq = line.indexOf(QLatin1Char('=')); eq >= 0) {
-            entries.push_back({line.left(eq), line.mid(eq + 1)});
+            const QString key = line.left(eq);
+            if (!entries.contains(key))
+                entries.insert(key, line.mid(eq + 1));
         }
     }
 }
@@ -128,11 +131,7 @@ void clsLanguage::translate_start()
 QString clsLanguage::translate(const QString &strKey, const QString &strDefault,
                                const QString &strDescription)
 {
-    QString result;
-    const auto found = std::find_if(entries.cbegin(), entries.cend(),
-                                    [&](const TranslationEntry &e) { return e.key == strKey; });
-    if (found != entries.cend())
-        result = found->value;
+    QString result = entries.value(strKey);
     if (result.isEmpty()) {
         result = QStringLiteral("* ") + strDefault;
         errorText += crlf + QStringLiteral("Define item ") + strKey +
@@ -145,6 +144,14 @@ QString clsLanguage::translate(const QString &strKey, const QString &strDefault,
     return result;
 }
 
+QString clsLanguage::translate_optional(const QString &strKey, const QString &strDefault) const
+{
+    QString result = entries.value(strKey);
+    if (result.isEmpty())
+        result = strDefault;
+    return result.replace(QStringLiteral("{CRLF}"), crlf);
+}
+
 qint16 clsLanguage::translate_errors() const
 {
     return errorCount;
@@ -153,6 +160,18 @@ qint16 clsLanguage::translate_errors() const
 QString clsLanguage::translate_errormessage() const
 {
     return errorText;
+}
+
+QString clsLanguage::translate_errorreport(const QString &logName) const
+{
+    return QStringLiteral("There are ") + QString::number(errorCount) +
+           QStringLiteral(" translation errors, language is ") + currentLanguage +
+           QStringLiteral("\r\nplease see for detail file %TEMP%\\") + logName;
+}
+
+QString clsLanguage::translate_logentry() const
+{
+    return QStringLiteral("Translation errors : ") + currentLanguage + crlf + errorText;
 }
 
 void clsLanguage::language(const QString &strLanguage)
@@ -182,9 +201,9 @@ QString clsLanguage::requested_language() const
     return requestedLanguage;
 }
 
-QString clsLanguage::get_translators()
+QString clsLanguage::get_translators() const
 {
-    translators.clear();
+    QString translators;
     for (const LanguageFileInfo &info : languages) {
         if (!translators.isEmpty())
             translators += crlf;

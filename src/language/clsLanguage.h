@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -15,12 +16,6 @@ struct LanguageFileInfo
     QString path;
     qint16 version = 0;
     QString translator;
-};
-
-struct TranslationEntry
-{
-    QString key;
-    QString value;
 };
 
 // The translator: finds the language files ("*.lf" in the folder "language" beside
@@ -40,8 +35,15 @@ public:
     // "{CRLF}" becomes a line break in either.
     QString translate(const QString &strKey, const QString &strDefault,
                       const QString &strDescription);
+    // An optional text: the entry's value, or the default when it is missing or
+    // empty, without counting or reporting anything.
+    QString translate_optional(const QString &strKey, const QString &strDefault) const;
     qint16 translate_errors() const;
     QString translate_errormessage() const;
+    // What the user and the event log are told about the errors since
+    // translate_start; logName is the log's file name.
+    QString translate_errorreport(const QString &logName) const;
+    QString translate_logentry() const;
 
     // Chooses the language of that name (letter case counts) and loads its file;
     // shows a message when there is none.
@@ -49,7 +51,7 @@ public:
     QString get_language() const;
     // The name last asked for through language(), found or not.
     QString requested_language() const;
-    QString get_translators();
+    QString get_translators() const;
     qint16 MinimumVersion() const;
 
     const std::vector<LanguageFileInfo> &language_files() const { return languages; }
@@ -62,9 +64,8 @@ private:
     MessageBox &messages;
 
     std::vector<LanguageFileInfo> languages;
-    std::vector<TranslationEntry> entries;
+    QHash<QString, QString> entries; // the first entry of a key counts
     QString currentLanguage;
-    QString translators;
     qint16 minimumVersion = 9999;
     QString errorText;
     qint16 errorCount = 0;

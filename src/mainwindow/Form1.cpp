@@ -20,6 +20,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -51,6 +52,8 @@ template <typename W> W *named(W *widget, const QString &name)
 QLabel *label(const char *name, QWidget *buddy = nullptr, const QString &text = {})
 {
     auto *l = named(new QLabel(text.isEmpty() ? default_caption(name) : text), QLatin1String(name));
+    // Captions come from language files: a "<b>" there is shown, not obeyed.
+    l->setTextFormat(Qt::PlainText);
     if (buddy)
         l->setBuddy(buddy);
     return l;
@@ -378,6 +381,9 @@ void Form1::build_menus()
     placeholder->setObjectName(indexed("mnuOptionsLangList", 0));
     placeholder->setVisible(false);
     mnuOptionsLangList.push_back(placeholder);
+    mnuOptionsStandardAltitude = named(mnuOptions->addAction(adviceTexts.standardAltitude),
+                                       QStringLiteral("mnuOptionsStandardAltitude"));
+    mnuOptionsStandardAltitude->setCheckable(true);
 
     mnuHelp = named(menuBar()->addMenu(QStringLiteral("Help")), QStringLiteral("mnuHelp"));
     mnuHelpHelp = named(mnuHelp->addAction(QStringLiteral("&Help")), QStringLiteral("mnuHelpHelp"));
@@ -433,6 +439,8 @@ void Form1::connect_controls()
 
     connect(SSTab1, &QTabWidget::currentChanged, this, &Form1::SSTab1_Click);
     connect(mnuFileExit, &QAction::triggered, this, &Form1::mnuFileExit_Click);
+    connect(mnuOptionsStandardAltitude, &QAction::triggered, this,
+            &Form1::mnuOptionsStandardAltitude_Click);
     for (int i = 1; i < int(mnuOptionsLangList.size()); ++i)
         connect(mnuOptionsLangList[size_t(i)], &QAction::triggered, this,
                 [this, i] { mnuOptionsLangList_Click(i); });
@@ -512,6 +520,7 @@ void Form1::init_controls()
     state.rateCodes = Phg::rate_codes();
     lstRate->setCurrentIndex(1);
 
+    mnuOptionsStandardAltitude->setChecked(state.standardAltitude);
     const Altitude::BoxUpdate boxes = Altitude::restore(state);
     txtAltFeet->setText(boxes.feetBox);
     txtAltMeters->setText(boxes.metersBox);
@@ -541,19 +550,30 @@ void Form1::translate_mainWindow()
             language.translate(row.keyText(), row.defaultText(), row.descriptionText()));
     }
     refresh_accessibility();
+    translate_additions();
 
-    const qint16 errors = language.translate_errors();
-    if (errors > 0) {
-        platform.messages.show(QStringLiteral("There are ") + QString::number(errors) +
-                                   QStringLiteral(" translation errors, language is ") +
-                                   language.get_language() +
-                                   QStringLiteral("\r\nplease see for detail file %TEMP%\\") +
-                                   ProgramContext::executable_baseName() + QStringLiteral(".log"),
+    if (language.translate_errors() > 0) {
+        platform.messages.show(language.translate_errorreport(
+                                   ProgramContext::executable_baseName() + QStringLiteral(".log")),
                                MessageBox::Icon::Information, context.programTitle);
-        log_event(QStringLiteral("W"), QStringLiteral("Translation errors : ") +
-                                           language.get_language() + QStringLiteral("\r\n") +
-                                           language.translate_errormessage());
+        log_event(QStringLiteral("W"), language.translate_logentry());
     }
+}
+
+// Texts beyond the window's 48: a language file may leave them out, and then they
+// stay English without a word.
+void Form1::translate_additions()
+{
+    const clsLanguage &language = *context.objLanguage;
+    const AdviceTexts english;
+    adviceTexts.range = language.translate_optional(QStringLiteral("ADD0001"), english.range);
+    adviceTexts.shifted = language.translate_optional(QStringLiteral("ADD0002"), english.shifted);
+    adviceTexts.notAllowed =
+        language.translate_optional(QStringLiteral("ADD0003"), english.notAllowed);
+    adviceTexts.notShown = language.translate_optional(QStringLiteral("ADD0004"), english.notShown);
+    adviceTexts.standardAltitude =
+        language.translate_optional(QStringLiteral("ADD0005"), english.standardAltitude);
+    mnuOptionsStandardAltitude->setText(adviceTexts.standardAltitude);
 }
 
 // A combo box reports its current entry as its name, so its label goes into the
@@ -612,15 +632,13 @@ void Form1::update_beaconComment()
 {
     if (state.initialising)
         return;
-    const BeaconComment result = Module1::assemble_beaconComment(state);
+    const BeaconComment result = Module1::assemble_beaconComment(state, adviceTexts);
     state.comment = result.comment;
     state.commentShortened = result.shortened;
     txtBcnComment->setText(result.comment);
     lblWarning->setVisible(result.shortened);
-    const QString characters =
-        state.freeTextSelected ? Advice::freeText_warning(state.freeText) : QString();
-    lblCharacterWarning->setText(characters);
-    lblCharacterWarning->setVisible(!characters.isEmpty());
+    lblCharacterWarning->setText(result.characterWarning);
+    lblCharacterWarning->setVisible(!result.characterWarning.isEmpty());
     for (size_t i = 0; i < lblTHD7_example.size(); ++i)
         lblTHD7_example[i]->setText(result.thd7[i]);
     for (size_t i = 0; i < lblTMD700_Example.size(); ++i)
@@ -641,7 +659,7 @@ void Form1::Check1_Click(int index)
 void Form1::txtYourBeaconComment_Change()
 {
     state.freeText = txtYourBeaconComment->text();
-    lblFreeTextWarning->setText(Advice::freeText_warning(state.freeText));
+    lblFreeTextWarning->setText(Advice::freeText_warning(state.freeText, adviceTexts));
 }
 
 void Form1::cmdCopyToClipboard_Click()
@@ -670,8 +688,16 @@ void Form1::update_PHG()
     if (state.initialising)
         return;
     txtPHG->setText(state.phgText);
-    lblPHGRange->setText(Advice::phg_rangeText(state.phgPower, choice.height, state.phgGain,
-                                               state.phgDirection, QLocale()));
+    show_advice();
+}
+
+// The range estimate and the free text's character warning, in the window's language.
+void Form1::show_advice()
+{
+    lblPHGRange->setText(Advice::phg_rangeText(state.phgPower,
+                                               Phg::height_position(state.phgHeight), state.phgGain,
+                                               state.phgDirection, QLocale(), adviceTexts));
+    lblFreeTextWarning->setText(Advice::freeText_warning(state.freeText, adviceTexts));
 }
 
 // ---- Altitude page --------------------------------------------------------------
@@ -682,10 +708,16 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         return QMainWindow::eventFilter(watched, event);
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        const bool navigation = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
-        const bool shortcut =
-            key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-        if (!navigation && !shortcut && !Altitude::key_accepted(key->text())) {
+        auto *box = static_cast<QLineEdit *>(watched);
+        if (key->matches(QKeySequence::Paste)) {
+            const QString pasted = QGuiApplication::clipboard()->text();
+            const QString digits = Altitude::pasted_digits(pasted);
+            if (digits.size() != pasted.size())
+                QApplication::beep();
+            box->insert(digits);
+            return true;
+        }
+        if (!Altitude::key_accepted(key->text())) {
             QApplication::beep();
             return true;
         }
@@ -709,8 +741,7 @@ void Form1::txtAltFeet_KeyUp()
 
 void Form1::txtAltMeters_KeyUp()
 {
-    const Altitude::BoxUpdate boxes =
-        Altitude::meters_typed(state, txtAltFeet->text(), txtAltMeters->text());
+    const Altitude::BoxUpdate boxes = Altitude::meters_typed(state, txtAltMeters->text());
     if (boxes.metersBox != txtAltMeters->text())
         txtAltMeters->setText(boxes.metersBox);
     txtAltFeet->clear();
@@ -794,8 +825,23 @@ void Form1::SSTab1_Click(int index)
 
 void Form1::mnuFileExit_Click()
 {
-    SaveSettings(state, context);
+    const QString failure = SaveSettings(state, context);
+    if (!failure.isEmpty()) {
+        const QString text = QStringLiteral("Your settings could not be saved to ") +
+                             context.iniFile + QStringLiteral(": ") + failure;
+        log_event(QStringLiteral("E"), text);
+        platform.messages.show(text, MessageBox::Icon::Critical, context.programTitle);
+    }
     end_program();
+}
+
+void Form1::mnuOptionsStandardAltitude_Click()
+{
+    state.standardAltitude = mnuOptionsStandardAltitude->isChecked();
+    state.standardAltitudeStored = true;
+    Altitude::restore(state);
+    txtAltitude->setText(state.altitudeText);
+    update_beaconComment();
 }
 
 void Form1::end_program()
@@ -815,6 +861,10 @@ void Form1::mnuOptionsLangList_Click(int index)
         mnuOptionsLangList[size_t(i)]->setChecked(i == index);
     context.objLanguage->language(mnuOptionsLangList[size_t(index)]->text());
     translate_mainWindow();
+    // The advice follows the language at once. Assembling again shows nothing that
+    // the General page would not show on its next visit anyway.
+    show_advice();
+    update_beaconComment();
 }
 
 void Form1::mnuHelpHelp_Click()

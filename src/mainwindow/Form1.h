@@ -1,5 +1,6 @@
 #pragma once
 
+#include "beacon/Advice.h"
 #include "beacon/BeaconState.h"
 #include "language/WindowTexts.h"
 #include "support/ProgramContext.h"
@@ -31,6 +32,13 @@ class QRadioButton;
 class QStringListModel;
 class QTabWidget;
 
+// The texts the window adds to the 48 of its language file: the advice and the
+// option for the standard altitude.
+struct AdviceTexts : Advice::Texts
+{
+    QString standardAltitude = QStringLiteral("Standard APRS altitude (six digits)");
+};
+
 // The desktop services the main window reaches through; tests hand in their own.
 struct Form1Platform
 {
@@ -58,14 +66,6 @@ public:
     explicit Form1(const Form1Platform &platform, const Form1Location &location = {});
     ~Form1() override;
 
-    const BeaconState &beaconState() const { return state; }
-    ProgramContext &programContext() { return context; }
-
-    // The assembly; runs at the end of start-up, on a Check1 click and when the
-    // General page is shown.
-    void update_beaconComment();
-    void translate_mainWindow();
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -82,6 +82,13 @@ private:
     void add_languageEntries(const QStringList &names);
     void refresh_accessibility();
     void bind_captions();
+
+    // The assembly; runs at the end of start-up, on a Check1 click and when the
+    // General page is shown.
+    void update_beaconComment();
+    void translate_mainWindow();
+    void translate_additions();
+    void show_advice();
 
     void Form_Load();
     void init_controls();
@@ -104,6 +111,7 @@ private:
     void mnuFileExit_Click();
     void end_program();
     void mnuOptionsLangList_Click(int index);
+    void mnuOptionsStandardAltitude_Click();
     void mnuHelpHelp_Click();
     void mnuHelpAbout_Click();
     void mnuHelpUpdate_Click();
@@ -113,6 +121,7 @@ private:
     Form1Platform platform;
     ProgramContext context;
     BeaconState state;
+    AdviceTexts adviceTexts;
     std::unique_ptr<UpdateWindowHost> updateWindow;
     QPointer<frm_About> aboutWindow;
     std::array<std::function<void(const QString &)>, windowTextCount> captionSetters;
@@ -158,6 +167,7 @@ private:
     QMenu *mnuOptions = nullptr;
     QMenu *mnuOptionsLang = nullptr;
     std::vector<QAction *> mnuOptionsLangList;
+    QAction *mnuOptionsStandardAltitude = nullptr;
     QMenu *mnuHelp = nullptr;
     QAction *mnuHelpHelp = nullptr;
     QAction *mnuHelpAbout = nullptr;

@@ -3,6 +3,9 @@
 #include "platform/ShellOpen.h"
 
 #include <QFileInfo>
+#include <QUrl>
+
+namespace {
 
 QUrl shell_url(const QString &target)
 {
@@ -14,15 +17,17 @@ QUrl shell_url(const QString &target)
     return QUrl::fromLocalFile(target);
 }
 
-void shell_open(ShellOpen &shell, const QString &target)
-{
-    shell.open(shell_url(target));
-}
-
 bool is_ordinaryFile(const QString &path)
 {
     const QFileInfo info(path);
     return info.exists() && info.isFile() && !info.isHidden();
+}
+
+} // namespace
+
+void shell_open(ShellOpen &shell, const QString &target)
+{
+    shell.open(shell_url(target));
 }
 
 QString help_document(const QString &helpFile, const QString &language)

@@ -25,29 +25,23 @@ double to_double(QStringView text)
     }
 
     // Digits are gathered as text and converted once, so the result is the
-    // correctly rounded value of what was written.
+    // correctly rounded value of what was written. One decimal point may stand
+    // among them.
     QByteArray number("0");
     bool any = false;
+    bool point = false;
     for (;;) {
         skipBlanks();
-        if (!isDigit(i))
-            break;
-        number.append(char(text[i].unicode()));
-        any = true;
-        ++i;
-    }
-    skipBlanks();
-    if (i < n && text[i] == QLatin1Char('.')) {
-        ++i;
-        number.append('.');
-        for (;;) {
-            skipBlanks();
-            if (!isDigit(i))
-                break;
+        if (!point && i < n && text[i] == QLatin1Char('.')) {
+            point = true;
+            number.append('.');
+        } else if (isDigit(i)) {
             number.append(char(text[i].unicode()));
             any = true;
-            ++i;
+        } else {
+            break;
         }
+        ++i;
     }
     if (!any)
         return 0.0;
