@@ -1,463 +1,287 @@
 #include "beacon/Advice.h"
 #include "beacon/Altitude.h"
+#include "beacon/Frequency.h"
 #include "beacon/Module1.h"
 #include "beacon/Phg.h"
 
 #include <QtTest>
 
-class tst_Beacon : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void assembly_data();
-    void assembly();
-    void assembly_workedExample_fillsEveryDisplayLine();
-    void assembly_noElement_showsBlankDisplays();
-    void assembly_missingSelection_leavesElementOut();
-
-    void phg_data();
-    void phg();
-    void phg_rateChangedWhileUnticked_followsCodeOnly();
-    void phg_whileInitialising_changesNothing();
-    void phg_heightEntries_useLocaleSeparatorWithoutGrouping();
-
-    void altitudeKeys_data();
-    void altitudeKeys();
-    void altitudeFeet_data();
-    void altitudeFeet();
-    void altitudeMeters_data();
-    void altitudeMeters();
-    void altitudeRestore_data();
-    void altitudeRestore();
-
-    void clamp_outOfRangePositions_becomeLastEntry();
-
-    void range_data();
-    void range();
-    void characters_data();
-    void characters();
-};
+Q_DECLARE_METATYPE(Phg::Choice)
 
 namespace {
-
-BeaconState sample()
-{
-    BeaconState s;
-    s.phgText = QStringLiteral("PHG5130");
-    s.frequencyTexts = {QStringLiteral("145.500")};
-    s.toneTexts = {QStringLiteral("067"), QStringLiteral("088")};
-    s.tone = 1;
-    s.altitudeText = QStringLiteral("A=01234");
-    s.freeText = QStringLiteral("Hello");
-    return s;
-}
 
 QString padded(const QString &text, int width)
 {
     return (text + QString(width, QLatin1Char(' '))).left(width);
 }
 
+BeaconState sample()
+{
+    BeaconState s;
+    s.frequencyTexts = {QStringLiteral("145.500")};
+    s.toneTexts = {QStringLiteral("067"), QStringLiteral("088")};
+    s.tone = 1;
+    s.altitudeText = QStringLiteral("A=01234");
+    s.freeText = QStringLiteral("Hello");
+    s.phgText = QStringLiteral("PHG5130");
+    return s;
+}
+
 } // namespace
 
-void tst_Beacon::assembly_data()
+class tst_Beacon : public QObject
 {
-    QTest::addColumn<QString>("ticked"); // P hg, F requency, A ltitude, T ext, X extended
-    QTest::addColumn<QString>("phgText");
-    QTest::addColumn<QString>("altitudeText");
-    QTest::addColumn<QString>("freeText");
-    QTest::addColumn<bool>("tone");
-    QTest::addColumn<bool>("wide");
-    QTest::addColumn<QString>("comment");
-    QTest::addColumn<bool>("shortened");
-    QTest::addColumn<QString>("display");
+    Q_OBJECT
 
-    const QString phg = QStringLiteral("PHG5130");
-    const QString alt = QStringLiteral("A=01234");
-    const QString hello = QStringLiteral("Hello");
-    QTest::newRow("no element ticked") << "" << phg << alt << hello << false << false << "" << false << "";
-    QTest::newRow("all four ticked, worked example")
-        << "PFAT" << phg << alt << hello << true << true << "PHG5130/145.500MHz T088/A=01234 Hello" << false
-        << "145.500MHz T088/A=01234 Hello";
-    QTest::newRow("altitude alone keeps its slash")
-        << "A" << phg << alt << hello << false << false << "/A=01234" << false << "A=01234";
-    QTest::newRow("empty PHG text is left out without separator")
-        << "PA"
-        << "" << alt << hello << false << false << "/A=01234" << false << "A=01234";
-    QTest::newRow("empty altitude text is left out") << "PA" << phg << "" << hello << false << false << "PHG5130" << false << "";
-    QTest::newRow("free text alone has no leading blank")
-        << "T" << phg << alt << hello << false << false << "Hello" << false << "Hello";
-    QTest::newRow("empty free text alone gives an empty comment")
-        << "T" << phg << alt << "" << false << false << "" << false << "";
-    QTest::newRow("PHG with empty free text ends in a blank")
-        << "PT" << phg << alt << "" << false << false << "PHG5130 " << false << "";
-    QTest::newRow("PHG stands in no display line")
-        << "PT" << phg << alt << hello << false << false << "PHG5130 Hello" << false << "Hello";
-    QTest::newRow("narrow tone is a small t")
-        << "F" << phg << alt << hello << true << false << "145.500MHz t088" << false << "145.500MHz t088";
-    QTest::newRow("tone box unticked: width does not show")
-        << "F" << phg << alt << hello << false << true << "145.500MHz" << false << "145.500MHz";
-    QTest::newRow("PHG and frequency joined by a slash")
-        << "PF" << phg << alt << hello << false << false << "PHG5130/145.500MHz" << false << "145.500MHz";
-    QTest::newRow("altitude then free text: blank before the text")
-        << "AT" << phg << alt << hello << false << false << "/A=01234 Hello" << false << "A=01234 Hello";
-    QTest::newRow("extended frequency changes nothing") << "X" << phg << alt << hello << false << false << "" << false << "";
-    QTest::newRow("free text is taken untrimmed")
-        << "T" << phg << alt << "  padded  " << false << false << "  padded  " << false << "  padded  ";
-    const QString x43(43, QLatin1Char('x'));
-    QTest::newRow("43 characters stay whole without warning")
-        << "T" << phg << alt << x43 << false << false << x43 << false << x43;
-    const QString x44 = QString(43, QLatin1Char('x')) + QLatin1Char('y');
-    QTest::newRow("44 characters are cut to 43 with the warning")
-        << "T" << phg << alt << x44 << false << false << x43 << true << x44;
-    QTest::newRow("long comment cut, display keeps the uncut text")
-        << "PFAT" << phg << alt << QStringLiteral("The quick brown fox") << true << true
-        << "PHG5130/145.500MHz T088/A=01234 The quick b" << true << "145.500MHz T088/A=01234 The quick brown fox";
-}
+private slots:
+    void assembly_data()
+    {
+        // Ticked: P hg, F requency, A ltitude, T ext, X extended; t one, w ide FM, e mpty PHG text.
+        QTest::addColumn<QString>("ticked");
+        QTest::addColumn<QString>("freeText");
+        QTest::addColumn<QString>("comment");
+        QTest::addColumn<QString>("display");
+        const QString x43(43, QLatin1Char('x'));
+        const QString pair = QString(42, QLatin1Char('x')) + QStringLiteral("\U0001F4E1");
+        // clang-format off
+        QTest::newRow("no element ticked") << "" << "Hello" << "" << "";
+        QTest::newRow("all four ticked") << "PFATtw" << "Hello" << "PHG5130/145.500MHz T088/A=01234 Hello" << "145.500MHz T088/A=01234 Hello";
+        QTest::newRow("altitude alone keeps its slash") << "A" << "Hello" << "/A=01234" << "A=01234";
+        QTest::newRow("empty PHG text left out") << "PAe" << "Hello" << "/A=01234" << "A=01234";
+        QTest::newRow("PHG with empty free text ends in a blank") << "PT" << "" << "PHG5130 " << "";
+        QTest::newRow("narrow tone is a small t") << "Ft" << "Hello" << "145.500MHz t088" << "145.500MHz t088";
+        QTest::newRow("width shows only with a tone") << "Fw" << "Hello" << "145.500MHz" << "145.500MHz";
+        QTest::newRow("PHG and frequency joined by a slash") << "PF" << "Hello" << "PHG5130/145.500MHz" << "145.500MHz";
+        QTest::newRow("altitude then text") << "AT" << "Hello" << "/A=01234 Hello" << "A=01234 Hello";
+        QTest::newRow("extended frequency adds nothing") << "X" << "Hello" << "" << "";
+        QTest::newRow("free text untrimmed") << "T" << "  padded  " << "  padded  " << "  padded  ";
+        QTest::newRow("43 characters stay whole") << "T" << x43 << x43 << x43;
+        QTest::newRow("44 characters are cut") << "T" << x43 + QLatin1Char('y') << x43 << x43 + QLatin1Char('y');
+        QTest::newRow("a pair of code units is never split") << "T" << pair << QString(42, QLatin1Char('x')) << pair;
+        // clang-format on
+    }
+    void assembly()
+    {
+        QFETCH(QString, ticked);
+        QFETCH(QString, freeText);
+        auto has = [&ticked](char c) {
+            return ticked.contains(QLatin1Char(c));
+        };
+        BeaconState s = sample();
+        s.phgSelected = has('P');
+        s.operFrequencySelected = has('F');
+        s.altitudeSelected = has('A');
+        s.freeTextSelected = has('T');
+        s.extOperFrequencySelected = has('X');
+        s.toneSelected = has('t');
+        s.wideFM = has('w');
+        s.phgText = has('e') ? QString() : s.phgText;
+        s.freeText = freeText;
+        const BeaconComment result = Module1::assemble_beaconComment(s);
+        QTEST(result.comment, "comment");
+        QCOMPARE(result.shortened, freeText.size() > 43);
+        QFETCH(QString, display);
+        QCOMPARE(result.tmd710[0], padded(display, 42));
+        QCOMPARE(result.tmd700[0], padded(display, 14));
+    }
+    void assembly_displays()
+    {
+        BeaconState s = sample();
+        s.phgSelected = s.operFrequencySelected = s.altitudeSelected = s.freeTextSelected = true;
+        s.toneSelected = s.wideFM = true;
+        BeaconComment r = Module1::assemble_beaconComment(s);
+        QCOMPARE(r.thd7, (std::array<QString, 3>{" 1:QQ9ZZZ-9", "  145.500MHz", "   T088/A=01"}));
+        QCOMPARE(r.tmd700, (std::array<QString, 3>{"145.500MHz T08", "8/A=01234 Hell", ""}));
+        QCOMPARE(r.tmd710[1], QString());
+        QCOMPARE(r.characterWarning, QString());
 
-void tst_Beacon::assembly()
-{
-    QFETCH(QString, ticked);
-    QFETCH(QString, phgText);
-    QFETCH(QString, altitudeText);
-    QFETCH(QString, freeText);
-    QFETCH(bool, tone);
-    QFETCH(bool, wide);
+        // A channel or tone that has no text leaves its part out.
+        s.frequency = -1;
+        QCOMPARE(Module1::assemble_beaconComment(s).comment, QStringLiteral("PHG5130/A=01234 Hello"));
+        s.frequency = 0;
+        s.tone = 2;
+        QCOMPARE(Module1::assemble_beaconComment(s).comment, QStringLiteral("PHG5130/145.500MHz/A=01234 Hello"));
 
-    BeaconState s = sample();
-    s.phgSelected = ticked.contains(QLatin1Char('P'));
-    s.operFrequencySelected = ticked.contains(QLatin1Char('F'));
-    s.altitudeSelected = ticked.contains(QLatin1Char('A'));
-    s.freeTextSelected = ticked.contains(QLatin1Char('T'));
-    s.extOperFrequencySelected = ticked.contains(QLatin1Char('X'));
-    s.phgText = phgText;
-    s.altitudeText = altitudeText;
-    s.freeText = freeText;
-    s.toneSelected = tone;
-    s.wideFM = wide;
+        // The character warning belongs to a ticked free text only.
+        s.freeText = QStringLiteral("a|b");
+        QCOMPARE(Module1::assemble_beaconComment(s).characterWarning, QStringLiteral("APRS does not allow |"));
+        s.freeTextSelected = false;
+        QCOMPARE(Module1::assemble_beaconComment(s).characterWarning, QString());
+    }
+    void phg_data()
+    {
+        QTest::addColumn<Phg::Choice>("choice");
+        QTest::addColumn<QString>("phgText");
+        // clang-format off
+        QTest::newRow("all first entries") << Phg::Choice{0, 0, 0, 0, 1, false} << "PHG0000";
+        QTest::newRow("25 W, 20 ft, 3 dB, OMNI") << Phg::Choice{5, 1, 3, 0, 1, false} << "PHG5130";
+        QTest::newRow("rate entry 1 included") << Phg::Choice{5, 1, 3, 0, 1, true} << "PHGR51301";
+        QTest::newRow("10240 ft is :, N is 8") << Phg::Choice{9, 10, 9, 8, 1, false} << "PHG9:98";
+        QTest::newRow("height entry 13 is =") << Phg::Choice{0, 13, 0, 0, 1, false} << "PHG0=00";
+        QTest::newRow("rate 10 is A") << Phg::Choice{1, 2, 3, 4, 10, true} << "PHGR1234A";
+        QTest::newRow("rate 35 is Z") << Phg::Choice{1, 2, 3, 4, 35, true} << "PHGR1234Z";
+        QTest::newRow("no option set keeps the direction") << Phg::Choice{5, 1, 3, -1, 1, false} << "PHG5136";
+        // clang-format on
+    }
+    void phg()
+    {
+        QFETCH(Phg::Choice, choice);
+        BeaconState s;
+        s.rateCodes = Phg::rate_codes();
+        s.phgDirection = 6;
+        Phg::update_PHG(s, choice);
+        QTEST(s.phgText, "phgText");
+        s.initialising = true;
+        Phg::update_PHG(s, {9, 9, 9, 1, 1, true});
+        QTEST(s.phgText, "phgText");
+    }
+    void phg_heightCodesReadBack()
+    {
+        for (int position = 0; position < Phg::heightCount; ++position)
+            QCOMPARE(Phg::height_position(Phg::height_code(position)), position);
+        QCOMPARE(Phg::height_position(QStringLiteral(">")), -1);
+        QCOMPARE(Phg::height_position(QStringLiteral("10")), -1);
+        QCOMPARE(Phg::height_entries(QLocale(QLocale::German, QLocale::Germany)).last(),
+                 QStringLiteral("81920 feet 27306,7 meters"));
+    }
+    void altitude_data()
+    {
+        QTest::addColumn<QString>("box"); // "feet" or "meters"
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("standard");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<QString>("element");
+        // clang-format off
+        QTest::newRow("1234 feet") << "feet" << "1234" << false << "1234" << 1234 << "A=01234";
+        QTest::newRow("99999 feet left alone") << "feet" << "99999" << false << "99999" << 99999 << "A=99999";
+        QTest::newRow("100000 feet capped") << "feet" << "100000" << false << "99999" << 99999 << "A=99999";
+        QTest::newRow("empty box") << "feet" << "" << false << "" << 0 << "A=00000";
+        QTest::newRow("digits then letters") << "feet" << "12ab" << false << "12ab" << 12 << "A=00012";
+        QTest::newRow("absurd run of digits") << "feet" << QString(40, QLatin1Char('9')) << false << "99999" << 99999 << "A=99999";
+        QTest::newRow("standard form has six digits") << "feet" << "1234" << true << "1234" << 1234 << "A=001234";
+        QTest::newRow("100 metres") << "meters" << "100" << false << "100" << 100 << "A=00328";
+        QTest::newRow("30499 metres below the cap") << "meters" << "30499" << false << "30499" << 30499 << "A=99997";
+        QTest::newRow("30500 metres capped") << "meters" << "30500" << false << "30499" << 30499 << "A=99999";
+        QTest::newRow("standard cap") << "meters" << "30500" << true << "30499" << 30499 << "A=099999";
+        // clang-format on
+    }
+    void altitude()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(bool, standard);
+        BeaconState s;
+        s.standardAltitude = standard;
+        s.altitudeFeet = s.altitudeMeters = 7;
+        const bool feet = box == QStringLiteral("feet");
+        const Altitude::BoxUpdate boxes =
+            feet ? Altitude::feet_typed(s, typed, QStringLiteral("7")) : Altitude::meters_typed(s, typed);
+        QTEST(feet ? boxes.feetBox : boxes.metersBox, "shown");
+        QCOMPARE(feet ? boxes.metersBox : boxes.feetBox, feet ? QStringLiteral("7") : QString());
+        QTEST(int(feet ? s.altitudeFeet : s.altitudeMeters), "stored");
+        QCOMPARE(feet ? s.altitudeMeters : s.altitudeFeet, 0);
+        QTEST(s.altitudeText, "element");
+    }
+    void altitude_restore()
+    {
+        // A restart rebuilds the box typed in last; capped metres come back below the cap.
+        auto restored = [](qint32 feet, qint32 meters) {
+            BeaconState s;
+            s.altitudeFeet = feet;
+            s.altitudeMeters = meters;
+            const Altitude::BoxUpdate boxes = Altitude::restore(s);
+            return QStringList{boxes.feetBox, boxes.metersBox, s.altitudeText};
+        };
+        QCOMPARE(restored(0, 30499), (QStringList{"", "30499", "A=99997"}));
+        QCOMPARE(restored(45678, 30499), (QStringList{"45678", "", "A=45678"}));
+        QCOMPARE(restored(0, 0), (QStringList{"", "0", "A=00000"}));
+    }
+    void channels_data()
+    {
+        QTest::addColumn<int>("band");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QStringList>("entries"); // the first entries, then the last
+        QTest::addColumn<QStringList>("comments");
+        // clang-format off
+        QTest::newRow("VHF - E, 5 kHz") << 0 << 0 << 400 << QStringList{"144.00000", "144.00500", "145.99500"} << QStringList{"144.000", "144.005", "145.995"};
+        QTest::newRow("6.25 kHz is cut, not rounded") << 0 << 1 << 320 << QStringList{"144.00000", "144.00625", "145.99375"} << QStringList{"144.000", "144.006", "145.993"};
+        QTest::newRow("10 kHz keeps two decimals and a blank") << 0 << 2 << 200 << QStringList{"144.00000", "144.01000", "145.99000"} << QStringList{"144.00 ", "144.01 ", "145.99 "};
+        QTest::newRow("15 kHz stops below the limit") << 0 << 4 << 134 << QStringList{"144.00000", "144.01500", "145.99500"} << QStringList{"144.000", "144.015", "145.995"};
+        QTest::newRow("UHF - A, 5 kHz, the largest list") << 3 << 0 << 6000 << QStringList{"420.00000", "420.00500", "449.99500"} << QStringList{"420.000", "420.005", "449.995"};
+        QTest::newRow("decimal comma in the list, point in the comment") << 1 << 6 << 400 << QStringList{"430,00000", "430,02500", "439,97500"} << QStringList{"430.000", "430.025", "439.975"};
+        // clang-format on
+    }
+    void channels()
+    {
+        QFETCH(int, band);
+        QFETCH(int, step);
+        QFETCH(QStringList, entries);
+        const QLocale locale = entries[0].contains(QLatin1Char(',')) ? QLocale(QLocale::German, QLocale::Germany) : QLocale::c();
+        const Frequency::ChannelList list =
+            Frequency::channel_list(Frequency::band_table()[size_t(band)], Frequency::step_entries().at(step),
+                                    Frequency::step_values()[size_t(step)], locale);
+        QTEST(int(list.entries.size()), "count");
+        QCOMPARE(list.commentTexts.size(), list.entries.size());
+        QCOMPARE((QStringList{list.entries[0], list.entries[1], list.entries.last()}), entries);
+        QTEST((QStringList{list.commentTexts[0], list.commentTexts[1], list.commentTexts.last()}), "comments");
 
-    const BeaconComment result = Module1::assemble_beaconComment(s);
-    QTEST(result.comment, "comment");
-    QTEST(result.shortened, "shortened");
-    QFETCH(QString, display);
-    QCOMPARE(result.tmd710[0], padded(display, 42));
-    QCOMPARE(result.tmd700[0], padded(display, 14));
-}
-
-void tst_Beacon::assembly_workedExample_fillsEveryDisplayLine()
-{
-    BeaconState s = sample();
-    s.phgSelected = s.operFrequencySelected = s.altitudeSelected = s.freeTextSelected = true;
-    s.toneSelected = s.wideFM = true;
-    const BeaconComment r = Module1::assemble_beaconComment(s);
-    QCOMPARE(r.comment.size(), 37);
-    QCOMPARE(r.thd7[0], QStringLiteral(" 1:QQ9ZZZ-9"));
-    QCOMPARE(r.thd7[1], QStringLiteral("  145.500MHz"));
-    QCOMPARE(r.thd7[2], QStringLiteral("   T088/A=01"));
-    QCOMPARE(r.tmd700[0], QStringLiteral("145.500MHz T08"));
-    QCOMPARE(r.tmd700[1], QStringLiteral("8/A=01234 Hell"));
-    QCOMPARE(r.tmd700[2], QString());
-    QCOMPARE(r.tmd710[0], QStringLiteral("145.500MHz T088/A=01234 Hello") + QString(13, QLatin1Char(' ')));
-    QCOMPARE(r.tmd710[1], QString());
-}
-
-void tst_Beacon::assembly_noElement_showsBlankDisplays()
-{
-    const BeaconComment r = Module1::assemble_beaconComment(sample());
-    QCOMPARE(r.comment, QString());
-    QCOMPARE(r.thd7[0], QStringLiteral(" 1:QQ9ZZZ-9"));
-    QCOMPARE(r.thd7[1], QString(12, QLatin1Char(' ')));
-    QCOMPARE(r.thd7[2], QString(12, QLatin1Char(' ')));
-    QCOMPARE(r.tmd700[0], QString(14, QLatin1Char(' ')));
-    QCOMPARE(r.tmd700[1], QString(14, QLatin1Char(' ')));
-    QCOMPARE(r.tmd710[0], QString(42, QLatin1Char(' ')));
-}
-
-void tst_Beacon::assembly_missingSelection_leavesElementOut()
-{
-    BeaconState s = sample();
-    s.operFrequencySelected = s.freeTextSelected = true;
-    s.frequency = -1;
-    QCOMPARE(Module1::assemble_beaconComment(s).comment, QStringLiteral("Hello"));
-    s.frequency = 0;
-    s.toneSelected = true;
-    s.tone = 49;
-    QCOMPARE(Module1::assemble_beaconComment(s).comment, QStringLiteral("145.500MHz Hello"));
-}
-
-void tst_Beacon::phg_data()
-{
-    QTest::addColumn<int>("power");
-    QTest::addColumn<int>("height");
-    QTest::addColumn<int>("gain");
-    QTest::addColumn<int>("direction");
-    QTest::addColumn<int>("rate");
-    QTest::addColumn<bool>("rateTicked");
-    QTest::addColumn<QString>("phgText");
-
-    QTest::newRow("all first entries") << 0 << 0 << 0 << 0 << 1 << false << "PHG0000";
-    QTest::newRow("25 W, 20 ft, 3 dB, OMNI") << 5 << 1 << 3 << 0 << 1 << false << "PHG5130";
-    QTest::newRow("rate entry 1 included") << 5 << 1 << 3 << 0 << 1 << true << "PHGR51301";
-    QTest::newRow("81 W, 10240 ft, 9 dB, N") << 9 << 10 << 9 << 8 << 1 << false << "PHG9:98";
-    QTest::newRow("height entry 9 is still a digit") << 0 << 9 << 0 << 0 << 1 << false << "PHG0900";
-    QTest::newRow("height entry 11 is ;") << 0 << 11 << 0 << 0 << 1 << false << "PHG0;00";
-    QTest::newRow("height entry 12 is <") << 0 << 12 << 0 << 0 << 1 << false << "PHG0<00";
-    QTest::newRow("height entry 13 is =") << 0 << 13 << 0 << 0 << 1 << false << "PHG0=00";
-    QTest::newRow("rate 0") << 1 << 2 << 3 << 4 << 0 << true << "PHGR12340";
-    QTest::newRow("rate 9") << 1 << 2 << 3 << 4 << 9 << true << "PHGR12349";
-    QTest::newRow("rate 10 is A") << 1 << 2 << 3 << 4 << 10 << true << "PHGR1234A";
-    QTest::newRow("rate 35 is Z") << 1 << 2 << 3 << 4 << 35 << true << "PHGR1234Z";
-}
-
-void tst_Beacon::phg()
-{
-    QFETCH(int, power);
-    QFETCH(int, height);
-    QFETCH(int, gain);
-    QFETCH(int, direction);
-    QFETCH(int, rate);
-    QFETCH(bool, rateTicked);
-
-    BeaconState s;
-    s.rateCodes = Phg::rate_codes();
-    Phg::update_PHG(s, {power, height, gain, direction, rate, rateTicked});
-    QTEST(s.phgText, "phgText");
-    QCOMPARE(s.phgPower, power);
-    QCOMPARE(s.phgGain, gain);
-}
-
-void tst_Beacon::phg_rateChangedWhileUnticked_followsCodeOnly()
-{
-    BeaconState s;
-    s.rateCodes = Phg::rate_codes();
-    Phg::update_PHG(s, {5, 1, 3, 0, 35, false});
-    QCOMPARE(s.phgText, QStringLiteral("PHG5130"));
-    QCOMPARE(s.rateCode, quint8('Z'));
-
-    // No option set keeps the previous direction.
-    Phg::update_PHG(s, {5, 1, 3, 6, 1, false});
-    Phg::update_PHG(s, {5, 1, 3, -1, 1, false});
-    QCOMPARE(s.phgText, QStringLiteral("PHG5136"));
-}
-
-void tst_Beacon::phg_whileInitialising_changesNothing()
-{
-    BeaconState s;
-    s.rateCodes = Phg::rate_codes();
-    s.initialising = true;
-    s.phgHeight = QStringLiteral("7");
-    Phg::update_PHG(s, {5, 1, 3, 0, 1, true});
-    QCOMPARE(s.phgText, QString());
-    QCOMPARE(s.phgHeight, QStringLiteral("7"));
-}
-
-void tst_Beacon::phg_heightEntries_useLocaleSeparatorWithoutGrouping()
-{
-    const QStringList english = Phg::height_entries(QLocale(QLocale::English, QLocale::UnitedStates));
-    QCOMPARE(english.size(), 14);
-    QCOMPARE(english.first(), QStringLiteral("10 feet 3.3 meters"));
-    QCOMPARE(english.at(1), QStringLiteral("20 feet 6.7 meters"));
-    QCOMPARE(english.last(), QStringLiteral("81920 feet 27306.7 meters"));
-    const QStringList german = Phg::height_entries(QLocale(QLocale::German, QLocale::Germany));
-    QCOMPARE(german.last(), QStringLiteral("81920 feet 27306,7 meters"));
-    QCOMPARE(Phg::power_entries().at(9), QStringLiteral("81 Watt"));
-    QCOMPARE(Phg::gain_entries().at(3), QStringLiteral("3 dB"));
-    QCOMPARE(Phg::rate_entries().size(), 36);
-}
-
-void tst_Beacon::altitudeKeys_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<bool>("accepted");
-    QTest::newRow("digit") << "7" << true;
-    QTest::newRow("backspace") << "\b" << true;
-    QTest::newRow("key typing nothing (Delete, arrows)") << "" << true;
-    QTest::newRow("letter") << "a" << false;
-    QTest::newRow("minus") << "-" << false;
-    QTest::newRow("decimal point") << "." << false;
-    QTest::newRow("Enter") << "\r" << false;
-    QTest::newRow("blank") << " " << false;
-    QTest::newRow("non-Latin digit") << QStringLiteral("\u0663") << false;
-}
-
-void tst_Beacon::altitudeKeys()
-{
-    QFETCH(QString, typed);
-    QTEST(Altitude::key_accepted(typed), "accepted");
-}
-
-void tst_Beacon::altitudeFeet_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("feetBox");
-    QTest::addColumn<int>("feet");
-    QTest::addColumn<QString>("element");
-    QTest::newRow("1234 feet") << "1234"
-                               << "1234" << 1234 << "A=01234";
-    QTest::newRow("99999 feet is left alone") << "99999"
-                                              << "99999" << 99999 << "A=99999";
-    QTest::newRow("100000 feet is capped") << "100000"
-                                           << "99999" << 99999 << "A=99999";
-    QTest::newRow("123456 feet is capped") << "123456"
-                                           << "99999" << 99999 << "A=99999";
-    QTest::newRow("empty box is zero") << ""
-                                       << "" << 0 << "A=00000";
-    QTest::newRow("pasted digits then letters") << "12ab"
-                                                << "12ab" << 12 << "A=00012";
-    QTest::newRow("an absurd run of digits") << QString(40, QLatin1Char('9')) << "99999" << 99999 << "A=99999";
-}
-
-void tst_Beacon::altitudeFeet()
-{
-    QFETCH(QString, typed);
-    BeaconState s;
-    s.altitudeMeters = 500;
-    const Altitude::BoxUpdate boxes = Altitude::feet_typed(s, typed, QStringLiteral("500"));
-    QTEST(boxes.feetBox, "feetBox");
-    QCOMPARE(boxes.metersBox, QStringLiteral("500")); // the metres box keeps its text
-    QTEST(int(s.altitudeFeet), "feet");
-    QCOMPARE(s.altitudeMeters, 0);
-    QTEST(s.altitudeText, "element");
-}
-
-void tst_Beacon::altitudeMeters_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("metersBox");
-    QTest::addColumn<int>("meters");
-    QTest::addColumn<QString>("element");
-    QTest::newRow("100 metres") << "100"
-                                << "100" << 100 << "A=00328";
-    QTest::newRow("1000 metres") << "1000"
-                                 << "1000" << 1000 << "A=03279";
-    QTest::newRow("30499 metres is below the cap") << "30499"
-                                                   << "30499" << 30499 << "A=99997";
-    QTest::newRow("30500 metres is capped") << "30500"
-                                            << "30499" << 30499 << "A=99999";
-    QTest::newRow("empty box") << ""
-                               << "" << 0 << "A=00000";
-}
-
-void tst_Beacon::altitudeMeters()
-{
-    QFETCH(QString, typed);
-    BeaconState s;
-    s.altitudeFeet = 1234;
-    const Altitude::BoxUpdate boxes = Altitude::meters_typed(s, QStringLiteral("1234"), typed);
-    QTEST(boxes.metersBox, "metersBox");
-    QCOMPARE(boxes.feetBox, QString()); // typing metres clears the feet box
-    QCOMPARE(s.altitudeFeet, 0);
-    QTEST(int(s.altitudeMeters), "meters");
-    QTEST(s.altitudeText, "element");
-}
-
-void tst_Beacon::altitudeRestore_data()
-{
-    QTest::addColumn<int>("feet");
-    QTest::addColumn<int>("meters");
-    QTest::addColumn<QString>("feetBox");
-    QTest::addColumn<QString>("metersBox");
-    QTest::addColumn<QString>("element");
-    QTest::newRow("first start") << 0 << 0 << ""
-                                 << "0"
-                                 << "A=00000";
-    QTest::newRow("feet stored") << 1234 << 0 << "1234"
-                                 << ""
-                                 << "A=01234";
-    QTest::newRow("metres stored") << 0 << 100 << ""
-                                   << "100"
-                                   << "A=00328";
-    QTest::newRow("capped metres come back below the cap") << 0 << 30499 << ""
-                                                           << "30499"
-                                                           << "A=99997";
-    QTest::newRow("feet above 32767") << 99999 << 0 << "99999"
-                                      << ""
-                                      << "A=99999";
-}
-
-void tst_Beacon::altitudeRestore()
-{
-    QFETCH(int, feet);
-    QFETCH(int, meters);
-    BeaconState s;
-    s.altitudeFeet = feet;
-    s.altitudeMeters = meters;
-    const Altitude::BoxUpdate boxes = Altitude::restore(s);
-    QTEST(boxes.feetBox, "feetBox");
-    QTEST(boxes.metersBox, "metersBox");
-    QTEST(s.altitudeText, "element");
-}
-
-void tst_Beacon::clamp_outOfRangePositions_becomeLastEntry()
-{
-    BeaconState s;
-    s.band = 50;
-    s.step = 10;
-    s.tone = 32767;
-    s.phgPower = 10;
-    s.phgGain = 99;
-    s.phgDirection = 9;
-    s.phgHeight = QStringLiteral("14");
-    Module1::clamp_toLists(s);
-    QCOMPARE(s.band, 3);
-    QCOMPARE(s.step, 9);
-    QCOMPARE(s.tone, 48);
-    QCOMPARE(s.phgPower, 9);
-    QCOMPARE(s.phgGain, 9);
-    QCOMPARE(s.phgDirection, 8);
-    QCOMPARE(s.phgHeight, QStringLiteral("13"));
-}
-
-void tst_Beacon::range_data()
-{
-    QTest::addColumn<int>("power");
-    QTest::addColumn<int>("height");
-    QTest::addColumn<int>("gain");
-    QTest::addColumn<int>("direction");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("PHG5130") << 5 << 1 << 3 << 0 << QStringLiteral("\u2248 7.9 mi (12.8 km)");
-    QTest::newRow("0 W reaches nowhere") << 0 << 13 << 9 << 0 << QStringLiteral("\u2248 0.0 mi (0.0 km)");
-    QTest::newRow("lowest codes with power") << 1 << 0 << 0 << 0 << QStringLiteral("\u2248 2.1 mi (3.4 km)");
-    QTest::newRow("highest codes") << 9 << 13 << 9 << 0 << QStringLiteral("\u2248 964.0 mi (1551.4 km)");
-    QTest::newRow("height code 10 is 10240 ft") << 5 << 10 << 3 << 0 << QStringLiteral("\u2248 179.8 mi (289.4 km)");
-    QTest::newRow("directional") << 5 << 1 << 3 << 2 << QStringLiteral("\u2248 7.9 mi (12.8 km), shifted E");
-}
-
-void tst_Beacon::range()
-{
-    QFETCH(int, power);
-    QFETCH(int, height);
-    QFETCH(int, gain);
-    QFETCH(int, direction);
-    QTEST(Advice::phg_rangeText(power, height, gain, direction, QLocale::c()), "text");
-}
-
-void tst_Beacon::characters_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("warning");
-    QTest::newRow("clean text") << "QRV 145.500 via WIDE2-2 (73!)"
-                                << "";
-    QTest::newRow("empty") << ""
-                           << "";
-    QTest::newRow("bar") << "a|b"
-                         << "APRS does not allow |";
-    QTest::newRow("tilde, named once") << "~x~"
-                                       << "APRS does not allow ~";
-    QTest::newRow("control character") << QStringLiteral("bell\a") << "APRS does not allow U+0007";
-    QTest::newRow("delete") << QStringLiteral("x\x7f") << "APRS does not allow U+007F";
-    QTest::newRow("non-ASCII") << QStringLiteral("M\u00fcnster \u20ac") << QStringLiteral("The radios cannot show \u00fc \u20ac");
-    QTest::newRow("both kinds") << QStringLiteral("|\u00e9")
-                                << QStringLiteral("APRS does not allow |; the radios cannot show \u00e9");
-    QTest::newRow("outside the basic plane")
-        << QStringLiteral("73 \U0001F4E1") << QStringLiteral("The radios cannot show \U0001F4E1");
-}
-
-void tst_Beacon::characters()
-{
-    QFETCH(QString, text);
-    QTEST(Advice::freeText_warning(text), "warning");
-}
+        BeaconState s;
+        s.frequencyTexts = list.commentTexts;
+        s.frequency = 1;
+        QFETCH(QStringList, comments);
+        QCOMPARE(Module1::frequency_element(s), comments[1] + QStringLiteral("MHz"));
+    }
+    void tones_and_bands()
+    {
+        const QStringList texts = Frequency::tone_texts(Frequency::tone_entries());
+        QCOMPARE(texts.size(), Frequency::toneCount);
+        QCOMPARE((QStringList{texts[0], texts[8], texts[12], texts.last()}), (QStringList{"067", "088", "100", "254"}));
+        QCOMPARE(Frequency::band_entry(Frequency::band_table()[3]), QStringLiteral("UHF - A  420 - 450 MHz."));
+        QCOMPARE(Frequency::band_entry({QStringLiteral("X"), 144.5, 146.25}), QStringLiteral("X  144.5 - 146.25 MHz."));
+    }
+    void clamp_outOfRangePositions_becomeLastEntry()
+    {
+        BeaconState s;
+        s.band = 50;
+        s.step = 10;
+        s.tone = 32767;
+        s.phgPower = 10;
+        s.phgGain = 99;
+        s.phgDirection = 9;
+        s.phgHeight = QStringLiteral("14");
+        Module1::clamp_toLists(s);
+        QCOMPARE((QList<int>{s.band, s.step, s.tone, s.phgPower, s.phgGain, s.phgDirection}), (QList<int>{3, 9, 48, 9, 9, 8}));
+        QCOMPARE(s.phgHeight, QStringLiteral("13"));
+    }
+    void advice_data()
+    {
+        QTest::addColumn<QString>("text"); // PHG codes "PHGD" or a free text
+        QTest::addColumn<QString>("advice");
+        // clang-format off
+        QTest::newRow("PHG5130") << "5130" << QStringLiteral("\u2248 7.9 mi (12.8 km)");
+        QTest::newRow("0 W reaches nowhere") << "0=90" << QStringLiteral("\u2248 0.0 mi (0.0 km)");
+        QTest::newRow("highest codes") << "9=90" << QStringLiteral("\u2248 964.0 mi (1551.4 km)");
+        QTest::newRow("directional") << "5132" << QStringLiteral("\u2248 7.9 mi (12.8 km), shifted E");
+        QTest::newRow("clean text") << "QRV 145.500 via WIDE2-2 (73!)" << "";
+        QTest::newRow("tilde, named once") << "~x~" << "APRS does not allow ~";
+        QTest::newRow("control characters") << QStringLiteral("bell\a\x7f") << "APRS does not allow U+0007 U+007F";
+        QTest::newRow("both kinds") << QStringLiteral("|\u00e9 \U0001F4E1") << QStringLiteral("APRS does not allow |; the radios cannot show \u00e9 \U0001F4E1");
+        // clang-format on
+    }
+    void advice()
+    {
+        QFETCH(QString, text);
+        const auto code = [&text](int i) {
+            return text[i].unicode() - '0';
+        };
+        if (text.size() == 4 && text[0].isDigit())
+            QTEST(Advice::phg_rangeText(code(0), Phg::height_position(text.mid(1, 1)), code(2), code(3), QLocale::c()), "advice");
+        else
+            QTEST(Advice::freeText_warning(text), "advice");
+    }
+};
 
 QTEST_GUILESS_MAIN(tst_Beacon)
 #include "tst_beacon.moc"

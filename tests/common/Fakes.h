@@ -2,11 +2,11 @@
 
 #include "platform/MessageBox.h"
 #include "platform/ShellOpen.h"
+#include "platform/Transfer.h"
 
 #include <QList>
 #include <QStringList>
 #include <QUrl>
-#include <functional>
 
 // A message box that records what it was asked to show and returns at once.
 class RecordingMessageBox final : public MessageBox
@@ -19,12 +19,7 @@ public:
         QString title;
     };
 
-    void show(const QString &text, Icon icon, const QString &title) override
-    {
-        shown.append({text, icon, title});
-        if (onShow)
-            onShow();
-    }
+    void show(const QString &text, Icon icon, const QString &title) override { shown.append({text, icon, title}); }
 
     QStringList texts() const
     {
@@ -35,7 +30,6 @@ public:
     }
 
     QList<Shown> shown;
-    std::function<void()> onShow;
 };
 
 class RecordingShell final : public ShellOpen
@@ -45,23 +39,16 @@ public:
     QList<QUrl> opened;
 };
 
-#include "platform/Transfer.h"
-
-// A transfer that answers from a table instead of the network.
+// A transfer that answers with a fixed page instead of the network.
 class ScriptedTransfer final : public Transfer
 {
 public:
-    TransferResult fetch(const QString &url, int timeoutMs) override
+    TransferResult fetch(const QString &url, int) override
     {
         requested.append(url);
-        lastTimeoutMs = timeoutMs;
-        if (onFetch)
-            onFetch();
         return answer;
     }
 
-    TransferResult answer{false, {}, Transfer::cancelledError, QStringLiteral("cancelled")};
+    TransferResult answer;
     QStringList requested;
-    int lastTimeoutMs = 0;
-    std::function<void()> onFetch;
 };

@@ -39,20 +39,18 @@ public:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    // A shipped language file with the lines of some keys left out.
-    void writeLanguageWithout(const QString &shippedFile, const QStringList &missingKeys, const QString &asFile) const
+    // A shipped language file without the lines of some keys.
+    void writeLanguageWithout(const QString &file, const QStringList &missingKeys) const
     {
-        QFile in(shipped(shippedFile));
+        QFile in(shipped(file));
         QVERIFY(in.open(QIODevice::ReadOnly));
         QByteArray out;
         for (const QByteArray &line : in.readAll().split('\n')) {
-            bool drop = false;
-            for (const QString &key : missingKeys)
-                drop = drop || line.startsWith(key.toLatin1() + '=');
-            if (!drop && !line.isEmpty())
+            const QByteArray key = line.left(line.indexOf('='));
+            if (!missingKeys.contains(QString::fromLatin1(key)) && !line.isEmpty())
                 out += line + '\n';
         }
-        writeFile(QStringLiteral("language/") + asFile, out);
+        writeFile(QStringLiteral("language/") + file, out);
     }
 
 private:

@@ -7,7 +7,8 @@ set -euo pipefail
 source_dir=$1
 build_dir=$2
 scratch=$(mktemp -d)
-trap 'kill "${pid:-0}" 2>/dev/null || true; rm -rf "$scratch"' EXIT
+pid=
+trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null; rm -rf "$scratch"' EXIT
 prefix=$scratch/opt/Tavrook
 data_home=$scratch/share
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -28,7 +29,8 @@ appstreamcli validate --no-net "$data_home/metainfo/org.example.Tavrook.metainfo
 # A first start creates the settings beside the program, in the stored language,
 # without translation errors (they would go to the log in TMPDIR).
 mkdir "$scratch/tmp"
-(cd "$scratch" && QT_QPA_PLATFORM=offscreen TMPDIR="$scratch/tmp" "$prefix/Tavrook" > /dev/null 2>&1) &
+# exec: the subshell becomes the program, so $pid is what the test must end.
+(cd "$scratch" && QT_QPA_PLATFORM=offscreen TMPDIR="$scratch/tmp" exec "$prefix/Tavrook" > /dev/null 2>&1) &
 pid=$!
 for _ in $(seq 100); do
     grep -q "CurrentLanguage=English" "$prefix/Tavrook.INI" 2>/dev/null && break
@@ -36,6 +38,7 @@ for _ in $(seq 100); do
 done
 kill "$pid" 2>/dev/null || true
 wait "$pid" 2>/dev/null || true
+pid=
 grep -q "CurrentLanguage=English" "$prefix/Tavrook.INI" || fail "the installed program wrote no settings"
 [ ! -e "$scratch/tmp/Tavrook.log" ] || fail "the installed program logged translation errors: $(cat "$scratch/tmp/Tavrook.log")"
 

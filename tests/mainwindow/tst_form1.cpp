@@ -1,6 +1,8 @@
 #include "Fakes.h"
 #include "Installation.h"
 
+#include "TavrookConfig.h"
+#include "language/WindowTexts.h"
 #include "mainwindow/Form1.h"
 #include "platform/QtPlatform.h"
 #include "support/logging.h"
@@ -25,48 +27,473 @@ class tst_Form1 : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase()
+    {
+        // The event log goes to the temporary directory; keep it out of the real one.
+        QVERIFY(temp.isValid());
+        qputenv("TMPDIR", temp.path().toLocal8Bit());
+    }
+    void init()
+    {
+        installation = std::make_unique<Installation>(QStringList{QStringLiteral("English.lf"), QStringLiteral("Deutsch.lf")});
+        messages.shown.clear();
+        shell.opened.clear();
+        QFile::remove(log_filePath());
+    }
+    void cleanup()
+    {
+        window.reset();
+        installation.reset();
+        QLocale::setDefault(QLocale::c());
+    }
 
-    void startup_firstStart_showsCommentAndCreatesSettings();
-    void comment_changesOnOtherPages_showOnlyOnGeneralPage();
-    void comment_elementBoxClick_reassembles();
-    void phg_choices_updateTheElementAtOnce();
-    void frequency_bandChange_rebuildsListAndSelectsFirstChannel();
-    void frequency_toneAndCtcss_keepOneTicked();
-    void altitude_keyFilter_dropsWhatIsNoDigit_data();
-    void altitude_keyFilter_dropsWhatIsNoDigit();
-    void altitude_metresAfterFeet_clearsFeet();
-    void copyButton_putsCommentOnClipboard();
-    void exit_savesAndClosesEveryWindow();
-    void closeBox_savesNothing();
-    void restart_bringsBackEveryChoice();
-    void settings_handEditedValues_areClampedNotFatal();
-    void settings_missingLanguage_isReportedAndKept();
-    void texts_completeLanguage_reportNothing();
-    void texts_missingItem_markedReportedAndLogged();
-    void texts_noLanguageFile_reportsAll48();
-    void languageMenu_choosingALanguage_translatesAndSticks();
-    void accessibility_everyListAndExampleIsDescribed();
-    void help_opensPageOfTheLanguage();
-    void about_secondClickShowsTheSameWindow();
-    void updateMenu_runsACheckInItsWindow();
-    void advice_rangeAndCharacterWarnings();
-    void about_keepsProgramRunningAfterCloseBox();
+    void startup_firstStart_showsCommentAndCreatesSettings()
+    {
+        start();
+        QCOMPARE(comment(), QStringLiteral("PHG0000/144.000MHz/A=00000 My free beacon t"));
+        QVERIFY(!w<QLabel>("lblWarning")->isHidden());
+        QCOMPARE(w<QLabel>("lblTMD710_Example_L1")->text(), QStringLiteral("144.000MHz/A=00000 My free beacon text    "));
+        QCOMPARE(list("lstFrequency")->count(), 400);
+        QCOMPARE(box("txtAltMeters")->text() + QLatin1Char('|') + box("txtAltFeet")->text(), QStringLiteral("0|"));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Tavrook V1.0.8"));
+        QVERIFY(messages.shown.isEmpty());
+        QVERIFY(installation->readFile(QStringLiteral("Tavrook.INI")).contains("CurrentLanguage=English"));
+    }
+    void comment_reassembledOnlyOnGeneralPageOrElementClick()
+    {
+        start();
+        const QString before = comment();
+        showPage(1);
+        list("lstPower")->setCurrentIndex(5);
+        showPage(3);
+        list("lstFrequency")->setCurrentIndex(100);
+        showPage(5);
+        box("txtYourBeaconComment")->setText(QStringLiteral("Hi"));
+        showPage(4);
+        QCOMPARE(comment(), before);
+        showPage(0);
+        QCOMPARE(comment(), QStringLiteral("PHG5000/144.500MHz/A=00000 Hi"));
+        QVERIFY(w<QLabel>("lblWarning")->isHidden());
+
+        box("txtYourBeaconComment")->setText(QStringLiteral("Later"));
+        w<QCheckBox>("Check1(0)")->click(); // PHG off
+        QCOMPARE(comment(), QStringLiteral("144.500MHz/A=00000 Later"));
+        w<QCheckBox>("Check1(2)")->click(); // frequency off
+        QCOMPARE(comment(), QStringLiteral("/A=00000 Later"));
+        QCOMPARE(w<QLabel>("lblTHD7_example_L2")->text(), QStringLiteral("  A=00000 La"));
+    }
+    void phg_choicesUpdateElementAndRange()
+    {
+        start();
+        list("lstPower")->setCurrentIndex(5);
+        list("lstHeight")->setCurrentIndex(1);
+        list("lstGain")->setCurrentIndex(3);
+        QCOMPARE(box("txtPHG")->text(), QStringLiteral("PHG5130"));
+        w<QRadioButton>("optDirection(1)")->click();
+        QCOMPARE(w<QLabel>("lblPHGRange")->text(), QStringLiteral("\u2248 7.9 mi (12.8 km), shifted NE"));
+        list("lstHeight")->setCurrentIndex(10);
+        w<QCheckBox>("chkRate")->click();
+        list("lstRate")->setCurrentIndex(35);
+        QCOMPARE(box("txtPHG")->text(), QStringLiteral("PHGR5:31Z"));
+    }
+    void frequency_bandChangeAndTonePairing()
+    {
+        start();
+        auto *frequencies = list("lstFrequency");
+        frequencies->setCurrentIndex(42);
+        list("lstBand")->setCurrentIndex(3);
+        QCOMPARE(frequencies->count(), 6000);
+        QCOMPARE(frequencies->currentIndex(), 0);
+        list("lstStep")->setCurrentIndex(2);
+        frequencies->setCurrentIndex(1);
+
+        auto *tone = w<QCheckBox>("chkTone");
+        auto *ctcss = w<QCheckBox>("chkCTCSS");
+        QVERIFY(!tone->isChecked() && !ctcss->isChecked());
+        showPage(3);
+        tone->click();
+        QVERIFY(tone->isChecked() && !ctcss->isChecked());
+        list("lstTone")->setCurrentIndex(8);
+        w<QRadioButton>("optWideFM(1)")->click();
+        showPage(0);
+        QVERIFY2(comment().startsWith(QStringLiteral("PHG0000/420.01 MHz T088/")), qPrintable(comment()));
+        showPage(3);
+        ctcss->click();
+        QVERIFY(!tone->isChecked() && ctcss->isChecked());
+        ctcss->click();
+        QVERIFY(tone->isChecked() && !ctcss->isChecked());
+    }
+    void lists_followTheUsersDecimalComma()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        start();
+        QCOMPARE(list("lstFrequency")->itemText(1), QStringLiteral("144,00500"));
+        QCOMPARE(list("lstHeight")->itemText(0), QStringLiteral("10 feet 3,3 meters"));
+        list("lstBand")->setCurrentIndex(1);
+        QCOMPARE(list("lstFrequency")->itemText(1), QStringLiteral("430,00500"));
+        list("lstFrequency")->setCurrentIndex(1);
+        QCOMPARE(w<QLabel>("lblPHGRange")->text(), QStringLiteral("\u2248 0,0 mi (0,0 km)"));
+        showPage(3);
+        showPage(0);
+        QVERIFY2(comment().startsWith(QStringLiteral("PHG0000/430.005MHz/")), qPrintable(comment()));
+    }
+    void altitude_keysAsX11DeliversThem_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("element");
+        // clang-format off
+        QTest::newRow("letters and signs dropped") << "txtAltFeet" << "" << "1 a 2 - 3 . 4" << "1234" << "A=01234";
+        QTest::newRow("Delete removes a digit") << "txtAltFeet" << "" << "1 2 3 Home Delete" << "23" << "A=00023";
+        QTest::newRow("Backspace and arrows") << "txtAltFeet" << "" << "1 2 3 Left Backspace End 4" << "134" << "A=00134";
+        QTest::newRow("Enter dropped") << "txtAltFeet" << "" << "1 Enter 2" << "12" << "A=00012";
+        QTest::newRow("letters typed with Alt or Super dropped") << "txtAltFeet" << "" << "1 Alt+a Super+z 2" << "12" << "A=00012";
+        QTest::newRow("cut, select all and paste work") << "txtAltFeet" << "" << "1 2 Ctrl+a Ctrl+x 3 Ctrl+v" << "312" << "A=00312";
+        QTest::newRow("a paste keeps only the digits") << "txtAltFeet" << "1,234 ft" << "Ctrl+v" << "1234" << "A=01234";
+        QTest::newRow("metres capped at 30499") << "txtAltMeters" << "" << "3 0 5 0 0" << "30499" << "A=99999";
+        // clang-format on
+    }
+    void altitude_keysAsX11DeliversThem()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, keys);
+        QFETCH(QString, clipboard);
+        start();
+        showPage(2);
+        auto *edit = w<QLineEdit>(qPrintable(box));
+        edit->clear();
+        QGuiApplication::clipboard()->setText(clipboard);
+        const QHash<QString, std::pair<int, QString>> named = {
+            {QStringLiteral("Delete"), {Qt::Key_Delete, QStringLiteral("\x7f")}},
+            {QStringLiteral("Backspace"), {Qt::Key_Backspace, QStringLiteral("\b")}},
+            {QStringLiteral("Enter"), {Qt::Key_Return, QStringLiteral("\r")}},
+            {QStringLiteral("Left"), {Qt::Key_Left, QString()}},
+            {QStringLiteral("Home"), {Qt::Key_Home, QString()}},
+            {QStringLiteral("End"), {Qt::Key_End, QString()}}};
+        for (const QString &token : keys.split(QLatin1Char(' '))) {
+            const QString base = token.section(QLatin1Char('+'), -1);
+            Qt::KeyboardModifiers modifiers;
+            QString text = base;
+            int key = base.at(0).toUpper().unicode();
+            if (named.contains(base)) {
+                std::tie(key, text) = named.value(base);
+            } else if (token.startsWith(QStringLiteral("Ctrl+"))) {
+                modifiers = Qt::ControlModifier;
+                text = QChar(base.at(0).unicode() - 'a' + 1); // X11 sends the control character
+            } else if (token.startsWith(QStringLiteral("Alt+"))) {
+                modifiers = Qt::AltModifier;
+            } else if (token.startsWith(QStringLiteral("Super+"))) {
+                modifiers = Qt::MetaModifier;
+            }
+            for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                QKeyEvent event(type, key, modifiers, text);
+                QApplication::sendEvent(edit, &event);
+            }
+        }
+        QTEST(edit->text(), "shown");
+        QTEST(this->box("txtAltitude")->text(), "element");
+    }
+    void standardAltitude_optionChangesEveryView()
+    {
+        start();
+        QTest::keyClicks(box("txtAltFeet"), QStringLiteral("1234"));
+        auto *option = action("mnuOptionsStandardAltitude");
+        QVERIFY(!option->isChecked());
+        option->trigger();
+        QCOMPARE(box("txtAltitude")->text(), QStringLiteral("A=001234"));
+        QCOMPARE(comment(), QStringLiteral("PHG0000/144.000MHz/A=001234 My free beacon "));
+        QCOMPARE(w<QLabel>("lblTMD700_Example_L2")->text(), QStringLiteral("01234 My free "));
+        action("mnuFileExit")->trigger();
+        QVERIFY(installation->readFile(QStringLiteral("Tavrook.INI"))
+                    .endsWith("MINIMIZED=FALSE\n[Options]\nStandardAltitude=TRUE\n"));
+        start();
+        QVERIFY(action("mnuOptionsStandardAltitude")->isChecked());
+        QCOMPARE(box("txtAltitude")->text(), QStringLiteral("A=001234"));
+    }
+    void copyButton_putsCommentOnClipboard()
+    {
+        start();
+        showPage(5);
+        box("txtYourBeaconComment")->setText(QStringLiteral("Not yet"));
+        showPage(0);
+        box("txtYourBeaconComment")->setText(QStringLiteral("Changed"));
+        w<QPushButton>("cmdCopyToClipboard")->click();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("PHG0000/144.000MHz/A=00000 Not yet"));
+    }
+    void exit_savesAndClosesEveryWindow_closeBoxSavesNothing()
+    {
+        start();
+        const QByteArray before = installation->readFile(QStringLiteral("Tavrook.INI"));
+        list("lstPower")->setCurrentIndex(4);
+        window->close();
+        QCOMPARE(installation->readFile(QStringLiteral("Tavrook.INI")), before);
+
+        start();
+        action("mnuHelpAbout")->trigger();
+        QVERIFY(topLevel("frm_About"));
+        list("lstPower")->setCurrentIndex(4);
+        action("mnuFileExit")->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        for (QWidget *w : QApplication::topLevelWidgets())
+            QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
+        const QByteArray ini = installation->readFile(QStringLiteral("Tavrook.INI"));
+        QVERIFY(ini.contains("[SETUP]\nLEFT=0\nTOP=0\nMINIMIZED=FALSE\n") && ini.contains("Power=4\n"));
+        QVERIFY(!ini.contains("Options"));
+        QVERIFY(messages.shown.isEmpty());
+    }
+    void exit_failedSave_isReported()
+    {
+        start();
+        QVERIFY(QFile::remove(installation->ini()));
+        QVERIFY(QDir().mkpath(installation->ini()));
+        action("mnuFileExit")->trigger();
+        const QString said =
+            QStringLiteral("Your settings could not be saved to %1: the file exists but cannot be read").arg(installation->ini());
+        QCOMPARE(messages.texts(), QStringList{said});
+        QCOMPARE(messages.shown[0].icon, MessageBox::Icon::Critical);
+        QFile log(log_filePath());
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QVERIFY(QString::fromUtf8(log.readAll()).endsWith(QStringLiteral(" Error-") + said + QStringLiteral("\r\n")));
+    }
+    void restart_bringsBackEveryChoice()
+    {
+        start();
+        list("lstPower")->setCurrentIndex(5);
+        list("lstHeight")->setCurrentIndex(12);
+        list("lstGain")->setCurrentIndex(3);
+        w<QRadioButton>("optDirection(2)")->click();
+        QTest::keyClicks(box("txtAltFeet"), QStringLiteral("45678"));
+        list("lstBand")->setCurrentIndex(1);
+        list("lstStep")->setCurrentIndex(6);
+        list("lstFrequency")->setCurrentIndex(7);
+        list("lstTone")->setCurrentIndex(8);
+        w<QCheckBox>("chkTone")->click();
+        box("txtYourBeaconComment")->setText(QStringLiteral("  QRV  "));
+        w<QCheckBox>("Check1(1)")->click();
+        action("mnuFileExit")->trigger();
+
+        start();
+        QCOMPARE(list("lstFrequency")->currentText(), QStringLiteral("430.17500"));
+        QVERIFY(w<QCheckBox>("chkTone")->isChecked());
+        QVERIFY(!w<QCheckBox>("Check1(1)")->isChecked());
+        QCOMPARE(box("txtAltFeet")->text(), QStringLiteral("45678"));
+        QCOMPARE(box("txtYourBeaconComment")->text(), QStringLiteral("QRV"));
+        QCOMPARE(comment(), QStringLiteral("PHG5<32/430.175MHz t088 QRV"));
+    }
+    void settings_handEditedValues_areClampedNotFatal()
+    {
+        installation->writeFile(QStringLiteral("Tavrook.INI"),
+                                "[TAB_PHG]\nPower=-3\nHeight=99\nGain=2.5\nDirection=70000\n"
+                                "[TAB_FREQUENCY]\nBand=50\nStep=garbage\nFrequency=99999\nTone=48\n"
+                                "[TAB_ALTITUDE]\nFeet=1e9\n[Language]\nCurrentLanguage=Klingon\n");
+        start();
+        QCOMPARE(list("lstBand")->currentIndex(), 3);
+        QCOMPARE(list("lstFrequency")->currentIndex(), 0);
+        QCOMPARE(list("lstTone")->currentIndex(), 48);
+        QCOMPARE(box("txtAltFeet")->text(), QStringLiteral("1"));
+        QCOMPARE(box("txtPHG")->text(), QStringLiteral("PHG0=28"));
+        QCOMPARE(messages.texts().value(0), QStringLiteral("can not locate language file for language Klingon."));
+        action("mnuFileExit")->trigger();
+        QVERIFY(installation->readFile(QStringLiteral("Tavrook.INI")).contains("CurrentLanguage=Klingon"));
+    }
+    void texts_eachOnItsControl_asPlainText()
+    {
+        // Every text of the file is its own key, so each control shows which key it got.
+        auto shownFor = [](const WindowText &text) {
+            return text.keyText() == QStringLiteral("ITEM0002") ? QStringLiteral("<b>ITEM0002</b>") : text.keyText();
+        };
+        QByteArray keys = "DEF=Keys\r\n";
+        for (const WindowText &text : window_texts())
+            keys += text.key + QByteArray("=") + shownFor(text).toLatin1() + "\r\n";
+        installation->writeFile(QStringLiteral("language/Keys.lf"), keys);
+        installation->writeFile(QStringLiteral("Tavrook.INI"), "[Language]\r\nCurrentLanguage=Keys\r\n");
+        start();
+        QVERIFY(messages.shown.isEmpty());
+        // Captions beside the control they name, found through the control itself.
+        const QList<std::pair<const char *, const char *>> buddies = {
+            {"txtAltFeet", "ITEM0021"},   {"txtAltMeters", "ITEM0022"},
+            {"lstPower", "ITEM0006"},     {"lstHeight", "ITEM0007"},
+            {"lstGain", "ITEM0008"},      {"lstRate", "ITEM0031"},
+            {"lstFrequency", "ITEM0025"}, {"lstStep", "ITEM0042"},
+            {"lstBand", "ITEM0043"},      {"txtYourBeaconComment", "ITEM0029"},
+            {"txtBcnComment", "ITEM0041"}};
+        QHash<QWidget *, QString> captionOf;
+        for (QLabel *label : window->findChildren<QLabel *>()) {
+            if (label->buddy())
+                captionOf.insert(label->buddy(), label->text());
+            if (label->text().contains(QStringLiteral("ITEM")))
+                QCOMPARE(label->textFormat(), Qt::PlainText);
+        }
+        for (const auto &[control, key] : buddies)
+            QCOMPARE(captionOf.value(window->findChild<QWidget *>(QLatin1String(control))), QLatin1String(key));
+        auto *tabs = w<QTabWidget>("SSTab1");
+        QStringList tabTexts;
+        for (int i = 0; i < tabs->count(); ++i)
+            tabTexts << tabs->tabText(i);
+        QCOMPARE(tabTexts, (QStringList{"ITEM0001", "ITEM0004", "ITEM0019", "ITEM0023", "ITEM0039", "ITEM0026"}));
+        for (const auto &[page, control] :
+             {std::pair{1, "lstPower"}, {2, "txtAltFeet"}, {3, "lstBand"}, {5, "txtYourBeaconComment"}})
+            QVERIFY(tabs->widget(page)->isAncestorOf(window->findChild<QWidget *>(QLatin1String(control))));
+        // Every other text shows exactly once somewhere in the window.
+        QStringList shown;
+        for (QAbstractButton *button : window->findChildren<QAbstractButton *>())
+            shown << button->text();
+        for (QAction *entry : window->findChildren<QAction *>())
+            if (!entry->menu())
+                shown << entry->text();
+        for (QMenu *menu : window->findChildren<QMenu *>())
+            shown << menu->title();
+        for (QLabel *label : window->findChildren<QLabel *>())
+            shown << label->text();
+        for (const WindowText &text : window_texts())
+            if (!QByteArray(text.control).startsWith("SSTab1"))
+                QVERIFY2(shown.count(shownFor(text)) == 1, text.key);
+    }
+    void texts_missing_markedReportedAndLogged()
+    {
+        installation->writeLanguageWithout(QStringLiteral("English.lf"), {QStringLiteral("ITEM0040"), QStringLiteral("ADD0001")});
+        start();
+        QCOMPARE(w<QLabel>("lblIntroExtOprFreq")->text(), QStringLiteral("* Not implemented yet"));
+        QCOMPARE(messages.texts(), QStringList{QStringLiteral("There are 1 translation errors, language is English\r\n"
+                                                              "please see for detail file %TEMP%\\tst_form1.log")});
+        QFile log(log_filePath());
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QString logged = QString::fromUtf8(log.readAll());
+        QVERIFY2(logged.endsWith(
+                     QStringLiteral(" Warning-Translation errors : English\r\n\r\nDefine item ITEM0040, location : Main window, "
+                                    "fifth tab, intro text, default value = Not implemented yet\r\n")),
+                 qPrintable(logged));
+
+        installation = std::make_unique<Installation>(QStringList{});
+        messages.shown.clear();
+        start();
+        QVERIFY(messages.texts().value(1).startsWith(QStringLiteral("There are 48 translation errors, language is \r\n")));
+        QCOMPARE(w<QTabWidget>("SSTab1")->tabText(0), QStringLiteral("* General"));
+    }
+    void languageMenu_translatesEverythingAndSticks()
+    {
+        installation->writeLanguageWithout(QStringLiteral("Deutsch.lf"), {QStringLiteral("ADD0004")});
+        installation->writeFile(QStringLiteral("language/Nederlands.lf"), "DEF=Nederlands\r\nITEM0001=Algemeen\r\n");
+        start();
+        const QList<QAction *> entries = w<QMenu>("mnuOptionsLang")->actions();
+        QCOMPARE(entries.size(), 4);
+        QCOMPARE(entries[1]->text() + entries[2]->text() + entries[3]->text(), QStringLiteral("DeutschEnglishNederlands"));
+        box("txtYourBeaconComment")->setText(QStringLiteral("| \u00e9"));
+
+        entries[1]->trigger();
+        QVERIFY(entries[1]->isChecked() && !entries[2]->isChecked());
+        QCOMPARE(w<QPushButton>("cmdCopyToClipboard")->text(), QStringLiteral("In die Zwischenablage"));
+        QCOMPARE(list("lstPower")->accessibleDescription(), QStringLiteral("Leistung"));
+        QCOMPARE(w<QLabel>("lblPHGRange")->text(), QStringLiteral("\u2248 0.0 mi (0.0 km)"));
+        QCOMPARE(action("mnuOptionsStandardAltitude")->text(), QStringLiteral("APRS-Standardh\u00f6he (sechs Ziffern)"));
+        // ADD0004 is missing from this file: English, silently.
+        QCOMPARE(w<QLabel>("lblCharacterWarning")->text(),
+                 QStringLiteral("APRS erlaubt nicht: |; the radios cannot show \u00e9"));
+        QVERIFY(messages.shown.isEmpty());
+        QVERIFY(!QFile::exists(log_filePath()));
+
+        entries[3]->trigger();
+        QCOMPARE(messages.shown.size(), 1);
+        QCOMPARE(w<QPushButton>("cmdCopyToClipboard")->text(), QStringLiteral("* Copy to Clipboard"));
+        QCOMPARE(action("mnuOptionsStandardAltitude")->text(), QStringLiteral("Standard APRS altitude (six digits)"));
+
+        entries[1]->trigger();
+        action("mnuFileExit")->trigger();
+        start();
+        QCOMPARE(w<QCheckBox>("Check1(1)")->text(), QStringLiteral("H\u00f6he"));
+    }
+    void accessibility_everyListAndBoxIsDescribed()
+    {
+        start();
+        for (QComboBox *box : window->findChildren<QComboBox *>())
+            QVERIFY2(!box->accessibleDescription().isEmpty(), qPrintable(box->objectName()));
+        const QList<QLabel *> labels = window->findChildren<QLabel *>();
+        for (QLineEdit *edit : window->findChildren<QLineEdit *>())
+            QVERIFY2(std::any_of(labels.cbegin(), labels.cend(), [edit](QLabel *l) { return l->buddy() == edit; }),
+                     qPrintable(edit->objectName()));
+        QCOMPARE(w<QLabel>("lblTHD7_example_L2")->accessibleDescription(), QStringLiteral("TH-D7 display, line 2"));
+    }
+    void helpAndAbout()
+    {
+        installation->writeFile(QStringLiteral("Tavrook_Deutsch.html"), "<p>Hilfe</p>");
+        start();
+        QCOMPARE(action("mnuHelpHelp")->shortcut(), QKeySequence(Qt::Key_F1));
+        action("mnuHelpHelp")->trigger();
+        w<QMenu>("mnuOptionsLang")->actions().at(1)->trigger();
+        action("mnuHelpHelp")->trigger();
+        QCOMPARE(shell.opened,
+                 (QList<QUrl>{QUrl::fromLocalFile(installation->path() + QStringLiteral("/Tavrook.html")),
+                              QUrl::fromLocalFile(installation->path() + QStringLiteral("/Tavrook_Deutsch.html"))}));
+
+        action("mnuHelpAbout")->trigger();
+        QWidget *about = topLevel("frm_About");
+        action("mnuHelpAbout")->trigger();
+        QCOMPARE(topLevel("frm_About"), about);
+        QVERIFY(about->windowFlags() & Qt::WindowStaysOnTopHint);
+        QCOMPARE(about->findChild<QLabel *>(QStringLiteral("lblTranslators"))->text(),
+                 QStringLiteral("Deutsch by the Tavrook developers\nEnglish by the Tavrook developers"));
+        emit about->findChild<QLabel *>(QStringLiteral("lblWebURL"))->linkActivated(QStringLiteral("web"));
+        QCOMPARE(shell.opened.value(2), QUrl(QStringLiteral(TAVROOK_WEB_ADDRESS)));
+        about->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!topLevel("frm_About"));
+    }
+    void about_keepsProgramRunningAfterCloseBox()
+    {
+        start();
+        action("mnuHelpAbout")->trigger();
+        bool aboutOutlivedMain = false;
+        QTimer::singleShot(0, window.get(), [this] { window->close(); });
+        QTimer::singleShot(100, qApp, [&aboutOutlivedMain, this] {
+            if (QWidget *about = topLevel("frm_About")) {
+                aboutOutlivedMain = true;
+                about->close();
+            }
+        });
+        QTimer::singleShot(10000, qApp, &QCoreApplication::quit); // never hang the suite
+        QElapsedTimer clock;
+        clock.start();
+        QApplication::exec();
+        QVERIFY(aboutOutlivedMain);
+        QVERIFY(clock.elapsed() < 10000); // closing the About window ended the program
+    }
+    void updateMenu_runsACheckInItsWindow()
+    {
+        start();
+        transfer.answer = {true, "Ostrowind Tavrook Version V1.0.8 ", 0, {}};
+        action("mnuHelpUpdate")->trigger();
+        QCOMPARE(transfer.requested, QStringList{QStringLiteral(TAVROOK_WEB_ADDRESS)});
+        QWidget *update = topLevel("frmUpdate");
+        QVERIFY(update);
+        QCOMPARE(update->findChild<QLabel *>(QStringLiteral("Label1"))->text(),
+                 QStringLiteral("No version information found for app Tavrook"));
+        action("mnuFileExit")->trigger();
+        QVERIFY(!update->isVisible());
+    }
 
 private:
-    Form1 *start();
-    template <typename T> T *control(const QString &name)
+    void start()
     {
-        T *found = window->findChild<T *>(name);
+        window.reset();
+        window = std::make_unique<Form1>(Form1Platform{messages, clipboard, shell, transfer},
+                                         Form1Location{installation->path(), QStringLiteral("Tavrook")});
+        window->show();
+    }
+    template <typename T> T *w(const char *name)
+    {
+        T *found = window->findChild<T *>(QLatin1String(name));
         if (!found)
-            qFatal("no control %s", qPrintable(name));
+            qFatal("no control %s", name);
         return found;
     }
-    QString comment() { return control<QLineEdit>(QStringLiteral("txtBcnComment"))->text(); }
-    void showPage(int index) { control<QTabWidget>(QStringLiteral("SSTab1"))->setCurrentIndex(index); }
-    QString logContents() const;
+    QComboBox *list(const char *name) { return w<QComboBox>(name); }
+    QLineEdit *box(const char *name) { return w<QLineEdit>(name); }
+    QAction *action(const char *name) { return w<QAction>(name); }
+    QString comment() { return box("txtBcnComment")->text(); }
+    void showPage(int index) { w<QTabWidget>("SSTab1")->setCurrentIndex(index); }
+    QWidget *topLevel(const char *name) const;
 
     QTemporaryDir temp;
     std::unique_ptr<Installation> installation;
@@ -77,496 +504,12 @@ private:
     std::unique_ptr<Form1> window;
 };
 
-void tst_Form1::initTestCase()
+QWidget *tst_Form1::topLevel(const char *name) const
 {
-    // The event log goes to the temporary directory; keep it out of the real one.
-    QVERIFY(temp.isValid());
-    qputenv("TMPDIR", temp.path().toLocal8Bit());
-}
-
-void tst_Form1::init()
-{
-    installation = std::make_unique<Installation>();
-    messages.shown.clear();
-    shell.opened.clear();
-    QFile::remove(log_filePath());
-}
-
-void tst_Form1::cleanup()
-{
-    window.reset();
-    installation.reset();
-}
-
-Form1 *tst_Form1::start()
-{
-    window.reset();
-    window = std::make_unique<Form1>(Form1Platform{messages, clipboard, shell, transfer},
-                                     Form1Location{installation->path(), QStringLiteral("Tavrook")});
-    window->show();
-    return window.get();
-}
-
-QString tst_Form1::logContents() const
-{
-    QFile log(log_filePath());
-    return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
-}
-
-void tst_Form1::startup_firstStart_showsCommentAndCreatesSettings()
-{
-    start();
-    QCOMPARE(control<QTabWidget>(QStringLiteral("SSTab1"))->currentIndex(), 0);
-    QCOMPARE(comment(), QStringLiteral("PHG0000/144.000MHz/A=00000 My free beacon t"));
-    QVERIFY(!control<QLabel>(QStringLiteral("lblWarning"))->isHidden());
-    QCOMPARE(control<QLabel>(QStringLiteral("lblTMD710_Example_L1"))->text(),
-             QStringLiteral("144.000MHz/A=00000 My free beacon text    "));
-    auto *frequencies = control<QComboBox>(QStringLiteral("lstFrequency"));
-    QCOMPARE(frequencies->count(), 400);
-    QCOMPARE(frequencies->currentIndex(), 0);
-    QCOMPARE(control<QLineEdit>(QStringLiteral("txtAltMeters"))->text(), QStringLiteral("0"));
-    QCOMPARE(control<QLineEdit>(QStringLiteral("txtAltFeet"))->text(), QString());
-    QCOMPARE(window->windowTitle(), QStringLiteral("Tavrook V1.0.8"));
-    QVERIFY(messages.shown.isEmpty());
-    QVERIFY(installation->readFile(QStringLiteral("Tavrook.INI")).contains("CurrentLanguage=English"));
-}
-
-void tst_Form1::comment_changesOnOtherPages_showOnlyOnGeneralPage()
-{
-    start();
-    const QString before = comment();
-    showPage(1);
-    control<QComboBox>(QStringLiteral("lstPower"))->setCurrentIndex(5);
-    showPage(3);
-    control<QComboBox>(QStringLiteral("lstFrequency"))->setCurrentIndex(100);
-    showPage(5);
-    control<QLineEdit>(QStringLiteral("txtYourBeaconComment"))->setText(QStringLiteral("Hi"));
-    showPage(4);
-    QCOMPARE(comment(), before);
-    showPage(0);
-    QCOMPARE(comment(), QStringLiteral("PHG5000/144.500MHz/A=00000 Hi"));
-    QVERIFY(control<QLabel>(QStringLiteral("lblWarning"))->isHidden());
-}
-
-void tst_Form1::comment_elementBoxClick_reassembles()
-{
-    start();
-    showPage(5);
-    control<QLineEdit>(QStringLiteral("txtYourBeaconComment"))->setText(QStringLiteral("Hi"));
-    showPage(0);
-    control<QLineEdit>(QStringLiteral("txtYourBeaconComment"))->setText(QStringLiteral("Later"));
-    control<QCheckBox>(QStringLiteral("Check1(0)"))->click(); // PHG off
-    QCOMPARE(comment(), QStringLiteral("144.000MHz/A=00000 Later"));
-    control<QCheckBox>(QStringLiteral("Check1(3)"))->click(); // extended: no effect
-    QCOMPARE(comment(), QStringLiteral("144.000MHz/A=00000 Later"));
-    control<QCheckBox>(QStringLiteral("Check1(2)"))->click(); // frequency off
-    QCOMPARE(comment(), QStringLiteral("/A=00000 Later"));
-    QCOMPARE(control<QLabel>(QStringLiteral("lblTHD7_example_L2"))->text(), QStringLiteral("  A=00000 La"));
-}
-
-void tst_Form1::phg_choices_updateTheElementAtOnce()
-{
-    start();
-    auto *txtPHG = control<QLineEdit>(QStringLiteral("txtPHG"));
-    control<QComboBox>(QStringLiteral("lstPower"))->setCurrentIndex(5);
-    control<QComboBox>(QStringLiteral("lstHeight"))->setCurrentIndex(1);
-    control<QComboBox>(QStringLiteral("lstGain"))->setCurrentIndex(3);
-    QCOMPARE(txtPHG->text(), QStringLiteral("PHG5130"));
-    control<QRadioButton>(QStringLiteral("optDirection(8)"))->click();
-    control<QComboBox>(QStringLiteral("lstHeight"))->setCurrentIndex(10);
-    QCOMPARE(txtPHG->text(), QStringLiteral("PHG5:38"));
-    control<QCheckBox>(QStringLiteral("chkRate"))->click();
-    QCOMPARE(txtPHG->text(), QStringLiteral("PHGR5:381"));
-    control<QComboBox>(QStringLiteral("lstRate"))->setCurrentIndex(35);
-    QCOMPARE(txtPHG->text(), QStringLiteral("PHGR5:38Z"));
-}
-
-void tst_Form1::frequency_bandChange_rebuildsListAndSelectsFirstChannel()
-{
-    start();
-    auto *frequencies = control<QComboBox>(QStringLiteral("lstFrequency"));
-    frequencies->setCurrentIndex(42);
-    control<QComboBox>(QStringLiteral("lstBand"))->setCurrentIndex(3);
-    QCOMPARE(frequencies->count(), 6000);
-    QCOMPARE(frequencies->currentIndex(), 0);
-    QCOMPARE(window->beaconState().frequency, 0);
-    control<QComboBox>(QStringLiteral("lstStep"))->setCurrentIndex(2);
-    QCOMPARE(frequencies->count(), 3000);
-    QCOMPARE(frequencies->itemText(1), QStringLiteral("420.01000"));
-    frequencies->setCurrentIndex(1);
-    showPage(3);
-    showPage(0);
-    QVERIFY(comment().startsWith(QStringLiteral("PHG0000/420.01 MHz/")));
-}
-
-void tst_Form1::frequency_toneAndCtcss_keepOneTicked()
-{
-    start();
-    auto *tone = control<QCheckBox>(QStringLiteral("chkTone"));
-    auto *ctcss = control<QCheckBox>(QStringLiteral("chkCTCSS"));
-    QVERIFY(!tone->isChecked() && !ctcss->isChecked());
-    showPage(3);
-    tone->click();
-    QVERIFY(tone->isChecked() && !ctcss->isChecked());
-    control<QComboBox>(QStringLiteral("lstTone"))->setCurrentIndex(8);
-    control<QRadioButton>(QStringLiteral("optWideFM(1)"))->click();
-    showPage(0);
-    QVERIFY(comment().startsWith(QStringLiteral("PHG0000/144.000MHz T088/")));
-    showPage(3);
-    tone->click();
-    QVERIFY(!tone->isChecked() && ctcss->isChecked());
-    ctcss->click();
-    QVERIFY(tone->isChecked() && !ctcss->isChecked());
-    ctcss->click();
-    QVERIFY(!tone->isChecked() && ctcss->isChecked());
-    control<QRadioButton>(QStringLiteral("optWideFM(0)"))->click();
-    showPage(0);
-    QVERIFY(comment().startsWith(QStringLiteral("PHG0000/144.000MHz/")));
-    control<QCheckBox>(QStringLiteral("Check1(2)"))->click();
-    control<QCheckBox>(QStringLiteral("Check1(2)"))->click();
-    showPage(3);
-    ctcss->click();
-    showPage(0);
-    QVERIFY(comment().startsWith(QStringLiteral("PHG0000/144.000MHz t088/")));
-}
-
-void tst_Form1::altitude_keyFilter_dropsWhatIsNoDigit_data()
-{
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<QString>("element");
-    QTest::newRow("feet: letters, minus and point dropped") << "txtAltFeet"
-                                                            << "1a2-3.4"
-                                                            << "1234"
-                                                            << "A=01234";
-    QTest::newRow("metres: capped at 30499") << "txtAltMeters"
-                                             << "30500"
-                                             << "30499"
-                                             << "A=99999";
-}
-
-void tst_Form1::altitude_keyFilter_dropsWhatIsNoDigit()
-{
-    QFETCH(QString, box);
-    QFETCH(QString, typed);
-    start();
-    showPage(2);
-    auto *edit = control<QLineEdit>(box);
-    edit->clear();
-    QTest::keyClick(edit, Qt::Key_Return);
-    QTest::keyClicks(edit, typed);
-    QTEST(edit->text(), "shown");
-    QTEST(control<QLineEdit>(QStringLiteral("txtAltitude"))->text(), "element");
-}
-
-void tst_Form1::altitude_metresAfterFeet_clearsFeet()
-{
-    start();
-    auto *feet = control<QLineEdit>(QStringLiteral("txtAltFeet"));
-    auto *metres = control<QLineEdit>(QStringLiteral("txtAltMeters"));
-    QTest::keyClicks(feet, QStringLiteral("500"));
-    QCOMPARE(metres->text(), QStringLiteral("0")); // feet typing leaves the metres box alone
-    QCOMPARE(window->beaconState().altitudeMeters, 0);
-    QTest::keyClicks(metres, QStringLiteral("1"));
-    QCOMPARE(feet->text(), QString());
-    QCOMPARE(window->beaconState().altitudeFeet, 0);
-    QCOMPARE(window->beaconState().altitudeMeters, 1); // "0" and the typed "1"
-    QCOMPARE(control<QLineEdit>(QStringLiteral("txtAltitude"))->text(), QStringLiteral("A=00003"));
-}
-
-void tst_Form1::copyButton_putsCommentOnClipboard()
-{
-    start();
-    QGuiApplication::clipboard()->setText(QStringLiteral("something else"));
-    showPage(5);
-    control<QLineEdit>(QStringLiteral("txtYourBeaconComment"))->setText(QStringLiteral("Not yet"));
-    showPage(0);
-    control<QLineEdit>(QStringLiteral("txtYourBeaconComment"))->setText(QStringLiteral("Changed"));
-    control<QPushButton>(QStringLiteral("cmdCopyToClipboard"))->click();
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("PHG0000/144.000MHz/A=00000 Not yet"));
-}
-
-void tst_Form1::exit_savesAndClosesEveryWindow()
-{
-    start();
-    control<QAction>(QStringLiteral("mnuHelpAbout"))->trigger();
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    QVERIFY(std::any_of(windows.cbegin(), windows.cend(),
-                        [](QWidget *w) { return w->objectName() == QStringLiteral("frm_About") && w->isVisible(); }));
-    control<QComboBox>(QStringLiteral("lstPower"))->setCurrentIndex(4);
-    control<QAction>(QStringLiteral("mnuFileExit"))->trigger();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     for (QWidget *w : QApplication::topLevelWidgets())
-        QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
-    const QByteArray ini = installation->readFile(QStringLiteral("Tavrook.INI"));
-    QVERIFY(ini.contains("[SETUP]\nLEFT=0\nTOP=0\nMINIMIZED=FALSE\n"));
-    QVERIFY(ini.contains("Power=4\n"));
-}
-
-void tst_Form1::closeBox_savesNothing()
-{
-    start();
-    const QByteArray before = installation->readFile(QStringLiteral("Tavrook.INI"));
-    control<QComboBox>(QStringLiteral("lstPower"))->setCurrentIndex(4);
-    window->close();
-    QCOMPARE(installation->readFile(QStringLiteral("Tavrook.INI")), before);
-    QVERIFY(!before.contains("SETUP"));
-}
-
-void tst_Form1::restart_bringsBackEveryChoice()
-{
-    start();
-    control<QComboBox>(QStringLiteral("lstPower"))->setCurrentIndex(5);
-    control<QComboBox>(QStringLiteral("lstHeight"))->setCurrentIndex(12);
-    control<QComboBox>(QStringLiteral("lstGain"))->setCurrentIndex(3);
-    control<QRadioButton>(QStringLiteral("optDirection(2)"))->click();
-    QTest::keyClicks(control<QLineEdit>(QStringLiteral("txtAltFeet")), QStringLiteral("45678"));
-    control<QComboBox>(QStringLiteral("lstBand"))->setCurrentIndex(1);
-    control<QComboBox>(QStringLiteral("lstStep"))->setCurrentIndex(6);
-    control<QComboBox>(QStringLiteral("lstFrequency"))->setCurrentIndex(7);
-    control<QComboBox>(QStringLiteral("lstTone"))->setCurrentIndex(8);
-    control<QCheckBox>(QStringLiteral("chkTone"))->click();
-    control<QLineEdit>(QStringLiteral("txtYourBeaconComment"))->setText(QStringLiteral("  QRV  "));
-    control<QCheckBox>(QStringLiteral("Check1(1)"))->click();
-    control<QAction>(QStringLiteral("mnuFileExit"))->trigger();
-
-    start();
-    QCOMPARE(control<QComboBox>(QStringLiteral("lstFrequency"))->currentText(), QStringLiteral("430.17500"));
-    QCOMPARE(control<QCheckBox>(QStringLiteral("chkTone"))->isChecked(), true);
-    QCOMPARE(control<QCheckBox>(QStringLiteral("Check1(1)"))->isChecked(), false);
-    QCOMPARE(control<QLineEdit>(QStringLiteral("txtAltFeet"))->text(), QStringLiteral("45678"));
-    QCOMPARE(control<QLineEdit>(QStringLiteral("txtAltitude"))->text(), QStringLiteral("A=45678"));
-    QCOMPARE(control<QLineEdit>(QStringLiteral("txtYourBeaconComment"))->text(), QStringLiteral("QRV"));
-    QCOMPARE(comment(), QStringLiteral("PHG5<32/430.175MHz t088 QRV"));
-}
-
-void tst_Form1::settings_handEditedValues_areClampedNotFatal()
-{
-    installation->writeFile(QStringLiteral("Tavrook.INI"), "[TAB_PHG]\nPower=-3\nHeight=99\nGain=2.5\nDirection=70000\n"
-                                                           "[TAB_FREQUENCY]\nBand=50\nStep=garbage\nFrequency=99999\nTone=48\n"
-                                                           "[TAB_ALTITUDE]\nFeet=1e9\nMeters=abc\n");
-    start();
-    QCOMPARE(control<QComboBox>(QStringLiteral("lstPower"))->currentIndex(), 0);
-    QCOMPARE(control<QComboBox>(QStringLiteral("lstHeight"))->currentIndex(), 13);
-    QCOMPARE(control<QComboBox>(QStringLiteral("lstGain"))->currentIndex(), 2);
-    QVERIFY(control<QRadioButton>(QStringLiteral("optDirection(8)"))->isChecked());
-    QCOMPARE(control<QComboBox>(QStringLiteral("lstBand"))->currentIndex(), 3);
-    QCOMPARE(control<QComboBox>(QStringLiteral("lstFrequency"))->currentIndex(), 0);
-    QCOMPARE(control<QComboBox>(QStringLiteral("lstTone"))->currentIndex(), 48);
-    QCOMPARE(control<QLineEdit>(QStringLiteral("txtAltFeet"))->text(), QStringLiteral("1"));
-    QCOMPARE(control<QLineEdit>(QStringLiteral("txtPHG"))->text(), QStringLiteral("PHG0=28"));
-}
-
-void tst_Form1::settings_missingLanguage_isReportedAndKept()
-{
-    installation->writeFile(QStringLiteral("Tavrook.INI"), "[Language]\nCurrentLanguage=Klingon\n");
-    start();
-    QCOMPARE(messages.texts().value(0), QStringLiteral("can not locate language file for language Klingon."));
-    QCOMPARE(messages.shown.value(0).icon, MessageBox::Icon::Critical);
-    QCOMPARE(messages.shown.value(0).title, QStringLiteral("Tavrook V1.0.8"));
-    control<QAction>(QStringLiteral("mnuFileExit"))->trigger();
-    QVERIFY(installation->readFile(QStringLiteral("Tavrook.INI")).contains("CurrentLanguage=Klingon"));
-}
-
-void tst_Form1::texts_completeLanguage_reportNothing()
-{
-    start();
-    QVERIFY(messages.shown.isEmpty());
-    QVERIFY(!QFile::exists(log_filePath()));
-    QCOMPARE(control<QLabel>(QStringLiteral("lblIntroExtOprFreq"))->text(), QStringLiteral("Not implemented yet"));
-}
-
-void tst_Form1::texts_missingItem_markedReportedAndLogged()
-{
-    installation = std::make_unique<Installation>(QStringList{});
-    installation->writeLanguageWithout(QStringLiteral("English.lf"), {QStringLiteral("ITEM0040")}, QStringLiteral("English.lf"));
-    start();
-    QCOMPARE(control<QLabel>(QStringLiteral("lblIntroExtOprFreq"))->text(), QStringLiteral("* Not implemented yet"));
-    QCOMPARE(messages.shown.size(), 1);
-    QCOMPARE(messages.shown[0].text, QStringLiteral("There are 1 translation errors, language is English\r\n"
-                                                    "please see for detail file %TEMP%\\tst_form1.log"));
-    QCOMPARE(messages.shown[0].icon, MessageBox::Icon::Information);
-    const QString log = logContents();
-    QVERIFY2(log.contains(QStringLiteral(" Warning-Translation errors : English\r\n\r\nDefine item ITEM0040, "
-                                         "location : Main window, fifth tab, intro text, default value = "
-                                         "Not implemented yet\r\n")),
-             qPrintable(log));
-}
-
-void tst_Form1::texts_noLanguageFile_reportsAll48()
-{
-    installation = std::make_unique<Installation>(QStringList{});
-    start();
-    QCOMPARE(messages.texts().value(0), QStringLiteral("can not locate language file for language English."));
-    QVERIFY(messages.texts().value(1).startsWith(QStringLiteral("There are 48 translation errors, language is \r\n")));
-    QCOMPARE(control<QTabWidget>(QStringLiteral("SSTab1"))->tabText(0), QStringLiteral("* General"));
-    QCOMPARE(control<QMenu>(QStringLiteral("mnuOptionsLang"))->actions().size(), 1);
-}
-
-void tst_Form1::languageMenu_choosingALanguage_translatesAndSticks()
-{
-    installation = std::make_unique<Installation>(
-        QStringList{QStringLiteral("English.lf"), QStringLiteral("Deutsch.lf"), QStringLiteral("Nederlands.lf")});
-    installation->writeLanguageWithout(QStringLiteral("Nederlands.lf"), {QStringLiteral("ITEM0003")},
-                                       QStringLiteral("Nederlands.lf"));
-    start();
-    const QList<QAction *> entries = control<QMenu>(QStringLiteral("mnuOptionsLang"))->actions();
-    QCOMPARE(entries.size(), 4);
-    QVERIFY(!entries[0]->isVisible());
-    QCOMPARE(entries[1]->text(), QStringLiteral("Deutsch"));
-    QCOMPARE(entries[3]->text(), QStringLiteral("Nederlands"));
-    for (QAction *entry : entries)
-        QVERIFY(!entry->isChecked());
-
-    entries[1]->trigger();
-    QVERIFY(entries[1]->isChecked());
-    QCOMPARE(control<QPushButton>(QStringLiteral("cmdCopyToClipboard"))->text(), QStringLiteral("In die Zwischenablage"));
-    QCOMPARE(control<QTabWidget>(QStringLiteral("SSTab1"))->tabText(2), QStringLiteral("Höhe"));
-    QVERIFY(messages.shown.isEmpty());
-
-    entries[3]->trigger();
-    entries[3]->trigger();
-    QVERIFY(entries[3]->isChecked() && !entries[1]->isChecked());
-    QCOMPARE(messages.shown.size(), 2);
-    QVERIFY(messages.shown[0].text.startsWith(QStringLiteral("There are 1 translation errors, language is Nederlands\r\n")));
-    QCOMPARE(messages.shown[1].text, messages.shown[0].text);
-    QCOMPARE(control<QPushButton>(QStringLiteral("cmdCopyToClipboard"))->text(), QStringLiteral("* Copy to Clipboard"));
-
-    entries[1]->trigger();
-    control<QAction>(QStringLiteral("mnuFileExit"))->trigger();
-    start();
-    QCOMPARE(control<QCheckBox>(QStringLiteral("Check1(1)"))->text(), QStringLiteral("Höhe"));
-    QCOMPARE(control<QComboBox>(QStringLiteral("lstPower"))->accessibleDescription(), QStringLiteral("Leistung"));
-}
-
-void tst_Form1::accessibility_everyListAndExampleIsDescribed()
-{
-    start();
-    for (QComboBox *box : window->findChildren<QComboBox *>())
-        QVERIFY2(!box->accessibleDescription().isEmpty(), qPrintable(box->objectName()));
-    const QList<QLabel *> labels = window->findChildren<QLabel *>();
-    for (QLineEdit *edit : window->findChildren<QLineEdit *>()) {
-        const bool labelled = std::any_of(labels.cbegin(), labels.cend(), [edit](QLabel *l) { return l->buddy() == edit; });
-        QVERIFY2(labelled, qPrintable(edit->objectName()));
-    }
-    QCOMPARE(control<QLabel>(QStringLiteral("lblTHD7_example_L2"))->accessibleDescription(),
-             QStringLiteral("TH-D7 display, line 2"));
-    QCOMPARE(control<QComboBox>(QStringLiteral("lstBand"))->accessibleDescription(), QStringLiteral("Band"));
-}
-
-void tst_Form1::help_opensPageOfTheLanguage()
-{
-    installation = std::make_unique<Installation>(QStringList{QStringLiteral("English.lf"), QStringLiteral("Deutsch.lf")});
-    installation->writeFile(QStringLiteral("Tavrook_Deutsch.html"), "<p>Hilfe</p>");
-    start();
-    control<QAction>(QStringLiteral("mnuHelpHelp"))->trigger();
-    QCOMPARE(control<QAction>(QStringLiteral("mnuHelpHelp"))->shortcut(), QKeySequence(Qt::Key_F1));
-    control<QMenu>(QStringLiteral("mnuOptionsLang"))->actions().at(1)->trigger();
-    control<QAction>(QStringLiteral("mnuHelpHelp"))->trigger();
-    QCOMPARE(shell.opened.size(), 2);
-    QCOMPARE(shell.opened[0], QUrl::fromLocalFile(installation->path() + QStringLiteral("/Tavrook.html")));
-    QCOMPARE(shell.opened[1], QUrl::fromLocalFile(installation->path() + QStringLiteral("/Tavrook_Deutsch.html")));
-}
-
-void tst_Form1::about_secondClickShowsTheSameWindow()
-{
-    installation = std::make_unique<Installation>(QStringList{QStringLiteral("English.lf"), QStringLiteral("Deutsch.lf")});
-    start();
-    auto abouts = [] {
-        int n = 0;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            n += w->objectName() == QStringLiteral("frm_About") && w->isVisible();
-        return n;
-    };
-    control<QAction>(QStringLiteral("mnuHelpAbout"))->trigger();
-    control<QAction>(QStringLiteral("mnuHelpAbout"))->trigger();
-    QCOMPARE(abouts(), 1);
-    QWidget *about = nullptr;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName() == QStringLiteral("frm_About"))
-            about = w;
-    QVERIFY(about);
-    QCOMPARE(about->windowTitle(), QStringLiteral("About Tavrook V1.0.8"));
-    QVERIFY(about->windowFlags() & Qt::WindowStaysOnTopHint);
-    QCOMPARE(about->findChild<QLabel *>(QStringLiteral("lblTranslators"))->text(),
-             QStringLiteral("Deutsch by the Tavrook developers\nEnglish by the Tavrook developers"));
-    about->findChild<QLabel *>(QStringLiteral("lblWebURL"))->linkActivated(QStringLiteral("web"));
-    QCOMPARE(shell.opened.value(0).scheme(), QStringLiteral("https"));
-    about->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(abouts(), 0);
-}
-
-void tst_Form1::advice_rangeAndCharacterWarnings()
-{
-    start();
-    auto *range = control<QLabel>(QStringLiteral("lblPHGRange"));
-    QCOMPARE(range->text(), QStringLiteral("\u2248 0.0 mi (0.0 km)"));
-    control<QComboBox>(QStringLiteral("lstPower"))->setCurrentIndex(5);
-    control<QComboBox>(QStringLiteral("lstHeight"))->setCurrentIndex(1);
-    control<QComboBox>(QStringLiteral("lstGain"))->setCurrentIndex(3);
-    control<QRadioButton>(QStringLiteral("optDirection(1)"))->click();
-    QCOMPARE(range->text(), QStringLiteral("\u2248 7.9 mi (12.8 km), shifted NE"));
-
-    showPage(5);
-    control<QLineEdit>(QStringLiteral("txtYourBeaconComment"))->setText(QStringLiteral("a|b \u00e9"));
-    const QString warning = QStringLiteral("APRS does not allow |; the radios cannot show \u00e9");
-    QCOMPARE(control<QLabel>(QStringLiteral("lblFreeTextWarning"))->text(), warning);
-    showPage(0);
-    auto *general = control<QLabel>(QStringLiteral("lblCharacterWarning"));
-    QVERIFY(!general->isHidden());
-    QCOMPARE(general->text(), warning);
-    QVERIFY(comment().endsWith(QStringLiteral(" a|b \u00e9"))); // the comment is left as typed
-    control<QCheckBox>(QStringLiteral("Check1(4)"))->click();
-    QVERIFY(general->isHidden());
-}
-
-void tst_Form1::updateMenu_runsACheckInItsWindow()
-{
-    start();
-    auto *entry = control<QAction>(QStringLiteral("mnuHelpUpdate"));
-    bool enabledDuringFetch = true;
-    transfer.onFetch = [&] {
-        enabledDuringFetch = entry->isEnabled();
-    };
-    transfer.answer = {true, "Ostrowind Tavrook Version V1.0.8 ", 0, {}};
-    entry->trigger();
-    transfer.onFetch = nullptr;
-    QVERIFY(!enabledDuringFetch);
-    QVERIFY(entry->isEnabled());
-    QCOMPARE(transfer.requested, QStringList{window->programContext().webAddress});
-    QWidget *update = nullptr;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName() == QStringLiteral("frmUpdate"))
-            update = w;
-    QVERIFY(update && update->isVisible());
-    QCOMPARE(update->findChild<QLabel *>(QStringLiteral("Label1"))->text(),
-             QStringLiteral("No version information found for app Tavrook"));
-    control<QAction>(QStringLiteral("mnuFileExit"))->trigger();
-    QVERIFY(!update->isVisible());
-}
-
-void tst_Form1::about_keepsProgramRunningAfterCloseBox()
-{
-    start();
-    control<QAction>(QStringLiteral("mnuHelpAbout"))->trigger();
-    bool aboutOutlivedMain = false;
-    QTimer::singleShot(0, window.get(), [this] { window->close(); });
-    QTimer::singleShot(100, qApp, [&aboutOutlivedMain] {
-        for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (w->objectName() == QStringLiteral("frm_About") && w->isVisible()) {
-                aboutOutlivedMain = true;
-                w->close();
-            }
-        }
-    });
-    QTimer::singleShot(10000, qApp, &QCoreApplication::quit); // never hang the suite
-    QElapsedTimer clock;
-    clock.start();
-    QApplication::exec();
-    QVERIFY(aboutOutlivedMain);
-    QVERIFY(clock.elapsed() < 10000); // closing the About window ended the program
+        if (w->objectName() == QLatin1String(name) && w->isVisible())
+            return w;
+    return nullptr;
 }
 
 QTEST_MAIN(tst_Form1)

@@ -3,226 +3,269 @@
 
 #include "language/clsLanguage.h"
 #include "settings/A_GetSetIniFile.h"
+#include "settings/PrivateProfile.h"
 #include "support/ProgramContext.h"
 
 #include <QtTest>
+
+#include <sys/fsuid.h>
+#include <unistd.h>
+
+namespace {
+
+const QByteArray firstStartFile = "[TAB_General]\nAltitude_Selected=TRUE\nPHG_Selected=TRUE\nOperFrequency_Selected=TRUE\n"
+                                  "FreeText_Selected=TRUE\n[TAB_PHG]\nPower=0\nHeight=0\nGain=0\nDirection=0\n[TAB_ALTITUDE]\n"
+                                  "Feet=0\nMeters=0\n[TAB_FREQUENCY]\nBand=0\nFrequency=0\nStep=0\nTone=0\nToneSelected=FALSE\n"
+                                  "[TAB_FREETEXT]\nFreeText=My free beacon text\n[Language]\nCurrentLanguage=English\n";
+
+} // namespace
 
 class tst_Settings : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init();
+    void init()
+    {
+        installation = std::make_unique<Installation>(QStringList{QStringLiteral("English.lf"), QStringLiteral("Deutsch.lf")});
+        messages.shown.clear();
+    }
 
-    void firstStart_createsEveryKeyInOrder();
-    void firstExit_addsSetupAndRewritesEveryKey();
-    void completeFile_startWritesNothing();
-    void load_conversions_data();
-    void load_conversions();
-    void saveAndLoad_keepEverything();
-    void language_missingOnce_isNotErased();
-    void language_chosenFromMenu_isSaved();
+    void read_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("value"); // of [S] K, "<default>" when missing
+        // clang-format off
+        QTest::newRow("no file") << QByteArray() << "<default>";
+        QTest::newRow("names ignore letter case") << QByteArray("[s]\nk=FALSE\n") << "FALSE";
+        QTest::newRow("blanks around name and value") << QByteArray("[ S ]\n  K  =   7  \r\n") << "7";
+        QTest::newRow("double quotes removed") << QByteArray("[S]\nK=\"  quoted  \"\n") << "  quoted  ";
+        QTest::newRow("unmatched quote kept") << QByteArray("[S]\nK=\"x'\n") << "\"x'";
+        QTest::newRow("empty value is empty") << QByteArray("[S]\nK=\n") << "";
+        QTest::newRow("key of another section") << QByteArray("[A]\nK=1\n[S]\nJ=2\n") << "<default>";
+        QTest::newRow("further equals signs") << QByteArray("[S]\nK=a=b\n") << "a=b";
+        QTest::newRow("comment line") << QByteArray("[S]\n;K=1\nK=2\n") << "2";
+        QTest::newRow("cut to 499 characters") << QByteArray("[S]\nK=" + QByteArray(600, 'v') + "\n") << QString(499, QLatin1Char('v'));
+        QTest::newRow("Windows-1252 value") << QByteArray("[S]\r\nK=M\xfcnster\r\n") << QStringLiteral("M\u00fcnster");
+        QTest::newRow("UTF-8 value") << QByteArray("[S]\nK=M\xc3\xbcnster\n") << QStringLiteral("M\u00fcnster");
+        QTest::newRow("lone CR at the end") << QByteArray("[S]\nK=1\r") << "1";
+        QTest::newRow("binary junk around") << QByteArray("\x01\x02\xff\n[S]\n\0\0\nK=ok\n", 16) << "ok";
+        // clang-format on
+    }
+    void read()
+    {
+        QFETCH(QByteArray, file);
+        if (!file.isNull())
+            installation->writeFile(QStringLiteral("Tavrook.INI"), file);
+        QTEST(GetIniValue(installation->ini(), QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("<default>")), "value");
+    }
+    void write_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("value"); // of key "x"
+        QTest::addColumn<QByteArray>("after");
+        // clang-format off
+        QTest::newRow("new file") << QByteArray() << "A" << "5" << QByteArray("[A]\nx=5\n");
+        QTest::newRow("missing section at the end") << QByteArray("; mine\n[B]\nY=1\n") << "A" << "2" << QByteArray("; mine\n[B]\nY=1\n[A]\nx=2\n");
+        QTest::newRow("missing key is the section's last entry") << QByteArray("[A]\nY=1\n\n[B]\nZ=3\n") << "A" << "2" << QByteArray("[A]\nY=1\nx=2\n\n[B]\nZ=3\n");
+        QTest::newRow("replaced in place, key spelled as before") << QByteArray("; keep\r\n[A]\r\n  X = old ; no comment\r\nW=9\r\n") << "a" << "new" << QByteArray("; keep\r\n[A]\r\nX=new\r\nW=9\r\n");
+        QTest::newRow("CRLF file gets CRLF lines") << QByteArray("[B]\r\nY=1\r\n") << "A" << "2" << QByteArray("[B]\r\nY=1\r\n[A]\r\nx=2\r\n");
+        QTest::newRow("unterminated last line") << QByteArray("[A]\nY=1") << "A" << "2" << QByteArray("[A]\nY=1\nx=2\n");
+        QTest::newRow("Windows-1252 lines keep their bytes") << QByteArray("[A]\nCity=M\xfcnster\nx=1\n") << "A" << QStringLiteral("\u00e9") << QByteArray("[A]\nCity=M\xfcnster\nx=\xc3\xa9\n");
+        QTest::newRow("a line break plants no key") << QByteArray("[A]\n") << "A" << "hi\n[Language]\nCurrentLanguage=x" << QByteArray("[A]\nx=hi [Language] CurrentLanguage=x\n");
+        QTest::newRow("only the first section of a name") << QByteArray("[A]\nx=1\n[A]\nx=2\n") << "A" << "3" << QByteArray("[A]\nx=3\n[A]\nx=2\n");
+        // clang-format on
+    }
+    void write()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, section);
+        QFETCH(QString, value);
+        if (!before.isNull())
+            installation->writeFile(QStringLiteral("Tavrook.INI"), before);
+        QVERIFY(PrivateProfile::write(section, QStringLiteral("x"), value, installation->ini()));
+        QTEST(ini(), "after");
+        if (!value.contains(QLatin1Char('\n')))
+            QCOMPARE(GetIniValue(installation->ini(), section, QStringLiteral("X"), QStringLiteral("?")), value);
+    }
+    void getSet_writesDefaultOnlyWhenEqual_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("read");
+        QTest::addColumn<QByteArray>("after");
+        // clang-format off
+        QTest::newRow("missing key written with its default") << QByteArray("[A]\n") << "TRUE" << QByteArray("[A]\nK=TRUE\n");
+        QTest::newRow("small-letter true not rewritten") << QByteArray("[A]\nK=true\n") << "true" << QByteArray("[A]\nK=true\n");
+        QTest::newRow("empty value not rewritten") << QByteArray("[A]\nK=\n") << "" << QByteArray("[A]\nK=\n");
+        QTest::newRow("default with blanks rewritten without") << QByteArray("[A]\nK =  TRUE \n") << "TRUE" << QByteArray("[A]\nK=TRUE\n");
+        // clang-format on
+    }
+    void getSet_writesDefaultOnlyWhenEqual()
+    {
+        QFETCH(QByteArray, before);
+        installation->writeFile(QStringLiteral("Tavrook.INI"), before);
+        QTEST(GetSetIniValue(installation->ini(), QStringLiteral("A"), QStringLiteral("K"), QStringLiteral("TRUE")), "read");
+        QTEST(ini(), "after");
+    }
+    void parseBool()
+    {
+        for (const char *yes : {"TRUE", "true", "Yes", "1", "on"})
+            QVERIFY2(ParseIniBool(QString::fromLatin1(yes)), yes);
+        for (const char *no : {"FALSE", "-1", "0", "Y", "", "truely"})
+            QVERIFY2(!ParseIniBool(QString::fromLatin1(no)), no);
+        QVERIFY(ParseIniBool(FormatIniBool(true)) && !ParseIniBool(FormatIniBool(false)));
+    }
+
+    void firstStartAndExit_writeEveryKeyInOrder()
+    {
+        BeaconState state;
+        loadInto(state);
+        QCOMPARE(ini(), firstStartFile);
+        QVERIFY(state.phgSelected && state.altitudeSelected && state.freeTextSelected && !state.toneSelected);
+        QCOMPARE(context->objLanguage->get_language(), QStringLiteral("English"));
+        QCOMPARE(SaveSettings(state, *context), QString());
+        QCOMPARE(ini(), firstStartFile + "[SETUP]\nLEFT=0\nTOP=0\nMINIMIZED=FALSE\n");
+    }
+    void completeFile_startWritesNothing()
+    {
+        installation->writeFile(QStringLiteral("Tavrook.INI"), firstStartFile);
+        const QDateTime stamp = QDateTime::currentDateTime().addDays(-1);
+        {
+            QFile file(installation->ini());
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(stamp, QFileDevice::FileModificationTime));
+        }
+        BeaconState state;
+        loadInto(state);
+        QCOMPARE(QFileInfo(installation->ini()).lastModified(), stamp);
+    }
+    void load_conversions_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("loaded"); // power, height, feet, band, tone selected, free text
+        // clang-format off
+        QTest::newRow("first start") << QByteArray() << "0 0 0 0 false My free beacon text";
+        QTest::newRow("negative loads as 0") << QByteArray("[TAB_PHG]\nPower=-3\nHeight=-2\n") << "0 0 0 0 false My free beacon text";
+        QTest::newRow("halves round to even") << QByteArray("[TAB_PHG]\nPower=2.5\nHeight=3.5\n") << "2 4 0 0 false My free beacon text";
+        QTest::newRow("height codes read back") << QByteArray("[TAB_PHG]\nPower=high\nHeight==\n") << "0 13 0 0 false My free beacon text";
+        QTest::newRow("feet above 32767 in full") << QByteArray("[TAB_ALTITUDE]\nFeet=99999\n") << "0 0 99999 0 false My free beacon text";
+        QTest::newRow("huge numbers clamp") << QByteArray("[TAB_ALTITUDE]\nFeet=99999999999\n[TAB_FREQUENCY]\nBand=70000\n") << "0 0 2147483647 32767 false My free beacon text";
+        QTest::newRow("booleans and text") << QByteArray("[TAB_FREQUENCY]\nToneSelected=on\n[TAB_FREETEXT]\nFreeText=  QRV  \n") << "0 0 0 0 true QRV";
+        QTest::newRow("present but empty free text") << QByteArray("[TAB_FREETEXT]\nFreeText=\n") << "0 0 0 0 false ";
+        // clang-format on
+    }
+    void load_conversions()
+    {
+        QFETCH(QByteArray, file);
+        if (!file.isNull())
+            installation->writeFile(QStringLiteral("Tavrook.INI"), file);
+        BeaconState s;
+        loadInto(s);
+        QTEST(QStringLiteral("%1 %2 %3 %4 %5 %6")
+                  .arg(s.phgPower)
+                  .arg(s.phgHeight)
+                  .arg(s.altitudeFeet)
+                  .arg(s.band)
+                  .arg(s.toneSelected ? QStringLiteral("true") : QStringLiteral("false"), s.freeText),
+              "loaded");
+    }
+    void saveAndLoad_keepEverything()
+    {
+        BeaconState saved;
+        loadInto(saved);
+        saved.phgPower = 9;
+        saved.phgHeight = QStringLiteral("=");
+        saved.phgDirection = 8;
+        saved.altitudeFeet = 99999;
+        saved.altitudeMeters = 30499;
+        saved.band = 3;
+        saved.frequency = 5999;
+        saved.tone = 48;
+        saved.toneSelected = true;
+        saved.altitudeSelected = false;
+        saved.freeText = QStringLiteral("M\u00fcnster QRV 73");
+        context->objLanguage->language(QStringLiteral("Deutsch"));
+        QCOMPARE(SaveSettings(saved, *context), QString());
+
+        BeaconState loaded;
+        loadInto(loaded);
+        QCOMPARE((QList<int>{loaded.phgPower, loaded.phgDirection, loaded.altitudeFeet, loaded.altitudeMeters, loaded.band,
+                             loaded.frequency, loaded.tone, loaded.toneSelected, loaded.altitudeSelected}),
+                 (QList<int>{9, 8, 99999, 30499, 3, 5999, 48, true, false}));
+        QCOMPARE(loaded.phgHeight, QStringLiteral("13"));
+        QCOMPARE(loaded.freeText, saved.freeText);
+        QCOMPARE(context->objLanguage->get_language(), QStringLiteral("Deutsch"));
+    }
+    void language_missingOnce_isNotErased()
+    {
+        installation->writeFile(QStringLiteral("Tavrook.INI"), "[Language]\nCurrentLanguage=Frysk\n");
+        BeaconState state;
+        loadInto(state);
+        QCOMPARE(messages.texts(), QStringList{QStringLiteral("can not locate language file for language Frysk.")});
+        SaveSettings(state, *context);
+        QVERIFY(ini().contains("CurrentLanguage=Frysk\n"));
+    }
+    void unreadableFile_isNeverOverwritten()
+    {
+        BeaconState state;
+        loadInto(state);
+        const QByteArray precious = "[TAB_PHG]\nPower=5\n";
+        installation->writeFile(QStringLiteral("Tavrook.INI"), precious);
+        // The folder stays writable, so only the rule keeps the file.
+        QVERIFY(QFile::setPermissions(installation->path(), QFileDevice::Permissions(0x7777)));
+        QVERIFY(QFile::setPermissions(installation->ini(), {}));
+        // Root reads every file: as root the file-system identity becomes nobody meanwhile.
+        const bool root = ::geteuid() == 0;
+        if (root) {
+            ::setfsuid(65534);
+            if (::setfsuid(uid_t(-1)) != 65534)
+                QSKIP("cannot take the file-system identity of an unprivileged user here");
+        }
+        BeaconState again;
+        LoadSettings(again, *context);
+        const QString failure = SaveSettings(state, *context);
+        if (root)
+            ::setfsuid(0);
+        QVERIFY(QFile::setPermissions(installation->ini(), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        QCOMPARE(failure, QStringLiteral("the file exists but cannot be read"));
+        QCOMPARE(ini(), precious);
+        QCOMPARE(again.phgPower, 0);
+    }
+    void standardAltitude_storedOnlyOnceChanged()
+    {
+        BeaconState state;
+        loadInto(state);
+        SaveSettings(state, *context);
+        QVERIFY(!ini().contains("Options"));
+        state.standardAltitude = state.standardAltitudeStored = true;
+        SaveSettings(state, *context);
+        QVERIFY(ini().endsWith("MINIMIZED=FALSE\n[Options]\nStandardAltitude=TRUE\n"));
+        BeaconState loaded;
+        loadInto(loaded);
+        QVERIFY(loaded.standardAltitude && loaded.standardAltitudeStored);
+    }
+    void location_writableFolder_keepsSettingsBesideProgram()
+    {
+        QTemporaryDir config;
+        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+        QCOMPARE(settings_location(installation->path(), QStringLiteral("Tavrook"), QStringLiteral("Tavrook")),
+                 installation->ini());
+        QVERIFY(QDir(config.path()).isEmpty());
+    }
 
 private:
-    void loadInto(BeaconState &state);
+    void loadInto(BeaconState &state)
+    {
+        context = std::make_unique<ProgramContext>(installation->path(), QStringLiteral("Tavrook"));
+        context->objLanguage = std::make_unique<clsLanguage>(*context, messages);
+        LoadSettings(state, *context);
+    }
+    QByteArray ini() const { return installation->readFile(QStringLiteral("Tavrook.INI")); }
     std::unique_ptr<Installation> installation;
     std::unique_ptr<ProgramContext> context;
     RecordingMessageBox messages;
 };
-
-namespace {
-
-const QByteArray firstStartFile = "[TAB_General]\n"
-                                  "Altitude_Selected=TRUE\n"
-                                  "PHG_Selected=TRUE\n"
-                                  "OperFrequency_Selected=TRUE\n"
-                                  "FreeText_Selected=TRUE\n"
-                                  "[TAB_PHG]\n"
-                                  "Power=0\n"
-                                  "Height=0\n"
-                                  "Gain=0\n"
-                                  "Direction=0\n"
-                                  "[TAB_ALTITUDE]\n"
-                                  "Feet=0\n"
-                                  "Meters=0\n"
-                                  "[TAB_FREQUENCY]\n"
-                                  "Band=0\n"
-                                  "Frequency=0\n"
-                                  "Step=0\n"
-                                  "Tone=0\n"
-                                  "ToneSelected=FALSE\n"
-                                  "[TAB_FREETEXT]\n"
-                                  "FreeText=My free beacon text\n"
-                                  "[Language]\n"
-                                  "CurrentLanguage=English\n";
-
-} // namespace
-
-void tst_Settings::init()
-{
-    installation = std::make_unique<Installation>(QStringList{QStringLiteral("English.lf"), QStringLiteral("Deutsch.lf")});
-    messages.shown.clear();
-}
-
-void tst_Settings::loadInto(BeaconState &state)
-{
-    context = std::make_unique<ProgramContext>(installation->path(), QStringLiteral("Tavrook"));
-    context->objLanguage = std::make_unique<clsLanguage>(*context, messages);
-    LoadSettings(state, *context);
-}
-
-void tst_Settings::firstStart_createsEveryKeyInOrder()
-{
-    BeaconState state;
-    loadInto(state);
-    QCOMPARE(installation->readFile(QStringLiteral("Tavrook.INI")), firstStartFile);
-    QVERIFY(state.phgSelected && state.altitudeSelected && state.operFrequencySelected && state.freeTextSelected);
-    QVERIFY(!state.toneSelected);
-    QCOMPARE(state.freeText, QStringLiteral("My free beacon text"));
-    QCOMPARE(context->objLanguage->get_language(), QStringLiteral("English"));
-    QVERIFY(messages.shown.isEmpty());
-}
-
-void tst_Settings::firstExit_addsSetupAndRewritesEveryKey()
-{
-    BeaconState state;
-    loadInto(state);
-    SaveSettings(state, *context);
-    QCOMPARE(installation->readFile(QStringLiteral("Tavrook.INI")), firstStartFile + "[SETUP]\nLEFT=0\nTOP=0\nMINIMIZED=FALSE\n");
-}
-
-void tst_Settings::completeFile_startWritesNothing()
-{
-    installation->writeFile(QStringLiteral("Tavrook.INI"), firstStartFile);
-    const QDateTime stamp = QDateTime::currentDateTime().addDays(-1);
-    {
-        QFile file(installation->ini());
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        QVERIFY(file.setFileTime(stamp, QFileDevice::FileModificationTime));
-    }
-    BeaconState state;
-    loadInto(state);
-    QCOMPARE(QFileInfo(installation->ini()).lastModified(), stamp);
-}
-
-void tst_Settings::load_conversions_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("value");
-
-    QTest::newRow("negative power loads as 0") << QByteArray("[TAB_PHG]\nPower=-3\n") << "power"
-                                               << "0";
-    QTest::newRow("2.5 rounds to 2") << QByteArray("[TAB_PHG]\nPower=2.5\n") << "power"
-                                     << "2";
-    QTest::newRow("3.5 rounds to 4") << QByteArray("[TAB_PHG]\nPower=3.5\n") << "power"
-                                     << "4";
-    QTest::newRow("text without number is 0") << QByteArray("[TAB_PHG]\nGain=high\n") << "gain"
-                                              << "0";
-    QTest::newRow("height stored as text") << QByteArray("[TAB_PHG]\nHeight=7\n") << "height"
-                                           << "7";
-    QTest::newRow("height 3.5 becomes 4") << QByteArray("[TAB_PHG]\nHeight=3.5\n") << "height"
-                                          << "4";
-    QTest::newRow("height -2 becomes 0") << QByteArray("[TAB_PHG]\nHeight=-2\n") << "height"
-                                         << "0";
-    QTest::newRow("height code : comes back as 10") << QByteArray("[TAB_PHG]\nHeight=:\n") << "height"
-                                                    << "10";
-    QTest::newRow("height code = comes back as 13") << QByteArray("[TAB_PHG]\nHeight==\n") << "height"
-                                                    << "13";
-    QTest::newRow("feet above 32767 load in full") << QByteArray("[TAB_ALTITUDE]\nFeet=99999\n") << "feet"
-                                                   << "99999";
-    QTest::newRow("huge feet are clamped") << QByteArray("[TAB_ALTITUDE]\nFeet=99999999999\n") << "feet"
-                                           << "2147483647";
-    QTest::newRow("band beyond 16 bits is clamped") << QByteArray("[TAB_FREQUENCY]\nBand=70000\n") << "band"
-                                                    << "32767";
-    QTest::newRow("tone selected on") << QByteArray("[TAB_FREQUENCY]\nToneSelected=on\n") << "tone"
-                                      << "true";
-    QTest::newRow("tone selected -1 is false") << QByteArray("[TAB_FREQUENCY]\nToneSelected=-1\n") << "tone"
-                                               << "false";
-    QTest::newRow("free text present but empty") << QByteArray("[TAB_FREETEXT]\nFreeText=\n") << "freeText"
-                                                 << "";
-    QTest::newRow("free text loses its outer blanks") << QByteArray("[TAB_FREETEXT]\nFreeText=  QRV  \n") << "freeText"
-                                                      << "QRV";
-    QTest::newRow("element switched off") << QByteArray("[TAB_General]\nPHG_Selected=no\n") << "phg"
-                                          << "false";
-}
-
-void tst_Settings::load_conversions()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(QString, field);
-    installation->writeFile(QStringLiteral("Tavrook.INI"), file);
-    BeaconState s;
-    loadInto(s);
-    const QMap<QString, QString> fields = {
-        {QStringLiteral("power"), QString::number(s.phgPower)},
-        {QStringLiteral("gain"), QString::number(s.phgGain)},
-        {QStringLiteral("height"), s.phgHeight},
-        {QStringLiteral("feet"), QString::number(s.altitudeFeet)},
-        {QStringLiteral("band"), QString::number(s.band)},
-        {QStringLiteral("tone"), s.toneSelected ? QStringLiteral("true") : QStringLiteral("false")},
-        {QStringLiteral("phg"), s.phgSelected ? QStringLiteral("true") : QStringLiteral("false")},
-        {QStringLiteral("freeText"), s.freeText},
-    };
-    QTEST(fields.value(field), "value");
-    if (field == QStringLiteral("freeText") && s.freeText.isEmpty())
-        QVERIFY(installation->readFile(QStringLiteral("Tavrook.INI")).contains("FreeText=\n"));
-}
-
-void tst_Settings::saveAndLoad_keepEverything()
-{
-    BeaconState saved;
-    loadInto(saved);
-    saved.phgPower = 9;
-    saved.phgHeight = QStringLiteral("=");
-    saved.phgGain = 4;
-    saved.phgDirection = 8;
-    saved.altitudeFeet = 99999;
-    saved.altitudeMeters = 30499;
-    saved.band = 3;
-    saved.frequency = 5999;
-    saved.step = 0;
-    saved.tone = 48;
-    saved.toneSelected = true;
-    saved.freeText = QStringLiteral("M\u00fcnster QRV 73");
-    saved.altitudeSelected = false;
-    SaveSettings(saved, *context);
-
-    BeaconState loaded;
-    loadInto(loaded);
-    QCOMPARE(loaded.phgPower, 9);
-    QCOMPARE(loaded.phgHeight, QStringLiteral("13"));
-    QCOMPARE(loaded.phgGain, 4);
-    QCOMPARE(loaded.phgDirection, 8);
-    QCOMPARE(loaded.altitudeFeet, 99999);
-    QCOMPARE(loaded.altitudeMeters, 30499);
-    QCOMPARE(loaded.band, 3);
-    QCOMPARE(loaded.frequency, 5999);
-    QCOMPARE(loaded.tone, 48);
-    QVERIFY(loaded.toneSelected);
-    QVERIFY(!loaded.altitudeSelected);
-    QCOMPARE(loaded.freeText, saved.freeText);
-}
-
-void tst_Settings::language_missingOnce_isNotErased()
-{
-    installation->writeFile(QStringLiteral("Tavrook.INI"), "[Language]\nCurrentLanguage=Frysk\n");
-    BeaconState state;
-    loadInto(state);
-    QCOMPARE(messages.texts(), QStringList{QStringLiteral("can not locate language file for language Frysk.")});
-    QCOMPARE(context->objLanguage->get_language(), QString());
-    SaveSettings(state, *context);
-    QVERIFY(installation->readFile(QStringLiteral("Tavrook.INI")).contains("CurrentLanguage=Frysk\n"));
-}
-
-void tst_Settings::language_chosenFromMenu_isSaved()
-{
-    BeaconState state;
-    loadInto(state);
-    context->objLanguage->language(QStringLiteral("Deutsch"));
-    SaveSettings(state, *context);
-    QVERIFY(installation->readFile(QStringLiteral("Tavrook.INI")).contains("CurrentLanguage=Deutsch\n"));
-}
 
 QTEST_GUILESS_MAIN(tst_Settings)
 #include "tst_settings.moc"

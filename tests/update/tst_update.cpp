@@ -13,42 +13,304 @@
 #include <QPushButton>
 #include <QtTest>
 
+Q_DECLARE_METATYPE(ProgramVersion)
+Q_DECLARE_METATYPE(LoopbackHttpServer::Reply)
+
+namespace {
+
+const QByteArray sig = "Ostrowind ";
+const QByteArray newer = "Tavrook Version V1.0.9 ";
+const QByteArray same = "Tavrook Version V1.0.8 ";
+const QByteArray appFile = "UpdateFile_Tavrook=Tavrook-1.0.9.tar.gz ";
+const QByteArray docNewer = "Tavrook Language/Documentation Version V2.5 ";
+const QByteArray docSame = "Tavrook Language/Documentation Version V2 ";
+const QByteArray docFile = "UpdateFile_DocLang_Tavrook=language-2.5.zip ";
+const QString noSignature = QStringLiteral("Can not contact webserver, maybe behind proxy ");
+const QString invalidFile = QStringLiteral("The update file information is not found or invalid");
+const QString newerProgram = QStringLiteral("There is a newer version of this program ");
+const QString newerDoc = QStringLiteral("There is a newer version of the documentaion/language");
+const QString docUpToDate = QStringLiteral("Your current documentation/language version is up to date");
+const QColor red(255, 0, 0);
+const QColor green(0, 128, 0);
+
+} // namespace
+
 class tst_Update : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init()
+    {
+        installation = std::make_unique<Installation>(QStringList{});
+        installation->writeFile(QStringLiteral("language/English.lf"), "DEF=English\r\nVER=2\r\n");
+        context = std::make_unique<ProgramContext>(installation->path());
+        context->objLanguage = std::make_unique<clsLanguage>(*context, messages);
+        host = std::make_unique<UpdateWindowHost>(*context, shell);
+        server = std::make_unique<LoopbackHttpServer>();
+        make();
+        messages.shown.clear();
+        shell.opened.clear();
+    }
+    void cleanup()
+    {
+        context.reset();
+        host.reset();
+        server.reset();
+    }
 
-    void outcomes_data();
-    void outcomes();
-    void versions_data();
-    void versions();
-    void ownVersion_minorTenIsOlderThanNine();
-    void duringCheck_menuAndCloseAreDisabled();
-    void fetch_refusedConnection_reportsFailure();
-    void fetch_serverNeverAnswers_timesOut();
-    void fetch_cancelled_showsNothing();
-    void fetch_hugeReply_isCutAndStillRead();
-    void fetch_redirects_onlyToWebAddresses();
-    void updateFile_lastBytesOfPage_isFound();
-    void updateFile_unsafeValue_opensNothing_data();
-    void updateFile_unsafeValue_opensNothing();
-    void link_opensServerAndFile();
-    void twoChecks_secondStartsCleanAndKeepsFile();
-    void log_over15000_keepsLast10000();
-    void window_moreLess_foldsAndKeepsLog();
-    void silentCheck_noSignature_reportsNothing();
-    void samplePage_readsAsPublished();
+    void outcomes_data()
+    {
+        QTest::addColumn<LoopbackHttpServer::Reply>("reply");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<bool>("docLooked");
+        QTest::addColumn<QString>("updateFile");
+        using Reply = LoopbackHttpServer::Reply;
+        const QString noVersion = QStringLiteral("No version information found for app Tavrook");
+        // clang-format off
+        QTest::newRow("signature missing") << Reply{"200 OK", {}, "<html>Proxy error</html>"} << noSignature << false << "";
+        QTest::newRow("signature in another letter case") << Reply{"200 OK", {}, "OSTROWIND " + newer + appFile} << noSignature << false << "";
+        QTest::newRow("404 page") << Reply{"404 Not Found", {}, "<html>Not Found</html>"} << noSignature << false << "";
+        QTest::newRow("500 page of a proxy") << Reply{"500 Internal Server Error", {}, "<html>Proxy failed</html>"} << noSignature << false << "";
+        QTest::newRow("newer program without its file") << Reply{"200 OK", {}, sig + newer + docNewer + docFile} << invalidFile << false << "";
+        QTest::newRow("newer program with its file") << Reply{"200 OK", {}, sig + newer + appFile + docNewer + docFile} << newerProgram << false << "Tavrook-1.0.9.tar.gz";
+        QTest::newRow("no program marker, newer documentation") << Reply{"200 OK", {}, sig + docNewer + docFile} << newerDoc << true << "language-2.5.zip";
+        QTest::newRow("program field too long") << Reply{"200 OK", {}, sig + "Tavrook Version V10.20.3000 " + docNewer + docFile} << newerDoc << true << "language-2.5.zip";
+        QTest::newRow("no documentation marker") << Reply{"200 OK", {}, sig + same} << noVersion << true << "";
+        QTest::newRow("documentation field without a space") << Reply{"200 OK", {}, sig + same + "Tavrook Language/Documentation Version V1234567890123"} << "No documentation/language version information found for app Tavrook" << true << "";
+        QTest::newRow("documentation up to date") << Reply{"200 OK", {}, sig + same + docSame + docFile} << docUpToDate << true << "";
+        QTest::newRow("newer documentation without its file") << Reply{"200 OK", {}, sig + same + docNewer} << invalidFile << true << "";
+        QTest::newRow("any order, markup around") << Reply{"200 OK", {}, "<script>" + docFile + "</script>" + appFile + "<b>" + newer + "</b>" + sig} << newerProgram << false << "Tavrook-1.0.9.tar.gz";
+        // clang-format on
+    }
+    void outcomes()
+    {
+        QFETCH(LoopbackHttpServer::Reply, reply);
+        server->set("/", reply);
+        run();
+        QTEST(status(), "status");
+        QFETCH(QString, status);
+        QCOMPARE(colour(), status.startsWith(QStringLiteral("There")) || status.startsWith(QStringLiteral("Your")) ? green : red);
+        QTEST(log().contains(QStringLiteral("look for language/documentation version information")), "docLooked");
+        QTEST(context->objUpdate->UpdateFile(), "updateFile");
+        QFETCH(QString, updateFile);
+        QCOMPARE(linkShown(), !updateFile.isEmpty());
+        QCOMPARE(log().contains(QStringLiteral("  signature not found")), status == noSignature);
+        QVERIFY(form()->isVisible());
+        QVERIFY(messages.shown.isEmpty());
+    }
+    void versions_data()
+    {
+        QTest::addColumn<ProgramVersion>("own");
+        QTest::addColumn<QByteArray>("offered");
+        QTest::addColumn<bool>("newer");
+        // clang-format off
+        QTest::newRow("1.0.9 is newer") << ProgramVersion{1, 0, 8} << QByteArray("V1.0.9 ") << true;
+        QTest::newRow("1.1.0 is newer") << ProgramVersion{1, 0, 8} << QByteArray("V1.1.0 ") << true;
+        QTest::newRow("1.0.8 is up to date") << ProgramVersion{1, 0, 8} << QByteArray("V1.0.8 ") << false;
+        QTest::newRow("0.9.99 is not newer") << ProgramVersion{1, 0, 8} << QByteArray("V0.9.99 ") << false;
+        QTest::newRow("1.05.0 is 1.5, newer") << ProgramVersion{1, 0, 8} << QByteArray("x1.05.0 ") << true;
+        QTest::newRow("minor 10 reads as 1.1, older than 1.9") << ProgramVersion{1, 9, 0} << QByteArray("V1.10.0 ") << false;
+        // clang-format on
+    }
+    void versions()
+    {
+        QFETCH(ProgramVersion, own);
+        QFETCH(QByteArray, offered);
+        QFETCH(bool, newer);
+        make(own);
+        server->setPage(sig + "Tavrook Version " + offered + appFile + docSame);
+        run();
+        QCOMPARE(status(), newer ? newerProgram : docUpToDate);
+        QCOMPARE(context->objUpdate->UpdateFile(), newer ? QStringLiteral("Tavrook-1.0.9.tar.gz") : QString());
+    }
+    void numbers_arePlainDecimalInTheUsersFormat()
+    {
+        make({1, 9, 0}, QLocale(QLocale::German, QLocale::Germany));
+        server->setPage(sig + "Tavrook Version V1.10.0 " + "Tavrook Language/Documentation Version V1000000 " + docFile);
+        run();
+        QVERIFY2(log().contains(QStringLiteral("current version = 1,9, rev:0\r\nupdate version  = 1,1, rev:0\r\n")),
+                 qPrintable(log()));
+        QVERIFY2(log().contains(QStringLiteral("current version = 2\r\nupdate version  = 1000000\r\n")), qPrintable(log()));
+    }
+    void duringCheck_menuAndCloseAreDisabled()
+    {
+        bool menuDuring = true;
+        bool closeDuring = true;
+        server->setPage(sig + same + docSame);
+        server->onRequest = [&] {
+            menuDuring = menu.enabled;
+            closeDuring = form()->findChild<QPushButton *>(QStringLiteral("Command1"))->isEnabled();
+        };
+        run();
+        QVERIFY(!menuDuring && !closeDuring);
+        QCOMPARE(form()->windowTitle(), QStringLiteral("Tavrook V1.0.8, checking for update."));
+        QVERIFY(log().startsWith(QStringLiteral("Contacting webserver ") + context->objUpdate->URL +
+                                 QStringLiteral("\r\nCheck signature\r\n")));
+        QVERIFY(log().contains(QString(51, QLatin1Char('=')) + QStringLiteral("\r\n")));
+    }
+    void fetchFailures_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("logged");
+        QTest::newRow("refused connection") << "refused"
+                                            << "Connection refused";
+        QTest::newRow("server never answers") << "silent"
+                                              << "the web server did not answer within 0.3 seconds";
+        QTest::newRow("page larger than 1 MiB") << "huge"
+                                                << "the page is larger than 1 MiB";
+        QTest::newRow("redirect to a file") << "redirect"
+                                            << "protocol";
+    }
+    void fetchFailures()
+    {
+        QFETCH(QString, kind);
+        make({1, 0, 8}, QLocale::c(), 300);
+        if (kind == QStringLiteral("refused")) {
+            QTcpServer probe; // a port nobody listens on once it is closed again
+            QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+            context->objUpdate->URL = QStringLiteral("http://127.0.0.1:%1").arg(probe.serverPort());
+            probe.close();
+        } else if (kind == QStringLiteral("silent")) {
+            server->set("/", LoopbackHttpServer::Reply{"200 OK", {}, {}, true});
+        } else if (kind == QStringLiteral("huge")) {
+            server->setPage(sig + same + docSame + QByteArray(10 * 1024 * 1024, 'x'));
+        } else {
+            server->set("/", {"302 Found", "Location: file:///etc/passwd\r\n", {}});
+        }
+        run();
+        QCOMPARE(messages.shown.size(), 1);
+        QVERIFY(messages.shown[0].text.startsWith(QStringLiteral("error ")));
+        QCOMPARE(status(), QStringLiteral("Failed to connect to ") + context->objUpdate->URL);
+        QCOMPARE(colour(), red);
+        QFETCH(QString, logged);
+        QVERIFY2(log().contains(logged) && !log().contains(QStringLiteral("Check signature")), qPrintable(log()));
+    }
+    void updateFile_unusableValue_opensNothing_data()
+    {
+        QTest::addColumn<QByteArray>("value");
+        QTest::newRow("another scheme") << QByteArray("javascript:alert(1)");
+        QTest::newRow("a quote") << QByteArray("a\"onclick=x");
+        QTest::newRow("a control character") << QByteArray("a\x01"
+                                                           "b");
+        QTest::newRow("braces") << QByteArray("{x}.zip");
+        QTest::newRow("bar and caret") << QByteArray("a|b^c.zip");
+        QTest::newRow("a stray percent sign") << QByteArray("100%.zip");
+        QTest::newRow("nothing before the space") << QByteArray(" ");
+    }
+    void updateFile_unusableValue_opensNothing()
+    {
+        QFETCH(QByteArray, value);
+        server->setPage(sig + newer + "UpdateFile_Tavrook=" + value + " ");
+        run();
+        QCOMPARE(status(), invalidFile);
+        QCOMPARE(context->objUpdate->UpdateFile(), QString());
+        QVERIFY(!linkShown());
+    }
+    void link_opensServerAndFile()
+    {
+        // Behind a redirect, with a file name the page writes as HTML would.
+        server->setPage("UpdateFile_Tavrook=R&amp;D-1.0.9.tar.gz " + sig + newer, "/real");
+        server->set("/", {"302 Found", "Location: " + server->url(QStringLiteral("/real")).toLatin1() + "\r\n", {}});
+        run();
+        QVERIFY(linkShown());
+        QVERIFY(label("lblWebURL")->text().contains(QStringLiteral(">Download the update R&amp;amp;D-1.0.9.tar.gz<")));
+        const QString tip = QStringLiteral("Download the update R&amp;D-1.0.9.tar.gz from ") + context->objUpdate->URL;
+        QCOMPARE(label("lblWebURL")->toolTip(), tip);
+        QVERIFY(!Qt::mightBeRichText(tip));
+        QCOMPARE(label("lblWebURL")->accessibleDescription(), tip);
+        emit label("lblWebURL")->linkActivated(QStringLiteral("download"));
+        QCOMPARE(shell.opened, QList<QUrl>{QUrl(context->objUpdate->URL + QStringLiteral("/R&amp;D-1.0.9.tar.gz"))});
+    }
+    void twoChecks_secondStartsClean()
+    {
+        server->setPage(sig + newer + appFile);
+        run();
+        QPointer<frmUpdate> first = form();
+        server->setPage(sig + same + docSame);
+        run();
+        QCOMPARE(form(), first.data()); // reused while open
+        QCOMPARE(log().count(QStringLiteral("Contacting webserver ")), 1);
+        QVERIFY(!linkShown());
+        QCOMPARE(context->objUpdate->UpdateFile(), QStringLiteral("Tavrook-1.0.9.tar.gz"));
+
+        form()->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(first.isNull());
+        run();
+        QCOMPARE(form()->findChild<QPushButton *>(QStringLiteral("Command3"))->text(), QStringLiteral("More"));
+    }
+    void log_over15000_keepsLast10000()
+    {
+        QString filled;
+        for (int i = 0; filled.size() <= 15000; ++i)
+            filled += QStringLiteral("line %1\r\n").arg(i, 5, 10, QLatin1Char('0'));
+        host->setLogText(filled);
+        context->objUpdate->check_page("no signature here");
+        QCOMPARE(log(), filled.right(10000) + QStringLiteral("Check signature\r\n"));
+    }
+    void window_moreLess_foldsAndKeepsLog()
+    {
+        server->setPage(sig + same + docSame);
+        run();
+        auto *more = form()->findChild<QPushButton *>(QStringLiteral("Command3"));
+        auto *box = form()->findChild<QPlainTextEdit *>(QStringLiteral("txtLogging"));
+        QVERIFY(!box->isVisibleTo(form()));
+        QCOMPARE(form()->height(), frmUpdate::foldedHeight);
+        more->click();
+        QCOMPARE(more->text(), QStringLiteral("Less"));
+        QVERIFY(box->isVisibleTo(form()));
+        QCOMPARE(form()->height(), frmUpdate::unfoldedHeight);
+        QVERIFY(box->toPlainText().contains(QStringLiteral("Check signature\n")));
+        more->click();
+        QCOMPARE(form()->height(), frmUpdate::foldedHeight);
+    }
+    void silentCheck_noSignature_reportsNothing()
+    {
+        server->setPage("nothing to see");
+        context->objUpdate->check4update(menu);
+        QVERIFY(!form()->isVisible());
+        QVERIFY(!log().contains(QStringLiteral("signature not found")));
+        QCOMPARE(status(), QStringLiteral("Contacting webserver ") + context->objUpdate->URL);
+        QVERIFY(menu.enabled);
+    }
+    void samplePage_readsAsPublished()
+    {
+        QFile sample(QStringLiteral(TAVROOK_SOURCE_DIR "/docs/update-page.html"));
+        QVERIFY(sample.open(QIODevice::ReadOnly));
+        server->setPage(sample.readAll());
+        make({1, 0, 7});
+        run();
+        QCOMPARE(status(), newerProgram);
+        QCOMPARE(context->objUpdate->UpdateFile(), QStringLiteral("Tavrook-1.0.8.tar.gz"));
+        installation->writeFile(QStringLiteral("language/English.lf"), "DEF=English\r\nVER=0\r\n");
+        context->objLanguage = std::make_unique<clsLanguage>(*context, messages);
+        make();
+        run();
+        QCOMPARE(status(), newerDoc);
+        QCOMPARE(context->objUpdate->UpdateFile(), QStringLiteral("Tavrook-language-1.zip"));
+    }
 
 private:
-    void run();
-    QString status() const { return form()->findChild<QLabel *>(QStringLiteral("Label1"))->text(); }
-    QColor colour() const { return form()->findChild<QLabel *>(QStringLiteral("Label1"))->palette().color(QPalette::WindowText); }
+    void make(const ProgramVersion &version = {1, 0, 8}, const QLocale &locale = QLocale::c(), int timeoutMs = 15000)
+    {
+        context->objUpdate = std::make_unique<clsUpdate>(*context, transfer, messages, *host, version, locale, timeoutMs);
+        context->objUpdate->URL = server->url(QString());
+    }
+    void run()
+    {
+        context->objUpdate->setSilent(false);
+        context->objUpdate->check4update(menu);
+        context->objUpdate->setSilent(true);
+        QVERIFY(menu.enabled);
+        QVERIFY(form()->findChild<QPushButton *>(QStringLiteral("Command1"))->isEnabled());
+    }
+    QLabel *label(const char *name) const { return form()->findChild<QLabel *>(QLatin1String(name)); }
+    QString status() const { return label("Label1")->text(); }
+    QColor colour() const { return label("Label1")->palette().color(QPalette::WindowText); }
     QString log() const { return host->logText(); }
     frmUpdate *form() const { return host->window(); }
-    QLabel *link() const { return form()->findChild<QLabel *>(QStringLiteral("lblWebURL")); }
+    bool linkShown() const { return label("lblWebURL")->isVisibleTo(form()); }
 
     class Menu final : public UpdateMenu
     {
@@ -65,360 +327,7 @@ private:
     RecordingShell shell;
     QtTransfer transfer;
     Menu menu;
-    clsUpdate *update = nullptr;
 };
-
-namespace {
-
-const QByteArray sig = "Ostrowind ";
-const QByteArray newer = "Tavrook Version V1.0.9 ";
-const QByteArray same = "Tavrook Version V1.0.8 ";
-const QByteArray appFile = "UpdateFile_Tavrook=Tavrook-1.0.9.tar.gz ";
-const QByteArray docNewer = "Tavrook Language/Documentation Version V2.5 ";
-const QByteArray docSame = "Tavrook Language/Documentation Version V2 ";
-const QByteArray docFile = "UpdateFile_DocLang_Tavrook=language-2.5.zip ";
-
-const QColor red(255, 0, 0);
-const QColor green(0, 128, 0);
-
-} // namespace
-
-void tst_Update::init()
-{
-    installation = std::make_unique<Installation>(QStringList{});
-    installation->writeFile(QStringLiteral("language/English.lf"), "DEF=English\r\nVER=2\r\n");
-    context = std::make_unique<ProgramContext>(installation->path());
-    context->objLanguage = std::make_unique<clsLanguage>(*context, messages);
-    host = std::make_unique<UpdateWindowHost>(*context, shell);
-    context->objUpdate = std::make_unique<clsUpdate>(*context, transfer, messages, *host);
-    update = context->objUpdate.get();
-    update->set_locale(QLocale::c());
-    update->set_ownVersion({1, 0, 8});
-    server = std::make_unique<LoopbackHttpServer>();
-    update->URL = server->url(QStringLiteral("/"));
-    update->URL.chop(1);
-    messages.shown.clear();
-    messages.onShow = nullptr;
-    shell.opened.clear();
-    menu.enabled = true;
-}
-
-void tst_Update::cleanup()
-{
-    context.reset();
-    host.reset();
-    server.reset();
-}
-
-void tst_Update::run()
-{
-    update->setSilent(false);
-    update->check4update(menu);
-    update->setSilent(true);
-    QVERIFY(menu.enabled);
-    QVERIFY(form()->findChild<QPushButton *>(QStringLiteral("Command1"))->isEnabled());
-}
-
-void tst_Update::outcomes_data()
-{
-    QTest::addColumn<QByteArray>("page");
-    QTest::addColumn<QString>("status");
-    QTest::addColumn<QColor>("colour");
-    QTest::addColumn<bool>("docLooked");
-    QTest::addColumn<QString>("updateFile");
-
-    QTest::newRow("signature missing") << QByteArray("<html>Proxy error</html>")
-                                       << "Can not contact webserver, maybe behind proxy " << red << false << "";
-    QTest::newRow("signature only in another letter case")
-        << QByteArray("OSTROWIND " + newer + appFile) << "Can not contact webserver, maybe behind proxy " << red << false << "";
-    QTest::newRow("newer program without its file entry")
-        << QByteArray(sig + newer + docNewer + docFile) << "The update file information is not found or invalid" << red << false
-        << "";
-    QTest::newRow("newer program with its file entry")
-        << QByteArray(sig + newer + appFile + docNewer + docFile) << "There is a newer version of this program " << green << false
-        << "Tavrook-1.0.9.tar.gz";
-    QTest::newRow("program marker missing, newer documentation")
-        << QByteArray(sig + docNewer + docFile) << "There is a newer version of the documentaion/language" << green << true
-        << "language-2.5.zip";
-    QTest::newRow("program field too long, newer documentation")
-        << QByteArray(sig + "Tavrook Version V10.20.3000 " + docNewer + docFile)
-        << "There is a newer version of the documentaion/language" << green << true << "language-2.5.zip";
-    QTest::newRow("program up to date, documentation marker missing")
-        << QByteArray(sig + same) << "No version information found for app Tavrook" << red << true << "";
-    QTest::newRow("documentation field without a space")
-        << QByteArray(sig + same + "Tavrook Language/Documentation Version V1234567890123")
-        << "No documentation/language version information found for app Tavrook" << red << true << "";
-    QTest::newRow("documentation up to date")
-        << QByteArray(sig + same + docSame + docFile) << "Your current documentation/language version is up to date" << green
-        << true << "";
-    QTest::newRow("newer documentation without its file entry")
-        << QByteArray(sig + same + docNewer) << "The update file information is not found or invalid" << red << true << "";
-    QTest::newRow("fragments in any order, hostile markup around")
-        << QByteArray("<script>" + docFile + "</script>" + appFile + "<b>" + newer + "</b>" + sig)
-        << "There is a newer version of this program " << green << false << "Tavrook-1.0.9.tar.gz";
-}
-
-void tst_Update::outcomes()
-{
-    QFETCH(QByteArray, page);
-    server->setPage(page);
-    run();
-    QTEST(status(), "status");
-    QTEST(colour(), "colour");
-    QTEST(log().contains(QStringLiteral("look for language/documentation version information")), "docLooked");
-    QTEST(update->UpdateFile(), "updateFile");
-    QFETCH(QString, updateFile);
-    QCOMPARE(link()->isVisibleTo(form()), !updateFile.isEmpty());
-    QVERIFY(form()->isVisible());
-    QVERIFY(messages.shown.isEmpty());
-}
-
-void tst_Update::versions_data()
-{
-    QTest::addColumn<QByteArray>("version");
-    QTest::addColumn<bool>("newer");
-    QTest::newRow("1.0.9 is newer") << QByteArray("V1.0.9 ") << true;
-    QTest::newRow("1.1.0 is newer") << QByteArray("V1.1.0 ") << true;
-    QTest::newRow("2.0.0 is newer") << QByteArray("V2.0.0 ") << true;
-    QTest::newRow("1.0.8 is up to date") << QByteArray("V1.0.8 ") << false;
-    QTest::newRow("0.9.99 is not newer") << QByteArray("V0.9.99 ") << false;
-    QTest::newRow("1.05.0 equals 1.5 and is newer") << QByteArray("V1.05.0 ") << true;
-    QTest::newRow("the V may be any character") << QByteArray("x1.0.9 ") << true;
-}
-
-void tst_Update::versions()
-{
-    QFETCH(QByteArray, version);
-    QFETCH(bool, newer);
-    server->setPage(sig + "Tavrook Version " + version + appFile + docSame);
-    run();
-    QCOMPARE(status(), newer ? QStringLiteral("There is a newer version of this program ")
-                             : QStringLiteral("Your current documentation/language version is up to date"));
-    QVERIFY(log().contains(QStringLiteral("current version = 1, rev:8\r\n")));
-}
-
-void tst_Update::ownVersion_minorTenIsOlderThanNine()
-{
-    update->set_ownVersion({1, 9, 0});
-    server->setPage(sig + "Tavrook Version V1.10.0 " + appFile);
-    run();
-    QVERIFY(log().contains(QStringLiteral("current version = 1.9, rev:0\r\nupdate version  = 1.1, rev:0\r\n")));
-    QVERIFY(log().contains(QStringLiteral(" Your current program version is up to date\r\n")));
-    QCOMPARE(update->UpdateFile(), QString());
-}
-
-void tst_Update::duringCheck_menuAndCloseAreDisabled()
-{
-    bool menuDuring = true;
-    bool closeDuring = true;
-    server->setPage(sig + same + docSame);
-    server->onRequest = [&] {
-        menuDuring = menu.enabled;
-        closeDuring = form()->findChild<QPushButton *>(QStringLiteral("Command1"))->isEnabled();
-    };
-    run();
-    QCOMPARE(server->requests, 1);
-    QVERIFY(!menuDuring);
-    QVERIFY(!closeDuring);
-    QCOMPARE(form()->windowTitle(), QStringLiteral("Tavrook V1.0.8, checking for update."));
-    QVERIFY(log().startsWith(QStringLiteral("Contacting webserver ") + update->URL + QStringLiteral("\r\nCheck signature\r\n")));
-    QVERIFY(log().contains(QStringLiteral("current version = 2\r\nupdate version  = 2\r\n")));
-    QVERIFY(log().contains(QString(51, QLatin1Char('=')) + QStringLiteral("\r\n")));
-}
-
-void tst_Update::fetch_refusedConnection_reportsFailure()
-{
-    quint16 port = 0;
-    {
-        QTcpServer probe;
-        QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
-        port = probe.serverPort();
-    }
-    update->URL = QStringLiteral("http://127.0.0.1:%1").arg(port);
-    QString statusAtMessage;
-    messages.onShow = [&] {
-        statusAtMessage = status();
-    };
-    run();
-    QCOMPARE(messages.shown.size(), 1);
-    QVERIFY(messages.shown[0].text.startsWith(QStringLiteral("error ")));
-    QCOMPARE(statusAtMessage, QStringLiteral("Contacting webserver ") + update->URL);
-    QCOMPARE(status(), QStringLiteral("Failed to connect to ") + update->URL);
-    QCOMPARE(colour(), red);
-    QVERIFY(!log().contains(QStringLiteral("Check signature")));
-}
-
-void tst_Update::fetch_serverNeverAnswers_timesOut()
-{
-    server->set("/", LoopbackHttpServer::Reply{"200 OK", {}, {}, true});
-    update->set_timeoutMs(300);
-    QElapsedTimer clock;
-    clock.start();
-    run();
-    QVERIFY(clock.elapsed() < 10000);
-    QCOMPARE(messages.shown.size(), 1);
-    QCOMPARE(status(), QStringLiteral("Failed to connect to ") + update->URL);
-}
-
-void tst_Update::fetch_cancelled_showsNothing()
-{
-    ScriptedTransfer cancelled;
-    clsUpdate check(*context, cancelled, messages, *host);
-    check.URL = QStringLiteral("http://127.0.0.1:1");
-    check.setSilent(false);
-    check.check4update(menu);
-    QVERIFY(messages.shown.isEmpty());
-    QCOMPARE(status(), QStringLiteral("Contacting webserver http://127.0.0.1:1"));
-    QVERIFY(menu.enabled);
-    QCOMPARE(cancelled.lastTimeoutMs, 15000);
-}
-
-void tst_Update::fetch_hugeReply_isCutAndStillRead()
-{
-    QByteArray page = sig + same + docSame;
-    page += QByteArray(10 * 1024 * 1024, 'x');
-    server->setPage(page);
-    run();
-    QVERIFY(messages.shown.isEmpty());
-    QCOMPARE(status(), QStringLiteral("Your current documentation/language version is up to date"));
-
-    const TransferResult raw = transfer.fetch(server->url(), 15000);
-    QVERIFY(raw.ok);
-    QCOMPARE(raw.data.size(), QtTransfer::maxReplyBytes);
-}
-
-void tst_Update::fetch_redirects_onlyToWebAddresses()
-{
-    server->setPage(sig + newer + appFile, "/real");
-    server->set("/", {"302 Found", "Location: " + server->url(QStringLiteral("/real")).toLatin1() + "\r\n", {}, false});
-    run();
-    QCOMPARE(status(), QStringLiteral("There is a newer version of this program "));
-
-    server->set("/", {"302 Found", "Location: file:///etc/passwd\r\n", {}, false});
-    run();
-    QCOMPARE(messages.shown.size(), 1);
-    QCOMPARE(status(), QStringLiteral("Failed to connect to ") + update->URL);
-}
-
-void tst_Update::updateFile_lastBytesOfPage_isFound()
-{
-    server->setPage(sig + newer + "UpdateFile_Tavrook=last.zip ");
-    run();
-    QCOMPARE(update->UpdateFile(), QStringLiteral("last.zip"));
-}
-
-void tst_Update::updateFile_unsafeValue_opensNothing_data()
-{
-    QTest::addColumn<QByteArray>("entry");
-    QTest::newRow("another scheme") << QByteArray("UpdateFile_Tavrook=javascript:alert(1) ");
-    QTest::newRow("a quote") << QByteArray("UpdateFile_Tavrook=a\"onclick=x ");
-    QTest::newRow("a control character") << QByteArray("UpdateFile_Tavrook=a\x01"
-                                                       "b ");
-    QTest::newRow("value is a lone blank") << QByteArray("UpdateFile_Tavrook=  ");
-    QTest::newRow("no ending space") << QByteArray("UpdateFile_Tavrook=file.zip");
-}
-
-void tst_Update::updateFile_unsafeValue_opensNothing()
-{
-    QFETCH(QByteArray, entry);
-    server->setPage(sig + newer + entry);
-    run();
-    QCOMPARE(status(), QStringLiteral("The update file information is not found or invalid"));
-    QCOMPARE(colour(), red);
-    QCOMPARE(update->UpdateFile(), QString());
-    QVERIFY(!link()->isVisibleTo(form()));
-    QCOMPARE(update->download_address(), QString());
-}
-
-void tst_Update::link_opensServerAndFile()
-{
-    server->setPage(sig + newer + appFile);
-    run();
-    QVERIFY(link()->isVisibleTo(form()));
-    QVERIFY(link()->text().contains(QStringLiteral("Download the update Tavrook-1.0.9.tar.gz")));
-    QCOMPARE(link()->toolTip(), QStringLiteral("Download the update Tavrook-1.0.9.tar.gz from ") + update->URL);
-    emit link()->linkActivated(QStringLiteral("download"));
-    QCOMPARE(shell.opened.size(), 1);
-    QCOMPARE(shell.opened[0], QUrl(update->URL + QStringLiteral("/Tavrook-1.0.9.tar.gz")));
-}
-
-void tst_Update::twoChecks_secondStartsCleanAndKeepsFile()
-{
-    server->setPage(sig + newer + appFile);
-    run();
-    QPointer<frmUpdate> first = form();
-    server->setPage(sig + same + docSame);
-    run();
-    QCOMPARE(form(), first.data()); // reused while open
-    QVERIFY(log().startsWith(QStringLiteral("Contacting webserver ")));
-    QCOMPARE(log().count(QStringLiteral("Contacting webserver ")), 1);
-    QVERIFY(!link()->isVisibleTo(form()));
-    QCOMPARE(update->UpdateFile(), QStringLiteral("Tavrook-1.0.9.tar.gz"));
-
-    form()->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(first.isNull());
-    run();
-    QVERIFY(form() != nullptr);
-    QCOMPARE(form()->findChild<QPushButton *>(QStringLiteral("Command3"))->text(), QStringLiteral("More"));
-    QCOMPARE(log().count(QStringLiteral("Contacting webserver ")), 1);
-}
-
-void tst_Update::log_over15000_keepsLast10000()
-{
-    QString filled;
-    for (int i = 0; filled.size() <= 15000; ++i)
-        filled += QStringLiteral("line %1\r\n").arg(i, 5, 10, QLatin1Char('0'));
-    host->setLogText(filled);
-    update->check_page("no signature here");
-    QCOMPARE(log(), filled.right(10000) + QStringLiteral("Check signature\r\n"));
-}
-
-void tst_Update::window_moreLess_foldsAndKeepsLog()
-{
-    server->setPage(sig + same + docSame);
-    run();
-    auto *more = form()->findChild<QPushButton *>(QStringLiteral("Command3"));
-    auto *box = form()->findChild<QPlainTextEdit *>(QStringLiteral("txtLogging"));
-    QCOMPARE(more->text(), QStringLiteral("More"));
-    QVERIFY(!box->isVisibleTo(form()));
-    QCOMPARE(form()->height(), frmUpdate::foldedHeight);
-    more->click();
-    QCOMPARE(more->text(), QStringLiteral("Less"));
-    QVERIFY(box->isVisibleTo(form()));
-    QCOMPARE(form()->height(), frmUpdate::unfoldedHeight);
-    QVERIFY(box->toPlainText().contains(QStringLiteral("Check signature\n")));
-    more->click();
-    QCOMPARE(form()->height(), frmUpdate::foldedHeight);
-    QVERIFY(log().contains(QStringLiteral("Check signature")));
-}
-
-void tst_Update::silentCheck_noSignature_reportsNothing()
-{
-    server->setPage("nothing to see");
-    update->check4update(menu);
-    QVERIFY(!form()->isVisible());
-    QVERIFY(!log().contains(QStringLiteral("signature not found")));
-    QCOMPARE(status(), QStringLiteral("Contacting webserver ") + update->URL);
-    QVERIFY(menu.enabled);
-}
-
-void tst_Update::samplePage_readsAsPublished()
-{
-    QFile sample(QStringLiteral(TAVROOK_SOURCE_DIR "/docs/update-page.html"));
-    QVERIFY(sample.open(QIODevice::ReadOnly));
-    server->setPage(sample.readAll());
-    update->set_ownVersion({1, 0, 7});
-    run();
-    QCOMPARE(status(), QStringLiteral("There is a newer version of this program "));
-    QCOMPARE(update->UpdateFile(), QStringLiteral("Tavrook-1.0.8.tar.gz"));
-    update->set_ownVersion({1, 0, 8});
-    installation->writeFile(QStringLiteral("language/English.lf"), "DEF=English\r\nVER=0\r\n");
-    context->objLanguage = std::make_unique<clsLanguage>(*context, messages);
-    run();
-    QCOMPARE(status(), QStringLiteral("There is a newer version of the documentaion/language"));
-    QCOMPARE(update->UpdateFile(), QStringLiteral("Tavrook-language-1.zip"));
-}
 
 QTEST_MAIN(tst_Update)
 #include "tst_update.moc"
