@@ -28,9 +28,10 @@ appstreamcli validate --no-net "$data_home/metainfo/org.example.Tavrook.metainfo
 
 # A first start creates the settings beside the program, in the stored language,
 # without translation errors (they would go to the log in TMPDIR).
-mkdir "$scratch/tmp"
+# A folder the user may write keeps them there, not in the configuration folder.
+mkdir "$scratch/tmp" "$scratch/config"
 # exec: the subshell becomes the program, so $pid is what the test must end.
-(cd "$scratch" && QT_QPA_PLATFORM=offscreen TMPDIR="$scratch/tmp" exec "$prefix/Tavrook" > /dev/null 2>&1) &
+(cd "$scratch" && QT_QPA_PLATFORM=offscreen TMPDIR="$scratch/tmp" XDG_CONFIG_HOME="$scratch/config" exec "$prefix/Tavrook" > /dev/null 2>&1) &
 pid=$!
 for _ in $(seq 100); do
     grep -q "CurrentLanguage=English" "$prefix/Tavrook.INI" 2>/dev/null && break
@@ -40,6 +41,7 @@ kill "$pid" 2>/dev/null || true
 wait "$pid" 2>/dev/null || true
 pid=
 grep -q "CurrentLanguage=English" "$prefix/Tavrook.INI" || fail "the installed program wrote no settings"
+[ -z "$(ls -A "$scratch/config")" ] || fail "a writable program folder put settings in the configuration folder"
 [ ! -e "$scratch/tmp/Tavrook.log" ] || fail "the installed program logged translation errors: $(cat "$scratch/tmp/Tavrook.log")"
 
 "$source_dir"/scripts/uninstall.sh "$prefix" > /dev/null
