@@ -5,7 +5,7 @@
 # and a short run of every fuzz target. Runs offscreen; no display needed.
 set -euo pipefail
 cd "$(dirname "$0")"
-export TAVROOK_EXTRA_PACKAGES="xvfb xauth desktop-file-utils appstream clang-format clang-tidy-14 clang-14 libclang-rt-14-dev ${TAVROOK_EXTRA_PACKAGES:-}"
+export TAVROOK_EXTRA_PACKAGES="xvfb xauth desktop-file-utils appstream direwolf dpkg-dev file lintian clang-format clang-tidy-14 clang-14 libclang-rt-14-dev ${TAVROOK_EXTRA_PACKAGES:-}"
 
 scripts/setup.sh build -DTAVROOK_WERROR=ON
 
