@@ -54,8 +54,6 @@ public:
     QString get_translators() const;
     qint16 MinimumVersion() const;
 
-    const std::vector<LanguageFileInfo> &language_files() const { return languages; }
-
 private:
     void read_languageFile(const QString &path, size_t position);
     void scan_languageFiles(const LanguagesFound &languagesFound);

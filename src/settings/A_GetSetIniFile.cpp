@@ -124,12 +124,12 @@ QString settings_location(const QString &appDir, const QString &exeBaseName,
                           const QString &programName)
 {
     const QString fileName = exeBaseName + QStringLiteral(".INI");
-    const QString beside = appDir + QLatin1Char('/') + fileName;
+    QString beside = appDir + QLatin1Char('/') + fileName;
     if (appDir.isEmpty() || QFileInfo(appDir).isWritable())
         return beside;
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                            QLatin1Char('/') + programName;
-    const QString own = folder + QLatin1Char('/') + fileName;
+    QString own = folder + QLatin1Char('/') + fileName;
     if (!QFileInfo::exists(own) && QDir().mkpath(folder) && QFileInfo::exists(beside) &&
         QFile::copy(beside, own))
         QFile::setPermissions(own, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |

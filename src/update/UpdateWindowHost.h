@@ -16,8 +16,6 @@ public:
     UpdateWindowHost(const ProgramContext &context, ShellOpen &shell);
     ~UpdateWindowHost() override;
 
-    frmUpdate *window() const { return form; }
-
     void open() override;
     void setStatus(const QString &text) override;
     void setStatusColour(Colour colour) override;

@@ -43,7 +43,7 @@ QString download_link(const QString &server, const QString &fileName)
             c == QLatin1Char('>') || c == QLatin1Char('`') || c == QLatin1Char(':'))
             return {};
     }
-    const QString address = server + QLatin1Char('/') + fileName;
+    QString address = server + QLatin1Char('/') + fileName;
     const QUrl url(address, QUrl::StrictMode);
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || (scheme != QStringLiteral("http") && scheme != QStringLiteral("https")))

@@ -135,15 +135,6 @@ private slots:
         Phg::update_PHG(s, {9, 9, 9, 1, 1, true});
         QTEST(s.phgText, "phgText");
     }
-    void phg_heightCodesReadBack()
-    {
-        for (int position = 0; position < Phg::heightCount; ++position)
-            QCOMPARE(Phg::height_position(Phg::height_code(position)), position);
-        QCOMPARE(Phg::height_position(QStringLiteral(">")), -1);
-        QCOMPARE(Phg::height_position(QStringLiteral("10")), -1);
-        QCOMPARE(Phg::height_entries(QLocale(QLocale::German, QLocale::Germany)).last(),
-                 QStringLiteral("81920 feet 27306,7 meters"));
-    }
     void altitude_data()
     {
         QTest::addColumn<QString>("box"); // "feet" or "meters"

@@ -18,9 +18,7 @@ public:
         Icon icon;
         QString title;
     };
-
     void show(const QString &text, Icon icon, const QString &title) override { shown.append({text, icon, title}); }
-
     QStringList texts() const
     {
         QStringList result;
@@ -28,7 +26,6 @@ public:
             result << s.text;
         return result;
     }
-
     QList<Shown> shown;
 };
 
@@ -48,7 +45,6 @@ public:
         requested.append(url);
         return answer;
     }
-
     TransferResult answer;
     QStringList requested;
 };
