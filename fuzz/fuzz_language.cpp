@@ -24,8 +24,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     ProgramContext context(dir.path());
     SilentMessageBox messages;
-    clsLanguage language(context, messages);
-    language.language(language.language_files().at(0).name);
+    QString name;
+    clsLanguage language(context, messages,
+                         [&name](const QStringList &names) { name = names.value(0); });
+    language.language(name);
+    (void)language.translate_optional(QStringLiteral("ADD0001"), QString());
     language.translate_start();
     for (const WindowText &text : window_texts())
         language.translate(text.keyText(), text.defaultText(), text.descriptionText());
