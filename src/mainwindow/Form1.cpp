@@ -827,10 +827,8 @@ void Form1::mnuFileExit_Click()
 {
     const QString failure = SaveSettings(state, context);
     if (!failure.isEmpty()) {
-        const QString text = QStringLiteral("Your settings could not be saved to ") +
-                             context.iniFile + QStringLiteral(": ") + failure;
-        log_event(QStringLiteral("E"), text);
-        platform.messages.show(text, MessageBox::Icon::Critical, context.programTitle);
+        log_event(QStringLiteral("E"), failure);
+        platform.messages.show(failure, MessageBox::Icon::Critical, context.programTitle);
     }
     end_program();
 }

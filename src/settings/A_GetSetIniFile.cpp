@@ -194,5 +194,8 @@ QString SaveSettings(const BeaconState &state, const ProgramContext &context)
         write(latin(row.section), latin(row.key), stored(state, row, context));
     if (state.standardAltitudeStored)
         write(optionsSection, standardAltitudeKey, FormatIniBool(state.standardAltitude));
-    return ok ? QString() : error;
+    if (ok)
+        return {};
+    return QStringLiteral("Your settings could not be saved to ") + context.iniFile +
+           QStringLiteral(": ") + error;
 }

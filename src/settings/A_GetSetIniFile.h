@@ -28,6 +28,7 @@ QString FormatIniBool(bool value);
 
 // Moves the stored selections between the settings file and the state; the load
 // also chooses the stored language, the save stores the active one. The save
-// returns why it failed, or the empty text when every value was written.
+// returns what to tell the user when it failed (the file and why), or the empty
+// text when every value was written.
 void LoadSettings(BeaconState &state, ProgramContext &context);
 QString SaveSettings(const BeaconState &state, const ProgramContext &context);

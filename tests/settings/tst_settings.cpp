@@ -224,7 +224,8 @@ private slots:
         if (root)
             ::setfsuid(0);
         QVERIFY(QFile::setPermissions(installation->ini(), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
-        QCOMPARE(failure, QStringLiteral("the file exists but cannot be read"));
+        QCOMPARE(failure, QStringLiteral("Your settings could not be saved to %1: the file exists but cannot be read")
+                              .arg(installation->ini()));
         QCOMPARE(ini(), precious);
         QCOMPARE(again.phgPower, 0);
     }
