@@ -95,13 +95,6 @@ private slots:
         QCOMPARE(r.tmd710[1], QString());
         QCOMPARE(r.characterWarning, QString());
 
-        // A channel or tone that has no text leaves its part out.
-        s.frequency = -1;
-        QCOMPARE(Module1::assemble_beaconComment(s).comment, QStringLiteral("PHG5130/A=01234 Hello"));
-        s.frequency = 0;
-        s.tone = 2;
-        QCOMPARE(Module1::assemble_beaconComment(s).comment, QStringLiteral("PHG5130/145.500MHz/A=01234 Hello"));
-
         // The character warning belongs to a ticked free text only.
         s.freeText = QStringLiteral("a|b");
         QCOMPARE(Module1::assemble_beaconComment(s).characterWarning, QStringLiteral("APRS does not allow |"));
@@ -231,20 +224,6 @@ private slots:
         QCOMPARE((QStringList{texts[0], texts[8], texts[12], texts.last()}), (QStringList{"067", "088", "100", "254"}));
         QCOMPARE(Frequency::band_entry(Frequency::band_table()[3]), QStringLiteral("UHF - A  420 - 450 MHz."));
         QCOMPARE(Frequency::band_entry({QStringLiteral("X"), 144.5, 146.25}), QStringLiteral("X  144.5 - 146.25 MHz."));
-    }
-    void clamp_outOfRangePositions_becomeLastEntry()
-    {
-        BeaconState s;
-        s.band = 50;
-        s.step = 10;
-        s.tone = 32767;
-        s.phgPower = 10;
-        s.phgGain = 99;
-        s.phgDirection = 9;
-        s.phgHeight = QStringLiteral("14");
-        Module1::clamp_toLists(s);
-        QCOMPARE((QList<int>{s.band, s.step, s.tone, s.phgPower, s.phgGain, s.phgDirection}), (QList<int>{3, 9, 48, 9, 9, 8}));
-        QCOMPARE(s.phgHeight, QStringLiteral("13"));
     }
     void advice_data()
     {

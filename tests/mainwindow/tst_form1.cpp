@@ -238,12 +238,14 @@ private slots:
     }
     void settings_handEditedValues_areClampedNotFatal()
     {
-        installation->writeFile(QStringLiteral("Tavrook.INI"),
-                                "[TAB_PHG]\nHeight=99\nGain=2.5\nDirection=70000\n[TAB_FREQUENCY]\n"
-                                "Band=50\nFrequency=99999\n[Language]\nCurrentLanguage=Klingon\n");
+        installation->writeFile(QStringLiteral("Tavrook.INI"), "[TAB_PHG]\nPower=10\nHeight=99\nGain=2.5\nDirection=70000\n"
+                                                               "[TAB_FREQUENCY]\nBand=50\nStep=10\nFrequency=99999\nTone=999\n"
+                                                               "[Language]\nCurrentLanguage=Klingon\n");
         start();
-        QCOMPARE(list("lstBand")->currentIndex() + list("lstFrequency")->currentIndex(), 3);
-        QCOMPARE(box("txtPHG")->text(), QStringLiteral("PHG0=28"));
+        QCOMPARE(QStringList({list("lstBand")->currentText(), list("lstStep")->currentText(), list("lstFrequency")->currentText(),
+                              list("lstTone")->currentText()}),
+                 (QStringList{"UHF - A  420 - 450 MHz.", "100", "420.00000", "254.1"}));
+        QCOMPARE(box("txtPHG")->text(), QStringLiteral("PHG9=28"));
         QCOMPARE(messages.texts(), QStringList{QStringLiteral("can not locate language file for language Klingon.")});
         action("mnuFileExit")->trigger();
         QVERIFY(ini().contains("CurrentLanguage=Klingon"));

@@ -242,14 +242,6 @@ private slots:
         loadInto(loaded);
         QVERIFY(loaded.standardAltitude && loaded.standardAltitudeStored);
     }
-    void location_writableFolder_keepsSettingsBesideProgram()
-    {
-        QTemporaryDir config;
-        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-        QCOMPARE(settings_location(installation->path(), QStringLiteral("Tavrook"), QStringLiteral("Tavrook")),
-                 installation->ini());
-        QVERIFY(QDir(config.path()).isEmpty());
-    }
 
 private:
     void loadInto(BeaconState &state)

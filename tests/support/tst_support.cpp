@@ -2,7 +2,6 @@
 
 #include "support/A_URL.h"
 #include "support/LenientNumber.h"
-#include "support/TextCodec.h"
 #include "support/logging.h"
 
 #include <QRegularExpression>
@@ -46,13 +45,6 @@ private slots:
         QFETCH(QString, text);
         QTEST(LenientNumber::to_double(text), "value");
         QTEST(int(LenientNumber::to_int16(text)), "int16");
-    }
-
-    void decode()
-    {
-        QCOMPARE(TextCodec::decode("H\xc3\xb6he"), QStringLiteral("H\u00f6he"));
-        QCOMPARE(TextCodec::decode("H\xf6he \x80 \x93x\x94"), QStringLiteral("H\u00f6he \u20ac \u201cx\u201d"));
-        QCOMPARE(TextCodec::decode("a\xc3"), QStringLiteral("a\u00c3")); // truncated UTF-8 falls back
     }
 
     void log_entriesAreStampedAndAppended()
