@@ -144,10 +144,7 @@ private slots:
         writeLanguage(QStringLiteral(".hidden.lf"), "DEF=Hidden\r\n");
         writeLanguage(QStringLiteral("notes.txt"), "DEF=Text\r\n");
         QVERIFY(QDir(installation->path()).mkpath(QStringLiteral("language/folder.lf")));
-        QByteArray binary(4096, '\0');
-        for (int i = 0; i < binary.size(); ++i)
-            binary[i] = char((i * 131 + 7) % 256);
-        writeLanguage(QStringLiteral("binary.lf"), binary);
+        writeLanguage(QStringLiteral("binary.lf"), QByteArray("\xff\0\x80=\r\r\n\0DEF", 12));
         create();
         QCOMPARE(menuNames.size(), 2);
         QVERIFY(menuNames.contains(QStringLiteral("Upper")));

@@ -152,14 +152,12 @@ private slots:
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("logged");
-        QTest::newRow("refused connection") << "refused"
-                                            << "Connection refused";
-        QTest::newRow("server never answers") << "silent"
-                                              << "the web server did not answer within 0.3 seconds";
-        QTest::newRow("page larger than 1 MiB") << "huge"
-                                                << "the page is larger than 1 MiB";
-        QTest::newRow("redirect to a file") << "redirect"
-                                            << "protocol";
+        // clang-format off
+        QTest::newRow("refused connection") << "refused" << "Connection refused";
+        QTest::newRow("server never answers") << "silent" << "the web server did not answer within 0.3 seconds";
+        QTest::newRow("page larger than 1 MiB") << "huge" << "the page is larger than 1 MiB";
+        QTest::newRow("redirect to a file") << "redirect" << "protocol";
+        // clang-format on
     }
     void fetchFailures()
     {
@@ -245,40 +243,6 @@ private slots:
         run();
         QCOMPARE(form()->findChild<QPushButton *>(QStringLiteral("Command3"))->text() + QString::number(form()->height()),
                  QStringLiteral("More") + QString::number(frmUpdate::foldedHeight));
-    }
-    void log_over15000_keepsLast10000()
-    {
-        QString filled;
-        for (int i = 0; filled.size() <= 15000; ++i)
-            filled += QStringLiteral("line %1\r\n").arg(i, 5, 10, QLatin1Char('0'));
-        host->setLogText(filled);
-        context->objUpdate->check_page("no signature here");
-        QCOMPARE(log(), filled.right(10000) + QStringLiteral("Check signature\r\n"));
-    }
-    void silentCheck_noSignature_reportsNothing()
-    {
-        server->setPage("nothing to see");
-        context->objUpdate->check4update(menu);
-        QVERIFY(!form()->isVisible());
-        QVERIFY(!log().contains(QStringLiteral("signature not found")));
-        QCOMPARE(status(), QStringLiteral("Contacting webserver ") + context->objUpdate->URL);
-        QVERIFY(menu.enabled);
-    }
-    void samplePage_readsAsPublished()
-    {
-        QFile sample(QStringLiteral(TAVROOK_SOURCE_DIR "/docs/update-page.html"));
-        QVERIFY(sample.open(QIODevice::ReadOnly));
-        server->setPage(sample.readAll());
-        make({1, 0, 7});
-        run();
-        QCOMPARE(status(), newerProgram);
-        QCOMPARE(context->objUpdate->UpdateFile(), QStringLiteral("Tavrook-1.0.8.tar.gz"));
-        installation->writeFile(QStringLiteral("language/English.lf"), "DEF=English\r\nVER=0\r\n");
-        context->objLanguage = std::make_unique<clsLanguage>(*context, messages);
-        make();
-        run();
-        QCOMPARE(status(), newerDoc);
-        QCOMPARE(context->objUpdate->UpdateFile(), QStringLiteral("Tavrook-language-1.zip"));
     }
 
 private:
