@@ -16,7 +16,9 @@
 
 namespace {
 
-enum class Kind { Boolean, Int16, Int32, Int16AsText, Text, Language };
+// Option: a choice of our own, read without writing a default and saved only once
+// the user has made it, so the file of a user who never touched it stays as it was.
+enum class Kind { Boolean, Int16, Int32, Int16AsText, Text, Language, Option };
 
 using Target = std::variant<std::monostate, bool BeaconState::*, qint16 BeaconState::*,
                             qint32 BeaconState::*, QString BeaconState::*>;
@@ -28,6 +30,7 @@ struct SettingRow
     Kind kind;
     const char *defaultValue;
     Target target;
+    bool BeaconState::*chosen = nullptr; // Option: whether the file holds the choice
 };
 
 // Every stored key, in the order the load reads it and the save writes it.
@@ -50,10 +53,9 @@ const SettingRow settingsTable[] = {
     {"TAB_FREQUENCY", "ToneSelected", Kind::Boolean, "FALSE", &BeaconState::toneSelected},
     {"TAB_FREETEXT", "FreeText", Kind::Text, "My free beacon text", &BeaconState::freeText},
     {"Language", "CurrentLanguage", Kind::Language, "English", std::monostate{}},
+    {"Options", "StandardAltitude", Kind::Option, "", &BeaconState::standardAltitude,
+     &BeaconState::standardAltitudeStored},
 };
-
-const QString optionsSection = QStringLiteral("Options");
-const QString standardAltitudeKey = QStringLiteral("StandardAltitude");
 
 QString latin(const char *text)
 {
@@ -73,6 +75,10 @@ void store(BeaconState &state, const SettingRow &row, const QString &value)
 {
     switch (row.kind) {
     case Kind::Boolean:
+        state.*std::get<bool BeaconState::*>(row.target) = ParseIniBool(value);
+        break;
+    case Kind::Option:
+        state.*row.chosen = !value.isEmpty();
         state.*std::get<bool BeaconState::*>(row.target) = ParseIniBool(value);
         break;
     case Kind::Int16:
@@ -101,6 +107,7 @@ QString stored(const BeaconState &state, const SettingRow &row, const ProgramCon
 {
     switch (row.kind) {
     case Kind::Boolean:
+    case Kind::Option:
         return FormatIniBool(state.*std::get<bool BeaconState::*>(row.target));
     case Kind::Int16:
         return QString::number(state.*std::get<qint16 BeaconState::*>(row.target));
@@ -164,18 +171,14 @@ QString FormatIniBool(bool value)
 void LoadSettings(BeaconState &state, ProgramContext &context)
 {
     for (const SettingRow &row : settingsTable) {
-        const QString value = GetSetIniValue(context.iniFile, latin(row.section), latin(row.key),
-                                             latin(row.defaultValue));
+        const auto read = row.kind == Kind::Option ? GetIniValue : GetSetIniValue;
+        const QString value =
+            read(context.iniFile, latin(row.section), latin(row.key), latin(row.defaultValue));
         if (row.kind == Kind::Language)
             context.objLanguage->language(value);
         else
             store(state, row, value);
     }
-    // Options of our own are read without writing a default, so the file of a user
-    // who never touched them stays as it was.
-    const QString standard = GetIniValue(context.iniFile, optionsSection, standardAltitudeKey, {});
-    state.standardAltitudeStored = !standard.isEmpty();
-    state.standardAltitude = ParseIniBool(standard);
 }
 
 QString SaveSettings(const BeaconState &state, const ProgramContext &context)
@@ -190,10 +193,10 @@ QString SaveSettings(const BeaconState &state, const ProgramContext &context)
     write(setup, QStringLiteral("LEFT"), QStringLiteral("0"));
     write(setup, QStringLiteral("TOP"), QStringLiteral("0"));
     write(setup, QStringLiteral("MINIMIZED"), FormatIniBool(false));
-    for (const SettingRow &row : settingsTable)
-        write(latin(row.section), latin(row.key), stored(state, row, context));
-    if (state.standardAltitudeStored)
-        write(optionsSection, standardAltitudeKey, FormatIniBool(state.standardAltitude));
+    for (const SettingRow &row : settingsTable) {
+        if (row.kind != Kind::Option || state.*row.chosen)
+            write(latin(row.section), latin(row.key), stored(state, row, context));
+    }
     if (ok)
         return {};
     return QStringLiteral("Your settings could not be saved to ") + context.iniFile +
