@@ -564,15 +564,16 @@ void Form1::translate_mainWindow()
 // stay English without a word.
 void Form1::translate_additions()
 {
-    const clsLanguage &language = *context.objLanguage;
+    static constexpr std::pair<const char *, QString AdviceTexts::*> keys[] = {
+        {"ADD0001", &AdviceTexts::range},
+        {"ADD0002", &AdviceTexts::shifted},
+        {"ADD0003", &AdviceTexts::notAllowed},
+        {"ADD0004", &AdviceTexts::notShown},
+        {"ADD0005", &AdviceTexts::standardAltitude}};
     const AdviceTexts english;
-    adviceTexts.range = language.translate_optional(QStringLiteral("ADD0001"), english.range);
-    adviceTexts.shifted = language.translate_optional(QStringLiteral("ADD0002"), english.shifted);
-    adviceTexts.notAllowed =
-        language.translate_optional(QStringLiteral("ADD0003"), english.notAllowed);
-    adviceTexts.notShown = language.translate_optional(QStringLiteral("ADD0004"), english.notShown);
-    adviceTexts.standardAltitude =
-        language.translate_optional(QStringLiteral("ADD0005"), english.standardAltitude);
+    for (const auto &[key, text] : keys)
+        adviceTexts.*text =
+            context.objLanguage->translate_optional(QLatin1String(key), english.*text);
     mnuOptionsStandardAltitude->setText(adviceTexts.standardAltitude);
 }
 
@@ -659,7 +660,7 @@ void Form1::Check1_Click(int index)
 void Form1::txtYourBeaconComment_Change()
 {
     state.freeText = txtYourBeaconComment->text();
-    lblFreeTextWarning->setText(Advice::freeText_warning(state.freeText, adviceTexts));
+    show_advice();
 }
 
 void Form1::cmdCopyToClipboard_Click()
