@@ -12,6 +12,7 @@ trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null; rm -rf "$scratch"' EXIT
 prefix=$scratch/opt/Tavrook
 data_home=$scratch/share
 fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/first_start.sh"
 
 "$source_dir"/scripts/install-files.sh "$build_dir" "$prefix" "$data_home"
 
@@ -30,16 +31,8 @@ appstreamcli validate --no-net "$data_home/metainfo/org.example.Tavrook.metainfo
 # without translation errors (they would go to the log in TMPDIR).
 # A folder the user may write keeps them there, not in the configuration folder.
 mkdir "$scratch/tmp" "$scratch/config"
-# exec: the subshell becomes the program, so $pid is what the test must end.
-(cd "$scratch" && QT_QPA_PLATFORM=offscreen TMPDIR="$scratch/tmp" XDG_CONFIG_HOME="$scratch/config" exec "$prefix/Tavrook" > /dev/null 2>&1) &
-pid=$!
-for _ in $(seq 100); do
-    grep -q "CurrentLanguage=English" "$prefix/Tavrook.INI" 2>/dev/null && break
-    sleep 0.1
-done
-kill "$pid" 2>/dev/null || true
-wait "$pid" 2>/dev/null || true
-pid=
+first_start "$prefix/Tavrook.INI" env -C "$scratch" QT_QPA_PLATFORM=offscreen TMPDIR="$scratch/tmp" \
+    XDG_CONFIG_HOME="$scratch/config" "$prefix/Tavrook"
 grep -q "CurrentLanguage=English" "$prefix/Tavrook.INI" || fail "the installed program wrote no settings"
 [ -z "$(ls -A "$scratch/config")" ] || fail "a writable program folder put settings in the configuration folder"
 [ ! -e "$scratch/tmp/Tavrook.log" ] || fail "the installed program logged translation errors: $(cat "$scratch/tmp/Tavrook.log")"

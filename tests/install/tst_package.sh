@@ -11,6 +11,7 @@ scratch=$(mktemp -d)
 pid=
 trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null; rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/first_start.sh"
 
 cpack --config "$build_dir/CPackConfig.cmake" -G DEB -B "$scratch/out" > /dev/null 2>&1 || fail "cpack could not build the package"
 deb=$(ls "$scratch"/out/tavrook_*.deb)
@@ -46,16 +47,8 @@ else
     chmod -R a-w "$root"
 fi
 config=$scratch/home/config/Tavrook/Tavrook.INI
-"${run_as[@]}" env HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/home/config" TMPDIR="$scratch/tmp" \
-    QT_QPA_PLATFORM=offscreen "$root/usr/bin/tavrook" > /dev/null 2>&1 &
-pid=$!
-for _ in $(seq 100); do
-    grep -q "CurrentLanguage=English" "$config" 2> /dev/null && break
-    sleep 0.1
-done
-kill "$pid" 2> /dev/null || true
-wait "$pid" 2> /dev/null || true
-pid=
+first_start "$config" "${run_as[@]}" env HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/home/config" \
+    TMPDIR="$scratch/tmp" QT_QPA_PLATFORM=offscreen "$root/usr/bin/tavrook"
 chmod -R u+w "$root"
 grep -q "CurrentLanguage=English" "$config" || fail "the settings did not land in the configuration folder"
 grep -q "Power=7" "$config" || fail "the settings beside the program were not the starting point"
