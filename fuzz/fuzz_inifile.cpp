@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
            file[file.size() - 1 - suffix] == written[written.size() - 1 - suffix])
         ++suffix;
     const QByteArray replaced = file.mid(prefix, file.size() - prefix - suffix);
-    if (replaced.contains('\n'))
+    if (replaced.contains('\n') || replaced.contains('\r'))
         std::abort();
     return 0;
 }

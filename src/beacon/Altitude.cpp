@@ -2,6 +2,7 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
 #include <cmath>
 
 namespace Altitude {
@@ -53,14 +54,11 @@ bool key_accepted(const QString &typed)
     return is_digit(c) || c.unicode() < 0x20 || c.unicode() == 0x7F;
 }
 
-QString pasted_digits(const QString &text)
+QString pasted_number(const QString &text)
 {
-    QString digits;
-    for (const QChar c : text) {
-        if (is_digit(c))
-            digits += c;
-    }
-    return digits;
+    const QString number = text.trimmed();
+    return !number.isEmpty() && std::all_of(number.cbegin(), number.cend(), is_digit) ? number
+                                                                                      : QString();
 }
 
 BoxUpdate feet_typed(BeaconState &state, const QString &feetBox, const QString &metersBox)
@@ -99,6 +97,13 @@ BoxUpdate restore(BeaconState &state)
     }
     state.altitudeText = altitude_text(state, double(state.altitudeFeet));
     return {QString::number(state.altitudeFeet), QString()};
+}
+
+void repad(BeaconState &state)
+{
+    const qint64 number = box_value(state.altitudeText.mid(2));
+    if (state.altitudeText.startsWith(QStringLiteral("A=")))
+        state.altitudeText = altitude_text(state, double(number));
 }
 
 } // namespace Altitude

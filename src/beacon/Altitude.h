@@ -12,8 +12,10 @@ namespace Altitude {
 // and every other character are dropped with a beep, whatever the modifiers.
 bool key_accepted(const QString &typed);
 
-// What a paste from the keyboard puts into a box: the digits of the text, in order.
-QString pasted_digits(const QString &text);
+// What a paste from the keyboard puts into a box: the text when it is a whole number
+// (blanks around it trimmed), else nothing, so a paste never changes a number's
+// magnitude ("12.5" would give 125).
+QString pasted_number(const QString &text);
 
 // What a key release leaves behind: the box texts (unchanged unless capped or
 // cleared) and the new element, which is also stored in the state.
@@ -26,8 +28,11 @@ struct BoxUpdate
 BoxUpdate feet_typed(BeaconState &state, const QString &feetBox, const QString &metersBox);
 BoxUpdate meters_typed(BeaconState &state, const QString &metersBox);
 
-// The boxes as start-up fills them from the loaded fields, and the element. Also
-// rebuilds the element after a change of its form.
+// The boxes as start-up fills them from the loaded fields, and the element.
 BoxUpdate restore(BeaconState &state);
+
+// The element's number in the form the state asks for (five or six digits), after
+// a change of that form; the number itself stays as it is.
+void repad(BeaconState &state);
 
 } // namespace Altitude

@@ -2,11 +2,11 @@
 
 #include "platform/MessageBox.h"
 #include "support/LenientNumber.h"
+#include "support/PlainFile.h"
 #include "support/ProgramContext.h"
 #include "support/TextCodec.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -14,8 +14,9 @@
 
 namespace {
 
-// Anything larger is no language file; it counts as empty rather than filling memory.
-constexpr qint64 maxLanguageFileSize = 64 * 1024 * 1024;
+// A real language file is under 10 KB; anything larger, or anything that is not a
+// plain file (a FIFO would block the start), counts as empty.
+constexpr qint64 maxLanguageFileSize = 1024 * 1024;
 
 const QString crlf = QStringLiteral("\r\n");
 
@@ -41,10 +42,7 @@ QList<QByteArrayView> split_lines(const QByteArray &bytes)
 
 QByteArray read_bytes(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > maxLanguageFileSize)
-        return {};
-    QByteArray bytes = file.readAll();
+    QByteArray bytes = PlainFile::read(path, maxLanguageFileSize).bytes;
     if (bytes.startsWith("\xEF\xBB\xBF")) // a UTF-8 byte-order mark from a Windows editor
         bytes.remove(0, 3);
     return bytes;

@@ -711,11 +711,11 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         const auto *key = static_cast<QKeyEvent *>(event);
         auto *box = static_cast<QLineEdit *>(watched);
         if (key->matches(QKeySequence::Paste)) {
-            const QString pasted = QGuiApplication::clipboard()->text();
-            const QString digits = Altitude::pasted_digits(pasted);
-            if (digits.size() != pasted.size())
+            const QString number = Altitude::pasted_number(QGuiApplication::clipboard()->text());
+            if (number.isEmpty())
                 QApplication::beep();
-            box->insert(digits);
+            else
+                box->insert(number);
             return true;
         }
         if (!Altitude::key_accepted(key->text())) {
@@ -838,7 +838,7 @@ void Form1::mnuOptionsStandardAltitude_Click()
 {
     state.standardAltitude = mnuOptionsStandardAltitude->isChecked();
     state.standardAltitudeStored = true;
-    Altitude::restore(state);
+    Altitude::repad(state);
     txtAltitude->setText(state.altitudeText);
     update_beaconComment();
 }

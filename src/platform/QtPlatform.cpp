@@ -56,6 +56,8 @@ TransferResult QtTransfer::fetch(const QString &url, int timeoutMs)
                          QNetworkRequest::UserVerifiedRedirectPolicy);
     request.setMaximumRedirectsAllowed(maxRedirects);
     QNetworkReply *reply = manager.get(request);
+    // The network layer would otherwise buffer an endless page far ahead of our reads.
+    reply->setReadBufferSize(64 * 1024);
 
     QByteArray data;
     bool tooLarge = false;

@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <limits>
 #include <variant>
@@ -56,6 +55,9 @@ const SettingRow settingsTable[] = {
     {"Options", "StandardAltitude", Kind::Option, "", &BeaconState::standardAltitude,
      &BeaconState::standardAltitudeStored},
 };
+
+// Values are read through a buffer of 500 characters, the last one its end mark.
+constexpr int maxValueLength = 499;
 
 QString latin(const char *text)
 {
@@ -127,6 +129,15 @@ QString stored(const BeaconState &state, const SettingRow &row, const ProgramCon
 
 } // namespace
 
+QString settings_configFolder(const QString &programName)
+{
+    // The XDG rules: a relative or empty XDG_CONFIG_HOME is ignored.
+    const QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
+    return (QDir::isAbsolutePath(configHome) ? configHome
+                                             : QDir::homePath() + QStringLiteral("/.config")) +
+           QLatin1Char('/') + programName;
+}
+
 QString settings_location(const QString &appDir, const QString &exeBaseName,
                           const QString &programName)
 {
@@ -134,8 +145,7 @@ QString settings_location(const QString &appDir, const QString &exeBaseName,
     QString beside = appDir + QLatin1Char('/') + fileName;
     if (appDir.isEmpty() || QFileInfo(appDir).isWritable())
         return beside;
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                           QLatin1Char('/') + programName;
+    const QString folder = settings_configFolder(programName);
     QString own = folder + QLatin1Char('/') + fileName;
     if (!QFileInfo::exists(own) && QDir().mkpath(folder) && QFileInfo::exists(beside) &&
         QFile::copy(beside, own))
@@ -147,13 +157,14 @@ QString settings_location(const QString &appDir, const QString &exeBaseName,
 QString GetIniValue(const QString &iniFile, const QString &section, const QString &key,
                     const QString &defaultValue)
 {
-    return PrivateProfile::read(section, key, defaultValue, iniFile, 500);
+    return PrivateProfile::read(section, key, defaultValue, iniFile, maxValueLength + 1);
 }
 
 QString GetSetIniValue(const QString &iniFile, const QString &section, const QString &key,
                        const QString &defaultValue)
 {
-    return PrivateProfile::read_writingDefault(section, key, defaultValue, iniFile, 500);
+    return PrivateProfile::read_writingDefault(section, key, defaultValue, iniFile,
+                                               maxValueLength + 1);
 }
 
 bool ParseIniBool(const QString &text)
@@ -168,26 +179,37 @@ QString FormatIniBool(bool value)
     return value ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
 }
 
+// The file is read once; the defaults of missing keys go back in one write, which
+// when it fails leaves the file as it was.
 void LoadSettings(BeaconState &state, ProgramContext &context)
 {
+    const PrivateProfile::Loaded before = PrivateProfile::load(context.iniFile);
+    QByteArray after = before.bytes;
     for (const SettingRow &row : settingsTable) {
-        const auto read = row.kind == Kind::Option ? GetIniValue : GetSetIniValue;
-        const QString value =
-            read(context.iniFile, latin(row.section), latin(row.key), latin(row.defaultValue));
+        const QString section = latin(row.section);
+        const QString key = latin(row.key);
+        const QString defaultValue = latin(row.defaultValue);
+        const QString value = PrivateProfile::find_value(after, section, key)
+                                  .value_or(defaultValue)
+                                  .left(maxValueLength);
+        if (row.kind != Kind::Option && value == defaultValue)
+            after = PrivateProfile::with_value(after, section, key, defaultValue);
         if (row.kind == Kind::Language)
             context.objLanguage->language(value);
         else
             store(state, row, value);
     }
+    PrivateProfile::store(context.iniFile, before, after);
 }
 
+// Every entry is applied to the file's bytes in memory, then the file is written
+// once: a save that fails or is cut short leaves the old file whole.
 QString SaveSettings(const BeaconState &state, const ProgramContext &context)
 {
-    QString error;
-    bool ok = true;
-    auto write = [&](const QString &section, const QString &key, const QString &value) {
-        if (ok)
-            ok = PrivateProfile::write(section, key, value, context.iniFile, &error);
+    const PrivateProfile::Loaded before = PrivateProfile::load(context.iniFile);
+    QByteArray after = before.bytes;
+    auto write = [&after](const QString &section, const QString &key, const QString &value) {
+        after = PrivateProfile::with_value(after, section, key, value);
     };
     const QString setup = QStringLiteral("SETUP");
     write(setup, QStringLiteral("LEFT"), QStringLiteral("0"));
@@ -197,7 +219,8 @@ QString SaveSettings(const BeaconState &state, const ProgramContext &context)
         if (row.kind != Kind::Option || state.*row.chosen)
             write(latin(row.section), latin(row.key), stored(state, row, context));
     }
-    if (ok)
+    QString error;
+    if (PrivateProfile::store(context.iniFile, before, after, &error))
         return {};
     return QStringLiteral("Your settings could not be saved to ") + context.iniFile +
            QStringLiteral(": ") + error;

@@ -6,6 +6,10 @@
 
 struct ProgramContext;
 
+// The user's configuration folder for the program: $XDG_CONFIG_HOME/<name> when
+// that is an absolute path, else ~/.config/<name>.
+QString settings_configFolder(const QString &programName);
+
 // Where the settings file lives: "<base>.INI" beside the executable when its folder
 // is writable (a portable or per-user install), else in the user's configuration
 // folder for the program, which a file beside the executable seeds on first use.

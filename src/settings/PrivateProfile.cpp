@@ -1,9 +1,9 @@
 #include "PrivateProfile.h"
 
+#include "support/PlainFile.h"
 #include "support/TextCodec.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 
 #include <vector>
 
@@ -15,32 +15,31 @@ struct Line
 {
     qsizetype start = 0;
     qsizetype length = 0;  // without the line end
-    qsizetype lineEnd = 0; // bytes of "\n" or "\r\n" after it, 0 on an unterminated last line
+    qsizetype lineEnd = 0; // bytes of "\r\n", "\n" or "\r" after it, 0 on an unterminated last line
 };
 
+// A line ends at CR LF, LF or a lone CR (an old Mac editor's files).
 std::vector<Line> split_lines(const QByteArray &file)
 {
     std::vector<Line> lines;
     qsizetype start = 0;
     const qsizetype n = file.size();
     while (start < n) {
-        const qsizetype lf = file.indexOf('\n', start);
-        if (lf < 0) {
-            lines.push_back({start, n - start, 0});
-            break;
-        }
-        const bool cr = lf > start && file.at(lf - 1) == '\r';
-        lines.push_back({start, lf - start - (cr ? 1 : 0), cr ? 2 : 1});
-        start = lf + 1;
+        qsizetype end = start;
+        while (end < n && file.at(end) != '\n' && file.at(end) != '\r')
+            ++end;
+        qsizetype lineEnd = 0;
+        if (end < n)
+            lineEnd = (file.at(end) == '\r' && end + 1 < n && file.at(end + 1) == '\n') ? 2 : 1;
+        lines.push_back({start, end - start, lineEnd});
+        start = end + lineEnd;
     }
     return lines;
 }
 
-// A stray CR (an unterminated last line of a Windows file) counts as a blank, so a
-// line reads the same before and after a line end is added to it.
 bool is_blank(QChar c)
 {
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\r');
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
 }
 
 QString trimmed_blanks(const QString &text)
@@ -145,13 +144,12 @@ Located locate(const QByteArray &file, const std::vector<Line> &lines, const QSt
     return found;
 }
 
-QByteArray line_end_of(const std::vector<Line> &lines)
+// A write keeps the file's own line ends: those of its first line.
+QByteArray line_end_of(const QByteArray &file, const std::vector<Line> &lines)
 {
     for (const Line &line : lines) {
-        if (line.lineEnd == 2)
-            return QByteArrayLiteral("\r\n");
-        if (line.lineEnd == 1)
-            return QByteArrayLiteral("\n");
+        if (line.lineEnd > 0)
+            return file.mid(line.start + line.length, line.lineEnd);
     }
     return QByteArrayLiteral("\n");
 }
@@ -172,7 +170,7 @@ QByteArray with_value(const QByteArray &file, const QString &section, const QStr
                       const QString &value)
 {
     const std::vector<Line> lines = split_lines(file);
-    const QByteArray eol = line_end_of(lines);
+    const QByteArray eol = line_end_of(file, lines);
     const QByteArray entry = single_line(key) + '=' + single_line(value);
     const Located found = locate(file, lines, section, key);
 
@@ -188,7 +186,7 @@ QByteArray with_value(const QByteArray &file, const QString &section, const QStr
 
     QByteArray result = file;
     if (found.sectionLine < 0) {
-        if (!result.isEmpty() && !result.endsWith('\n'))
+        if (!result.isEmpty() && !lines.back().lineEnd)
             result += eol;
         return result + '[' + single_line(section) + ']' + eol + entry + eol;
     }
@@ -202,42 +200,28 @@ QByteArray with_value(const QByteArray &file, const QString &section, const QStr
     return result;
 }
 
-namespace {
-
-struct Loaded
-{
-    bool readable = false; // false: the path exists but cannot be read
-    QByteArray bytes;
-};
-
 Loaded load(const QString &path)
 {
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly))
-        return {true, file.readAll()};
-    return {!file.exists(), {}};
+    PlainFile::Contents contents = PlainFile::read(path, maxFileBytes);
+    return {contents.status != PlainFile::Status::Unreadable, std::move(contents.bytes),
+            std::move(contents.why)};
 }
 
-bool store(const QString &path, const Loaded &before, const QByteArray &after,
-           QString *error = nullptr)
+bool store(const QString &path, const Loaded &before, const QByteArray &after, QString *error)
 {
-    auto failed = [error](const QString &why) {
-        if (error)
-            *error = why;
-        return false;
-    };
+    QString why;
     if (!before.readable) // never overwrite a file we could not read
-        return failed(QStringLiteral("the file exists but cannot be read"));
-    if (after == before.bytes && QFile::exists(path))
+        why = QStringLiteral("the file exists but cannot be read: ") + before.why;
+    else if (after == before.bytes && QFileInfo::exists(path))
         return true;
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly))
-        return failed(out.errorString());
-    out.write(after);
-    if (!out.commit())
-        return failed(out.errorString());
-    return true;
+    else if (PlainFile::replace(path, after, &why))
+        return true;
+    if (error)
+        *error = why;
+    return false;
 }
+
+namespace {
 
 QString limited(const std::optional<QString> &value, const QString &defaultValue, int bufferSize)
 {

@@ -13,6 +13,7 @@
 // - a write replaces the entry in place, or appends it as the section's last entry,
 //   or appends the section at the end; every other line keeps its bytes.
 // The file is opened anew for each read and each write.
+// A line ends at CR LF, LF or a lone CR; added lines take the file's own line end.
 namespace PrivateProfile {
 
 // The value of section/key in the file's bytes, without a length limit;
@@ -23,6 +24,26 @@ std::optional<QString> find_value(const QByteArray &file, const QString &section
 // The file's bytes after writing section/key=value.
 QByteArray with_value(const QByteArray &file, const QString &section, const QString &key,
                       const QString &value);
+
+// A real settings file is under 2 KB; anything above this is not one.
+inline constexpr qint64 maxFileBytes = 1024 * 1024;
+
+// The file's bytes as read once; readable is false when the path exists but cannot
+// be read (no permission, not a plain file, too large), and why says which.
+struct Loaded
+{
+    bool readable = true;
+    QByteArray bytes;
+    QString why;
+};
+
+Loaded load(const QString &path);
+
+// Writes after in place of the file that was loaded as before, in one atomic write,
+// unless the bytes are unchanged. A file that could not be read is never replaced.
+// Returns success; on failure error (when given) says why.
+bool store(const QString &path, const Loaded &before, const QByteArray &after,
+           QString *error = nullptr);
 
 // Reads at most bufferSize - 1 characters; a missing file, section or key gives
 // the default, an empty value gives the empty text.

@@ -83,9 +83,9 @@ void frmUpdate::showLink(const QString &caption, const QString &toolTip)
     const QColor link = palette().color(QPalette::Highlight);
     lblWebURL->setText(QStringLiteral("<a href=\"download\" style=\"color:%1\">%2</a>")
                            .arg(link.name(), caption.toHtmlEscaped()));
-    // The file name as the page gives it; it holds no angle brackets, so the tool
-    // tip shows it as plain text.
-    lblWebURL->setToolTip(toolTip);
+    // The file name as the page gives it. A tool tip that looks like markup (an
+    // "&lt;") is drawn as rich text, so it goes in escaped and marked up.
+    lblWebURL->setToolTip(QStringLiteral("<span>%1</span>").arg(toolTip.toHtmlEscaped()));
     lblWebURL->setAccessibleName(caption);
     lblWebURL->setAccessibleDescription(toolTip);
     lblWebURL->show();

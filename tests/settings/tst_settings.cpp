@@ -8,7 +8,11 @@
 
 #include <QtTest>
 
+#include <csignal>
+
 #include <sys/fsuid.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -46,7 +50,7 @@ private slots:
         QTest::newRow("cut to 499 characters") << QByteArray("[S]\nK=" + QByteArray(600, 'v') + "\n") << QString(499, QLatin1Char('v'));
         QTest::newRow("Windows-1252 value") << QByteArray("[S]\r\nK=M\xfcnster\r\n") << QStringLiteral("M\u00fcnster");
         QTest::newRow("UTF-8 value") << QByteArray("[S]\nK=M\xc3\xbcnster\n") << QStringLiteral("M\u00fcnster");
-        QTest::newRow("lone CR at the end") << QByteArray("[S]\nK=1\r") << "1";
+        QTest::newRow("old Mac lines end in CR alone") << QByteArray("[A]\rK=1\r[S]\rJ=0\rK=2\r") << "2";
         QTest::newRow("binary junk around") << QByteArray("\x01\x02\xff\n[S]\n\0\0\nK=ok\n", 16) << "ok";
         // clang-format on
     }
@@ -69,6 +73,7 @@ private slots:
         QTest::newRow("missing key is the section's last entry") << QByteArray("[A]\nY=1\n\n[B]\nZ=3\n") << "A" << "2" << QByteArray("[A]\nY=1\nx=2\n\n[B]\nZ=3\n");
         QTest::newRow("replaced in place, key spelled as before") << QByteArray("; keep\r\n[A]\r\n  X = old ; no comment\r\nW=9\r\n") << "a" << "new" << QByteArray("; keep\r\n[A]\r\nX=new\r\nW=9\r\n");
         QTest::newRow("CRLF file gets CRLF lines") << QByteArray("[B]\r\nY=1\r\n") << "A" << "2" << QByteArray("[B]\r\nY=1\r\n[A]\r\nx=2\r\n");
+        QTest::newRow("CR-only file gets CR lines") << QByteArray("[A]\rY=1\r[B]\rZ=3\r") << "A" << "2" << QByteArray("[A]\rY=1\rx=2\r[B]\rZ=3\r");
         QTest::newRow("unterminated last line") << QByteArray("[A]\nY=1") << "A" << "2" << QByteArray("[A]\nY=1\nx=2\n");
         QTest::newRow("Windows-1252 lines keep their bytes") << QByteArray("[A]\nCity=M\xfcnster\nx=1\n") << "A" << QStringLiteral("\u00e9") << QByteArray("[A]\nCity=M\xfcnster\nx=\xc3\xa9\n");
         QTest::newRow("a line break plants no key") << QByteArray("[A]\n") << "A" << "hi\n[Language]\nCurrentLanguage=x" << QByteArray("[A]\nx=hi [Language] CurrentLanguage=x\n");
@@ -202,17 +207,34 @@ private slots:
         SaveSettings(state, *context);
         QVERIFY(ini().contains("CurrentLanguage=Frysk\n"));
     }
+    void unreadableFile_isNeverOverwritten_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("why");
+        // clang-format off
+        QTest::newRow("no permission") << "mode 000" << "Permission denied";
+        QTest::newRow("a FIFO never blocks") << "fifo" << "it is not a plain file";
+        QTest::newRow("over 1 MiB") << "large" << "it is larger than 1 MiB";
+        // clang-format on
+    }
     void unreadableFile_isNeverOverwritten()
     {
+        QFETCH(QString, kind);
         BeaconState state;
         loadInto(state);
-        const QByteArray precious = "[TAB_PHG]\nPower=5\n";
+        QByteArray precious = "[TAB_PHG]\nPower=5\n";
+        if (kind == QStringLiteral("large"))
+            precious += QByteArray(1024 * 1024, ';');
         installation->writeFile(QStringLiteral("Tavrook.INI"), precious);
+        if (kind == QStringLiteral("fifo"))
+            QVERIFY(QFile::remove(installation->ini()) &&
+                    ::mkfifo(QFile::encodeName(installation->ini()).constData(), 0600) == 0);
         // The folder stays writable, so only the rule keeps the file.
         QVERIFY(QFile::setPermissions(installation->path(), QFileDevice::Permissions(0x7777)));
-        QVERIFY(QFile::setPermissions(installation->ini(), {}));
         // Root reads every file: as root the file-system identity becomes nobody meanwhile.
-        const bool root = ::geteuid() == 0;
+        const bool root = ::geteuid() == 0 && kind == QStringLiteral("mode 000");
+        if (kind == QStringLiteral("mode 000"))
+            QVERIFY(QFile::setPermissions(installation->ini(), {}));
         if (root) {
             ::setfsuid(65534);
             if (::setfsuid(uid_t(-1)) != 65534)
@@ -223,11 +245,62 @@ private slots:
         const QString failure = SaveSettings(state, *context);
         if (root)
             ::setfsuid(0);
-        QVERIFY(QFile::setPermissions(installation->ini(), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
-        QCOMPARE(failure, QStringLiteral("Your settings could not be saved to %1: the file exists but cannot be read")
-                              .arg(installation->ini()));
-        QCOMPARE(ini(), precious);
+        QFETCH(QString, why);
+        QCOMPARE(failure, QStringLiteral("Your settings could not be saved to %1: the file exists but cannot be read: %2")
+                              .arg(installation->ini(), why));
         QCOMPARE(again.phgPower, 0);
+        if (kind == QStringLiteral("fifo")) {
+            QVERIFY(!QFileInfo(installation->ini()).isFile() && QFileInfo::exists(installation->ini()));
+            return;
+        }
+        QVERIFY(QFile::setPermissions(installation->ini(), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        QCOMPARE(ini(), precious);
+    }
+    void failedWrite_keepsTheOldFileWhole()
+    {
+        BeaconState state;
+        loadInto(state);
+        const QByteArray before = ini();
+        state.phgPower = 7;
+        // A file-size limit fails the write part-way, as a full disk does.
+        struct rlimit old
+        {
+        };
+        ::getrlimit(RLIMIT_FSIZE, &old);
+        struct rlimit small = old;
+        small.rlim_cur = rlim_t(before.size() + 8);
+        ::signal(SIGXFSZ, SIG_IGN);
+        QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
+        const QString failure = SaveSettings(state, *context);
+        ::setrlimit(RLIMIT_FSIZE, &old);
+        QCOMPARE(failure, QStringLiteral("Your settings could not be saved to %1: File too large").arg(installation->ini()));
+        QCOMPARE(ini(), before);
+        QCOMPARE(QDir(installation->path()).entryList(QDir::Files), QStringList{QStringLiteral("Tavrook.INI")});
+
+        // A folder that cannot be made is named, with the real cause.
+        context->iniFile = installation->ini() + QStringLiteral("/config/Tavrook.INI");
+        QCOMPARE(SaveSettings(state, *context),
+                 QStringLiteral("Your settings could not be saved to %1: the folder %2 could not be created: Not a directory")
+                     .arg(context->iniFile, installation->ini() + QStringLiteral("/config")));
+    }
+    void configFolder_followsXdgRules_data()
+    {
+        QTest::addColumn<QByteArray>("xdg");
+        QTest::addColumn<QString>("folder");
+        // clang-format off
+        QTest::newRow("absolute") << QByteArray("/srv/cfg") << "/srv/cfg/Tavrook";
+        QTest::newRow("relative is ignored") << QByteArray("cfg") << QDir::homePath() + QStringLiteral("/.config/Tavrook");
+        QTest::newRow("empty is ignored") << QByteArray("") << QDir::homePath() + QStringLiteral("/.config/Tavrook");
+        // clang-format on
+    }
+    void configFolder_followsXdgRules()
+    {
+        QFETCH(QByteArray, xdg);
+        const QByteArray old = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", xdg);
+        const QString folder = settings_configFolder(QStringLiteral("Tavrook"));
+        qputenv("XDG_CONFIG_HOME", old);
+        QTEST(folder, "folder");
     }
     void standardAltitude_storedOnlyOnceChanged()
     {
