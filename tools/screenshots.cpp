@@ -1,11 +1,13 @@
 // Writes a PNG picture of each page of the main window into the folder given as
-// the first argument, rendered offscreen at the window's real size.
+// the first argument, rendered offscreen at the window's real size, in the language
+// (a shipped language file's name) and the palette ("light" or "dark") given after it.
 #include "mainwindow/Form1.h"
 #include "platform/NullPlatform.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QPalette>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -15,11 +17,22 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (argc < 2) {
-        std::fputs("usage: tavrook_screenshots OUTPUT_FOLDER\n", stderr);
+    if (argc < 2 || argc > 4) {
+        std::fputs("usage: tavrook_screenshots OUTPUT_FOLDER [LANGUAGE] [light|dark]\n", stderr);
         return 2;
     }
     const QString output = QString::fromLocal8Bit(argv[1]);
+    const QString language = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("English");
+    const bool dark = argc > 3 && qstrcmp(argv[3], "dark") == 0;
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    if (dark) {
+        QPalette palette(QColor(0x35, 0x35, 0x35), QColor(0x2b, 0x2b, 0x2b));
+        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            palette.setColor(role, QColor(0xe8, 0xe8, 0xe8));
+        palette.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+        palette.setColor(QPalette::Highlight, QColor(0x3d, 0x7a, 0xd6));
+        QApplication::setPalette(palette);
+    }
     QDir().mkpath(output);
 
     // Pictures must not depend on anybody's settings: the program runs from a
@@ -29,6 +42,11 @@ int main(int argc, char *argv[])
     QDir().mkpath(scratch.path() + QStringLiteral("/language"));
     for (const QString &file : shipped.entryList({QStringLiteral("*.lf")}, QDir::Files))
         QFile::copy(shipped.filePath(file), scratch.path() + QStringLiteral("/language/") + file);
+    QFile settings(scratch.path() + QStringLiteral("/Tavrook.INI"));
+    if (!settings.open(QIODevice::WriteOnly) ||
+        settings.write("[Language]\nCurrentLanguage=" + language.toUtf8() + "\n") < 0)
+        return 1;
+    settings.close();
 
     QtMessageBox messages;
     QtClipboard clipboard;
@@ -43,7 +61,9 @@ int main(int argc, char *argv[])
         tabs->setCurrentIndex(i);
         QApplication::processEvents();
         const QString file =
-            output + QStringLiteral("/page-%1-%2.png").arg(i + 1).arg(QLatin1String(names[i]));
+            output + QStringLiteral("/page-%1-%2%3.png")
+                         .arg(i + 1)
+                         .arg(QLatin1String(names[i]), dark ? QStringLiteral("-dark") : QString());
         if (!window.grab().save(file)) {
             std::fprintf(stderr, "could not write %s\n", qPrintable(file));
             return 1;

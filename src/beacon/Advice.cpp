@@ -8,8 +8,6 @@ namespace Advice {
 
 namespace {
 
-const char *const compass[] = {"", "NE", "E", "SE", "S", "SW", "W", "NW", "N"};
-
 QString shown(char32_t c)
 {
     if (c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0))
@@ -43,8 +41,25 @@ QString phg_rangeText(int powerCode, int heightCode, int gainCode, int direction
     QString text =
         texts.range.arg(plain.toString(miles, 'f', 1), plain.toString(miles * 1.609344, 'f', 1));
     if (directionCode > 0 && directionCode < 9)
-        text += texts.shifted.arg(QLatin1String(compass[directionCode]));
+        text += texts.shifted.arg(texts.directions[size_t(directionCode)]);
     return text;
+}
+
+QString direction_name(const QString &caption)
+{
+    QString name = caption;
+    name.remove(QLatin1Char('&'));
+    const qsizetype bracket = name.indexOf(QLatin1Char('('));
+    return (bracket < 0 ? name : name.left(bracket)).trimmed();
+}
+
+QString translated_orEnglish(const QString &translated, const QString &english)
+{
+    for (const QString &place : {QStringLiteral("%1"), QStringLiteral("%2")}) {
+        if (english.contains(place) && !translated.contains(place))
+            return english;
+    }
+    return translated;
 }
 
 QString freeText_warning(const QString &text, const Texts &texts)

@@ -3,6 +3,8 @@
 #include <QLocale>
 #include <QString>
 
+#include <array>
+
 // Help for the user that changes nothing in the comment: the radio range that APRS
 // programs draw for a PHG element, and the characters of a free text that the APRS
 // network or the radios will not carry.
@@ -16,7 +18,19 @@ struct Texts
     QString shifted = QStringLiteral(", shifted %1");
     QString notAllowed = QStringLiteral("APRS does not allow %1");
     QString notShown = QStringLiteral("the radios cannot show %1");
+    // The direction names of the range text, as the direction buttons show them.
+    std::array<QString, 9> directions = {
+        QString(),           QStringLiteral("NE"), QStringLiteral("E"), QStringLiteral("SE"),
+        QStringLiteral("S"), QStringLiteral("SW"), QStringLiteral("W"), QStringLiteral("NW"),
+        QStringLiteral("N")};
 };
+
+// The direction a button caption names: "SO (135)" gives "SO", "&NE (45)" gives "NE".
+QString direction_name(const QString &caption);
+
+// The translation, unless it lacks a place ("%1", "%2") of the English sentence and
+// would drop its figures; then the English sentence.
+QString translated_orEnglish(const QString &translated, const QString &english);
 
 // Range in miles for the PHG codes: sqrt(2 H sqrt((P / 10) (G / 2))), with P the
 // power in watts, H the height in feet and G the gain as a factor.

@@ -80,6 +80,9 @@ BeaconComment assemble_beaconComment(const BeaconState &state, const Advice::Tex
     if (state.freeTextSelected)
         result.characterWarning = Advice::freeText_warning(state.freeText, texts);
 
+    // The radios show only what is sent: what the cut took off the comment's end
+    // comes off the display text's end too.
+    displayText.chop(comment.size() - result.comment.size());
     const QString padded = displayText + QString(300, QLatin1Char(' '));
     result.thd7 = {QStringLiteral(" 1:QQ9ZZZ-9"), QStringLiteral("  ") + slice(padded, 1, 10),
                    QStringLiteral("  ") + slice(padded, 11, 10)};

@@ -27,8 +27,9 @@ inline constexpr int maxCommentLength = 43;
 QString frequency_element(const BeaconState &state);
 
 // Assembles the comment from the ticked elements in the order PHG, frequency,
-// altitude, free text, and slices the radio examples from the display text. The cut
-// to 43 never splits a character that takes two code units.
+// altitude, free text, and slices the radio examples from the display text, as far
+// as it lies inside the cut comment. The cut to 43 never splits a character that
+// takes two code units.
 BeaconComment assemble_beaconComment(const BeaconState &state, const Advice::Texts &texts = {});
 
 // Brings stored list positions into their lists: a position beyond the last entry

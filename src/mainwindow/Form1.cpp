@@ -1,5 +1,7 @@
 #include "Form1.h"
 
+#include "AlertLabel.h"
+
 #include "beacon/Advice.h"
 #include "beacon/Altitude.h"
 #include "beacon/Frequency.h"
@@ -9,6 +11,7 @@
 #include "language/clsLanguage.h"
 #include "platform/Clipboard.h"
 #include "platform/MessageBox.h"
+#include "platform/ReadableColour.h"
 #include "settings/A_GetSetIniFile.h"
 #include "support/A_URL.h"
 #include "support/LenientNumber.h"
@@ -71,6 +74,8 @@ QComboBox *list(const char *name)
 {
     auto *box = named(new QComboBox, QLatin1String(name));
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    // Lists keep their natural width; a wider window widens the boxes that hold text.
+    box->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     box->setMinimumContentsLength(12);
     return box;
 }
@@ -90,14 +95,25 @@ void paint(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
     widget->setPalette(palette);
 }
 
-QLabel *warning(const char *name, const QColor &colour)
+// A warning keeps its place while hidden, with room for two lines, so nothing
+// below it moves when it comes and goes; screen readers announce it when it appears.
+QLabel *warning(const char *name)
 {
-    auto *l = named(new QLabel(default_caption(name)), QLatin1String(name));
-    paint(l, QPalette::WindowText, colour);
+    auto *l = new QLabel;
+    mark_asAlert(l); // before anything makes Qt describe it as plain text
+    named(l, QLatin1String(name))->setText(default_caption(name));
     l->setTextFormat(Qt::PlainText);
     l->setWordWrap(true);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->setMinimumHeight(2 * l->fontMetrics().lineSpacing());
+    QSizePolicy policy = l->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    l->setSizePolicy(policy);
     return l;
 }
+
+const QColor warningRed(255, 0, 0);
+const QColor characterWarningRed(0xb0, 0, 0);
 
 QLabel *example(const QString &name, const QString &description, const QColor &colour,
                 const QFont &font)
@@ -150,7 +166,24 @@ void Form1::build_window()
     SSTab1->addTab(build_freeTextPage(), default_caption("SSTab1(5)"));
     setCentralWidget(SSTab1);
     build_menus();
+    apply_colours();
     resize(780, 370 + menuBar()->sizeHint().height());
+}
+
+// The warnings keep their reds on any theme, readable against the window.
+void Form1::apply_colours()
+{
+    const QColor background = palette().color(QPalette::Window);
+    paint(lblWarning, QPalette::WindowText, readable_on(warningRed, background));
+    for (QLabel *l : {lblCharacterWarning, lblFreeTextWarning})
+        paint(l, QPalette::WindowText, readable_on(characterWarningRed, background));
+}
+
+void Form1::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange && lblWarning)
+        apply_colours();
+    QMainWindow::changeEvent(event);
 }
 
 QWidget *Form1::build_generalPage()
@@ -181,14 +214,18 @@ QWidget *Form1::build_generalPage()
     commentRow->addWidget(txtBcnComment, 1);
     right->addLayout(commentRow);
 
-    lblWarning = warning("lblWarning", Qt::red);
+    lblWarning = warning("lblWarning");
     right->addWidget(lblWarning);
-    lblCharacterWarning = warning("lblCharacterWarning", QColor(0xb0, 0, 0));
+    lblCharacterWarning = warning("lblCharacterWarning");
     lblCharacterWarning->hide();
     right->addWidget(lblCharacterWarning);
 
     cmdCopyToClipboard = named(new QPushButton(default_caption("cmdCopyToClipboard")),
                                QStringLiteral("cmdCopyToClipboard"));
+    cmdCopyToClipboard->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    cmdCopyToClipboard->setToolTip(
+        QStringLiteral("Copy the comment to the clipboard (%1)")
+            .arg(cmdCopyToClipboard->shortcut().toString(QKeySequence::NativeText)));
     auto *copyRow = new QHBoxLayout;
     copyRow->addStretch();
     copyRow->addWidget(cmdCopyToClipboard);
@@ -261,7 +298,14 @@ QWidget *Form1::build_phgPage()
     lblPHGRange = named(new QLabel, QStringLiteral("lblPHGRange"));
     lblPHGRange->setAccessibleDescription(QStringLiteral("Estimated radio range"));
     lblPHGRange->setToolTip(QStringLiteral("The range APRS programs draw for these PHG codes"));
-    lists->addWidget(lblPHGRange, 4, 2);
+    // Its length changes with the direction and the language: it wraps within room
+    // kept for two lines instead of widening the window.
+    lblPHGRange->setWordWrap(true);
+    lblPHGRange->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblPHGRange->setMinimumHeight(2 * lblPHGRange->fontMetrics().lineSpacing());
+    lblPHGRange->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    lists->addWidget(lblPHGRange, 4, 2, 1, 2);
+    lists->setColumnStretch(3, 1);
     lists->setRowStretch(5, 1);
     row->addLayout(lists, 1);
 
@@ -362,7 +406,7 @@ QWidget *Form1::build_freeTextPage()
     row->addWidget(label("lblYourComment", txtYourBeaconComment));
     row->addWidget(txtYourBeaconComment, 1);
     layout->addLayout(row);
-    lblFreeTextWarning = warning("lblFreeTextWarning", QColor(0xb0, 0, 0));
+    lblFreeTextWarning = warning("lblFreeTextWarning");
     layout->addWidget(lblFreeTextWarning);
     layout->addStretch();
     return page;
@@ -372,6 +416,7 @@ void Form1::build_menus()
 {
     mnuFile = named(menuBar()->addMenu(QStringLiteral("&File")), QStringLiteral("mnuFile"));
     mnuFileExit = named(mnuFile->addAction(QStringLiteral("E&xit")), QStringLiteral("mnuFileExit"));
+    mnuFileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     mnuOptions = named(menuBar()->addMenu(QStringLiteral("Options")), QStringLiteral("mnuOptions"));
     mnuOptionsLang = named(mnuOptions->addMenu(QStringLiteral("Set Language")),
@@ -572,8 +617,12 @@ void Form1::translate_additions()
         {"ADD0005", &AdviceTexts::standardAltitude}};
     const AdviceTexts english;
     for (const auto &[key, text] : keys)
-        adviceTexts.*text =
-            context.objLanguage->translate_optional(QLatin1String(key), english.*text);
+        adviceTexts.*text = Advice::translated_orEnglish(
+            context.objLanguage->translate_optional(QLatin1String(key), english.*text),
+            english.*text);
+    // The range text names a direction as its button does, in the same language.
+    for (size_t i = 1; i < optDirection.size(); ++i)
+        adviceTexts.directions[i] = Advice::direction_name(optDirection[i]->text());
     mnuOptionsStandardAltitude->setText(adviceTexts.standardAltitude);
 }
 

@@ -36,7 +36,7 @@ class QTabWidget;
 // option for the standard altitude.
 struct AdviceTexts : Advice::Texts
 {
-    QString standardAltitude = QStringLiteral("Standard APRS altitude (six digits)");
+    QString standardAltitude = QStringLiteral("Standard APRS &altitude (six digits)");
 };
 
 // The desktop services the main window reaches through; tests hand in their own.
@@ -68,6 +68,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void build_window();
@@ -81,6 +82,7 @@ private:
     void connect_controls();
     void add_languageEntries(const QStringList &names);
     void refresh_accessibility();
+    void apply_colours();
     void bind_captions();
 
     // The assembly; runs at the end of start-up, on a Check1 click and when the

@@ -9,7 +9,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 namespace {
 
@@ -103,8 +106,14 @@ frm_About::frm_About(ProgramContext &context, ShellOpen &shell)
     buttons->addWidget(ok);
     layout->addLayout(buttons);
 
-    setFixedWidth(460);
-    setFixedHeight(heightForWidth(460) > 0 ? heightForWidth(460) : sizeHint().height());
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+
+    // 460 pixels at 96 DPI, wider with a larger logical DPI.
+    const int fixedWidth = int(std::lround(460 * logicalDpiX() / 96.0));
+    setFixedWidth(fixedWidth);
+    setFixedHeight(heightForWidth(fixedWidth) > 0 ? heightForWidth(fixedWidth)
+                                                  : sizeHint().height());
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
         move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);

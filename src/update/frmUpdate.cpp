@@ -1,8 +1,14 @@
 #include "frmUpdate.h"
 
+#include "platform/ReadableColour.h"
+
+#include <QEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
+
+#include <cmath>
 
 frmUpdate::frmUpdate(const QString &programTitle)
     : QWidget(nullptr, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
@@ -13,14 +19,14 @@ frmUpdate::frmUpdate(const QString &programTitle)
 
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(8, 6, clientWidth - 16, 38);
+    Label1->setGeometry(scaled(8), scaled(6), scaled(clientWidth - 16), scaled(38));
     Label1->setWordWrap(true);
     Label1->setTextFormat(Qt::PlainText);
     Label1->setAccessibleDescription(QStringLiteral("Update status"));
 
     lblWebURL = new QLabel(this);
     lblWebURL->setObjectName(QStringLiteral("lblWebURL"));
-    lblWebURL->setGeometry(8, 46, clientWidth - 16, 20);
+    lblWebURL->setGeometry(scaled(8), scaled(46), scaled(clientWidth - 16), scaled(20));
     lblWebURL->setTextFormat(Qt::RichText);
     lblWebURL->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     lblWebURL->setCursor(Qt::PointingHandCursor);
@@ -29,22 +35,29 @@ frmUpdate::frmUpdate(const QString &programTitle)
 
     Command3 = new QPushButton(QStringLiteral("More"), this);
     Command3->setObjectName(QStringLiteral("Command3"));
-    Command3->setGeometry(clientWidth - 168, 74, 76, 28);
+    Command3->setGeometry(scaled(clientWidth - 168), scaled(74), scaled(76), scaled(28));
     connect(Command3, &QPushButton::clicked, this, &frmUpdate::Command3_Click);
 
     Command1 = new QPushButton(QStringLiteral("Close"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(clientWidth - 84, 74, 76, 28);
+    Command1->setGeometry(scaled(clientWidth - 84), scaled(74), scaled(76), scaled(28));
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
 
     txtLogging = new QPlainTextEdit(this);
     txtLogging->setObjectName(QStringLiteral("txtLogging"));
-    txtLogging->setGeometry(8, logTop, clientWidth - 16, logHeight);
+    txtLogging->setGeometry(scaled(8), scaled(logTop), scaled(clientWidth - 16), scaled(logHeight));
     txtLogging->setReadOnly(true);
     txtLogging->setAccessibleName(QStringLiteral("Update log"));
     txtLogging->hide();
 
-    setFixedSize(clientWidth, foldedHeight);
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+    setFixedSize(scaled(clientWidth), scaled(foldedHeight));
+}
+
+int frmUpdate::scaled(int pixelsAt96) const
+{
+    return int(std::lround(pixelsAt96 * logicalDpiY() / 96.0));
 }
 
 void frmUpdate::setStatus(const QString &text)
@@ -54,9 +67,26 @@ void frmUpdate::setStatus(const QString &text)
 
 void frmUpdate::setStatusColour(const QColor &colour)
 {
-    QPalette palette = Label1->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    Label1->setPalette(palette);
+    statusColour = colour;
+    apply_statusColour();
+}
+
+void frmUpdate::apply_statusColour()
+{
+    const QPalette theme = palette();
+    QPalette shown = Label1->palette();
+    shown.setColor(QPalette::WindowText,
+                   statusColour == QColor(Qt::black)
+                       ? theme.color(QPalette::WindowText)
+                       : readable_on(statusColour, theme.color(QPalette::Window)));
+    Label1->setPalette(shown);
+}
+
+void frmUpdate::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange && statusColour.isValid())
+        apply_statusColour();
+    QWidget::changeEvent(event);
 }
 
 void frmUpdate::setLogText(const QString &text)
@@ -101,10 +131,10 @@ void frmUpdate::Command3_Click()
     if (Command3->text() == QStringLiteral("More")) {
         txtLogging->show();
         Command3->setText(QStringLiteral("Less"));
-        setFixedSize(clientWidth, unfoldedHeight);
+        setFixedSize(scaled(clientWidth), scaled(unfoldedHeight));
     } else {
         Command3->setText(QStringLiteral("More"));
         txtLogging->hide();
-        setFixedSize(clientWidth, foldedHeight);
+        setFixedSize(scaled(clientWidth), scaled(foldedHeight));
     }
 }

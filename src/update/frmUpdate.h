@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QWidget>
 
 class QLabel;
@@ -13,7 +14,8 @@ class frmUpdate final : public QWidget
     Q_OBJECT
 
 public:
-    // Sizes as designed, in pixels at 96 dots per inch.
+    // Sizes as designed, in pixels at 96 dots per inch (15 twips a pixel); they grow
+    // with the screen's logical DPI, so a large font is never clipped.
     static constexpr int clientWidth = 359;
     static constexpr int logTop = 112;
     static constexpr int logHeight = 123;
@@ -23,7 +25,11 @@ public:
     explicit frmUpdate(const QString &programTitle);
 
     void setStatus(const QString &text);
+    // Black stands for the theme's text colour; other colours are made readable on
+    // the window's background.
     void setStatusColour(const QColor &colour);
+    // A designed size in pixels at 96 DPI, at the screen's logical DPI.
+    int scaled(int pixelsAt96) const;
     QString logText() const { return log; }
     void setLogText(const QString &text);
     void hideLog();
@@ -34,8 +40,12 @@ public:
 signals:
     void linkClicked();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void Command3_Click();
+    void apply_statusColour();
 
     QLabel *Label1 = nullptr;
     QLabel *lblWebURL = nullptr;
@@ -43,4 +53,5 @@ private:
     QPushButton *Command1 = nullptr;
     QPlainTextEdit *txtLogging = nullptr;
     QString log;
+    QColor statusColour;
 };

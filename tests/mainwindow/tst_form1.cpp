@@ -1,3 +1,4 @@
+#include "Colours.h"
 #include "Fakes.h"
 #include "Installation.h"
 
@@ -7,6 +8,7 @@
 #include "platform/QtPlatform.h"
 #include "support/logging.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -17,6 +19,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -45,7 +48,8 @@ private slots:
         start();
         QCOMPARE(comment(), QStringLiteral("PHG0000/144.000MHz/A=00000 My free beacon t"));
         QVERIFY(!w<QLabel>("lblWarning")->isHidden());
-        QCOMPARE(w<QLabel>("lblTMD710_Example_L1")->text(), QStringLiteral("144.000MHz/A=00000 My free beacon text    "));
+        QCOMPARE(QAccessible::queryAccessibleInterface(w<QLabel>("lblWarning"))->role(), QAccessible::AlertMessage);
+        QCOMPARE(w<QLabel>("lblTMD710_Example_L1")->text(), QStringLiteral("144.000MHz/A=00000 My free beacon t       "));
         QCOMPARE(box("txtAltMeters")->text() + QLatin1Char('|') + box("txtAltFeet")->text(), QStringLiteral("0|"));
         QCOMPARE(window->windowTitle(), QStringLiteral("Tavrook V1.0.8"));
         QVERIFY(messages.shown.isEmpty() && ini().contains("CurrentLanguage=English"));
@@ -182,8 +186,9 @@ private slots:
         box("txtYourBeaconComment")->setText(QStringLiteral("Not yet"));
         showPage(0);
         box("txtYourBeaconComment")->setText(QStringLiteral("Changed"));
-        w<QPushButton>("cmdCopyToClipboard")->click();
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("PHG0000/144.000MHz/A=00000 Not yet"));
+        activate();
+        QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier); // the button's shortcut
+        QTRY_COMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("PHG0000/144.000MHz/A=00000 Not yet"));
     }
     void exit_savesAndClosesEveryWindow_closeBoxSavesNothing()
     {
@@ -195,7 +200,8 @@ private slots:
         start();
         action("mnuHelpAbout")->trigger();
         list("lstPower")->setCurrentIndex(4);
-        action("mnuFileExit")->trigger();
+        activate();
+        QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
         for (QWidget *w : QApplication::topLevelWidgets())
             QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
         QVERIFY(ini().contains("[SETUP]\nLEFT=0\nTOP=0\nMINIMIZED=FALSE\n") && ini().contains("Power=4\n") &&
@@ -320,6 +326,62 @@ private slots:
         QVERIFY(messages.texts().value(1).startsWith(QStringLiteral("There are 48 translation errors, language is \r\n")));
         QCOMPARE(w<QTabWidget>("SSTab1")->tabText(0), QStringLiteral("* General"));
     }
+    void layout_keepsStill_readableInLightAndDark_data()
+    {
+        QTest::addColumn<int>("language"); // entry of the language menu
+        QTest::newRow("Deutsch") << 1;
+        QTest::newRow("English") << 2;
+        QTest::newRow("Nederlands") << 3;
+    }
+    void layout_keepsStill_readableInLightAndDark()
+    {
+        QFile::copy(Installation::shipped(QStringLiteral("Nederlands.lf")),
+                    installation->languagePath(QStringLiteral("Nederlands.lf")));
+        start();
+        const QSize size = window->size();
+        QFETCH(int, language);
+        w<QMenu>("mnuOptionsLang")->actions().at(language)->trigger();
+        const QStringList general = {QStringLiteral("txtBcnComment"), QStringLiteral("cmdCopyToClipboard"),
+                                     QStringLiteral("lblTHD7_example_L1"), QStringLiteral("lblTMD710_Example_L1")};
+        const QStringList withWarning = where(general);
+        QCOMPARE(window->size(), size);
+        QStringList phg = {QStringLiteral("lstPower"), QStringLiteral("lstHeight"), QStringLiteral("lstGain")};
+        for (int i = 0; i < 9; ++i)
+            phg << QStringLiteral("optDirection(%1)").arg(i);
+        showPage(1);
+        const QStringList compass = where(phg);
+        for (int i = 8; i >= 0; --i) {
+            w<QRadioButton>(qPrintable(phg.value(3 + i)))->click();
+            QCOMPARE(where(phg), compass);
+        }
+        showPage(5);
+        box("txtYourBeaconComment")->setText(QStringLiteral("| \u00e9"));
+        showPage(0); // the character warning comes, the length warning goes
+        QVERIFY(w<QLabel>("lblWarning")->isHidden() && !w<QLabel>("lblCharacterWarning")->isHidden());
+        QCOMPARE(where(general), withWarning);
+        box("txtYourBeaconComment")->setText(QStringLiteral("ok"));
+        showPage(5);
+        showPage(0); // no warning at all
+        QCOMPARE(where(general), withWarning);
+        QCOMPARE(window->size(), size);
+
+        for (const QPalette &theme : {QApplication::style()->standardPalette(), darkPalette()}) {
+            QApplication::setPalette(theme);
+            for (const char *name : {"lblWarning", "lblCharacterWarning"})
+                QCOMPARE(
+                    seenAs(w<QLabel>(name)->palette().color(QPalette::WindowText), window->palette().color(QPalette::Window)),
+                    QStringLiteral("red"));
+        }
+        QApplication::setPalette(QApplication::style()->standardPalette());
+
+        // A larger window widens the comment, not the lists.
+        const int listWidth = list("lstBand")->width();
+        const int commentWidth = box("txtBcnComment")->width();
+        window->resize(1600, 1000);
+        where({});
+        QVERIFY(box("txtBcnComment")->width() > commentWidth + 400);
+        QCOMPARE(list("lstBand")->width(), listWidth);
+    }
     void languageMenu_translatesEverythingAndSticks()
     {
         installation->writeLanguageWithout(QStringLiteral("Deutsch.lf"), {QStringLiteral("ADD0004")});
@@ -333,7 +395,10 @@ private slots:
         QVERIFY(entries[1]->isChecked() && !entries[2]->isChecked());
         QCOMPARE(w<QPushButton>("cmdCopyToClipboard")->text(), QStringLiteral("In die Zwischenablage"));
         QCOMPARE(list("lstPower")->accessibleDescription(), QStringLiteral("Leistung"));
-        QCOMPARE(action("mnuOptionsStandardAltitude")->text(), QStringLiteral("APRS-Standardh\u00f6he (sechs Ziffern)"));
+        QCOMPARE(action("mnuOptionsStandardAltitude")->text(), QStringLiteral("APRS-&Standardh\u00f6he (sechs Ziffern)"));
+        w<QRadioButton>("optDirection(3)")->click(); // the range names the direction as its button does
+        QVERIFY2(w<QLabel>("lblPHGRange")->text().endsWith(QStringLiteral(", nach SO verschoben")),
+                 qPrintable(w<QLabel>("lblPHGRange")->text()));
         // ADD0004 is missing from this file: English, silently.
         QCOMPARE(w<QLabel>("lblCharacterWarning")->text(),
                  QStringLiteral("APRS erlaubt nicht: |; the radios cannot show \u00e9"));
@@ -341,7 +406,7 @@ private slots:
         entries[3]->trigger();
         QCOMPARE(messages.shown.size(), 1);
         QCOMPARE(w<QPushButton>("cmdCopyToClipboard")->text(), QStringLiteral("* Copy to Clipboard"));
-        QCOMPARE(action("mnuOptionsStandardAltitude")->text(), QStringLiteral("Standard APRS altitude (six digits)"));
+        QCOMPARE(action("mnuOptionsStandardAltitude")->text(), QStringLiteral("Standard APRS &altitude (six digits)"));
         entries[1]->trigger();
         action("mnuFileExit")->trigger();
         start();
@@ -378,6 +443,10 @@ private slots:
         QCOMPARE(shell.opened, (QList<QUrl>{QUrl::fromLocalFile(installation->path() + QStringLiteral("/Tavrook.html")),
                                             QUrl::fromLocalFile(installation->path() + QStringLiteral("/Tavrook_Deutsch.html")),
                                             QUrl(QStringLiteral(TAVROOK_WEB_ADDRESS))}));
+        about->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(about));
+        QTest::keyClick(about, Qt::Key_Escape);
+        QTRY_VERIFY(topLevels("frm_About").isEmpty());
     }
     void updateMenu_runsACheckInItsWindow()
     {
@@ -405,9 +474,27 @@ private:
         return found;
     }
     QComboBox *list(const char *name) { return w<QComboBox>(name); }
+    // Where each control stands in the window once the layout has settled.
+    QStringList where(const QStringList &names)
+    {
+        QApplication::processEvents();
+        QApplication::processEvents();
+        QStringList at;
+        for (const QString &name : names) {
+            const QWidget *control = w<QWidget>(qPrintable(name));
+            const QRect r(control->mapTo(window.get(), QPoint()), control->size());
+            at << QStringLiteral("%1 %2,%3 %4x%5").arg(name).arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+        }
+        return at;
+    }
     QLineEdit *box(const char *name) { return w<QLineEdit>(name); }
     QAction *action(const char *name) { return w<QAction>(name); }
     QString comment() { return box("txtBcnComment")->text(); }
+    void activate()
+    {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
     void showPage(int index) { w<QTabWidget>("SSTab1")->setCurrentIndex(index); }
     QByteArray ini() const { return installation->readFile(QStringLiteral("Tavrook.INI")); }
     static QString readLog()

@@ -1,3 +1,4 @@
+#include "Colours.h"
 #include "Fakes.h"
 #include "Installation.h"
 #include "LoopbackHttpServer.h"
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTextDocumentFragment>
 #include <QtTest>
 
@@ -32,8 +34,8 @@ const QString invalidFile = QStringLiteral("The update file information is not f
 const QString newerProgram = QStringLiteral("There is a newer version of this program ");
 const QString newerDoc = QStringLiteral("There is a newer version of the documentaion/language");
 const QString docUpToDate = QStringLiteral("Your current documentation/language version is up to date");
-const QColor red(255, 0, 0);
-const QColor green(0, 128, 0);
+const QString red = QStringLiteral("red");
+const QString green = QStringLiteral("green");
 
 } // namespace
 
@@ -234,9 +236,9 @@ private slots:
         QCOMPARE(context->objUpdate->UpdateFile(), QStringLiteral("Tavrook-1.0.9.tar.gz"));
         // More folds the log out; after Close the next check starts with a new, folded window.
         auto *more = form()->findChild<QPushButton *>(QStringLiteral("Command3"));
-        QCOMPARE(form()->height(), frmUpdate::foldedHeight);
+        QCOMPARE(form()->height(), form()->scaled(frmUpdate::foldedHeight));
         more->click();
-        QCOMPARE(form()->height(), frmUpdate::unfoldedHeight);
+        QCOMPARE(form()->height(), form()->scaled(frmUpdate::unfoldedHeight));
         QVERIFY(form()->findChild<QPlainTextEdit *>()->isVisibleTo(form()));
         QVERIFY(form()->findChild<QPlainTextEdit *>()->toPlainText().contains(QStringLiteral("Check signature\n")));
         form()->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
@@ -244,7 +246,26 @@ private slots:
         QVERIFY(first.isNull());
         run();
         QCOMPARE(form()->findChild<QPushButton *>(QStringLiteral("Command3"))->text() + QString::number(form()->height()),
-                 QStringLiteral("More") + QString::number(frmUpdate::foldedHeight));
+                 QStringLiteral("More") + QString::number(form()->scaled(frmUpdate::foldedHeight)));
+    }
+
+    void statusColours_readableInLightAndDarkThemes()
+    {
+        using C = UpdateView::Colour;
+        const std::pair<C, const char *> states[] = {
+            {C::Black, "plain"}, {C::Green, "green"}, {C::Yellow, "yellow"}, {C::Red, "red"}};
+        for (const auto &[state, seen] : states) {
+            host->setStatusColour(state);
+            QCOMPARE(colour(), QLatin1String(seen));
+            QApplication::setPalette(darkPalette());
+            QCOMPARE(colour(), QLatin1String(seen)); // a change of theme is followed
+            QApplication::setPalette(QApplication::style()->standardPalette());
+        }
+        host->open();
+        form()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form()));
+        QTest::keyClick(form(), Qt::Key_Escape);
+        QVERIFY(!form() || !form()->isVisible());
     }
 
 private:
@@ -263,7 +284,10 @@ private:
     }
     QLabel *label(const char *name) const { return form()->findChild<QLabel *>(QLatin1String(name)); }
     QString status() const { return label("Label1")->text(); }
-    QColor colour() const { return label("Label1")->palette().color(QPalette::WindowText); }
+    QString colour() const
+    {
+        return seenAs(label("Label1")->palette().color(QPalette::WindowText), form()->palette().color(QPalette::Window));
+    }
     QString log() const { return host->logText(); }
     static frmUpdate *form()
     {
