@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(inifile language update number)
+[ ${#targets[@]} -gt 0 ] || targets=(inifile language update number receivers)
 
 export TAVROOK_EXTRA_PACKAGES="clang-14 libclang-rt-14-dev ${TAVROOK_EXTRA_PACKAGES:-}"
 scripts/setup.sh build-fuzz -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -55,7 +55,8 @@ QString direction_name(const QString &caption)
 
 QString translated_orEnglish(const QString &translated, const QString &english)
 {
-    for (const QString &place : {QStringLiteral("%1"), QStringLiteral("%2")}) {
+    for (const QString &place :
+         {QStringLiteral("%1"), QStringLiteral("%2"), QStringLiteral("%3"), QStringLiteral("%4")}) {
         if (english.contains(place) && !translated.contains(place))
             return english;
     }

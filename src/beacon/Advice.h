@@ -18,11 +18,25 @@ struct Texts
     QString shifted = QStringLiteral(", shifted %1");
     QString notAllowed = QStringLiteral("APRS does not allow %1");
     QString notShown = QStringLiteral("the radios cannot show %1");
-    // The direction names of the range text, as the direction buttons show them.
+    // What receivers read (see Receivers::describe).
+    QString receiversRead = QStringLiteral("Receivers read: %1");
+    QString phgRead = QStringLiteral("%1 W, %2 ft, %3 dB, %4");
+    QString rateRead = QStringLiteral(", %1 beacons an hour");
+    QString phgRateMisread =
+        QStringLiteral("PHG misread as %1 (receivers do not know the rate form)");
+    QString frequencyRead = QStringLiteral("%1 MHz");
+    QString toneRead = QStringLiteral(", tone %1 Hz");
+    QString squelchRead = QStringLiteral(", tone squelch %1 Hz");
+    QString narrowRead = QStringLiteral(", narrow FM");
+    QString frequencyNotRead = QStringLiteral("frequency not read: it must stand at the start");
+    QString altitudeRead = QStringLiteral("altitude %1 ft");
+    QString altitudeNotRead = QStringLiteral("altitude not read: needs six digits (Options)");
+    QString onlyText = QStringLiteral("text only");
+    // The direction names, as the direction buttons show them (OMNI first).
     std::array<QString, 9> directions = {
-        QString(),           QStringLiteral("NE"), QStringLiteral("E"), QStringLiteral("SE"),
-        QStringLiteral("S"), QStringLiteral("SW"), QStringLiteral("W"), QStringLiteral("NW"),
-        QStringLiteral("N")};
+        QStringLiteral("OMNI"), QStringLiteral("NE"), QStringLiteral("E"),
+        QStringLiteral("SE"),   QStringLiteral("S"),  QStringLiteral("SW"),
+        QStringLiteral("W"),    QStringLiteral("NW"), QStringLiteral("N")};
 };
 
 // The direction a button caption names: "SO (135)" gives "SO", "&NE (45)" gives "NE".

@@ -7,6 +7,7 @@
 #include "beacon/Frequency.h"
 #include "beacon/Module1.h"
 #include "beacon/Phg.h"
+#include "beacon/Receivers.h"
 #include "language/WindowTexts.h"
 #include "language/clsLanguage.h"
 #include "platform/Clipboard.h"
@@ -213,6 +214,18 @@ QWidget *Form1::build_generalPage()
     commentRow->addWidget(label("lblBeaconComment", txtBcnComment));
     commentRow->addWidget(txtBcnComment, 1);
     right->addLayout(commentRow);
+    // What other stations will read from the comment; two lines are kept for it.
+    lblReceiversRead = named(new QLabel, QStringLiteral("lblReceiversRead"));
+    lblReceiversRead->setTextFormat(Qt::PlainText);
+    lblReceiversRead->setWordWrap(true);
+    lblReceiversRead->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblReceiversRead->setMinimumHeight(2 * lblReceiversRead->fontMetrics().lineSpacing());
+    lblReceiversRead->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    lblReceiversRead->setFocusPolicy(Qt::TabFocus);
+    lblReceiversRead->setTextInteractionFlags(Qt::TextSelectableByKeyboard |
+                                              Qt::TextSelectableByMouse);
+    lblReceiversRead->setAccessibleDescription(QStringLiteral("What receiving stations read"));
+    right->addWidget(lblReceiversRead);
 
     lblWarning = warning("lblWarning");
     right->addWidget(lblWarning);
@@ -614,14 +627,26 @@ void Form1::translate_additions()
         {"ADD0002", &AdviceTexts::shifted},
         {"ADD0003", &AdviceTexts::notAllowed},
         {"ADD0004", &AdviceTexts::notShown},
-        {"ADD0005", &AdviceTexts::standardAltitude}};
+        {"ADD0005", &AdviceTexts::standardAltitude},
+        {"ADD0006", &AdviceTexts::receiversRead},
+        {"ADD0007", &AdviceTexts::phgRead},
+        {"ADD0008", &AdviceTexts::rateRead},
+        {"ADD0009", &AdviceTexts::phgRateMisread},
+        {"ADD0010", &AdviceTexts::frequencyRead},
+        {"ADD0011", &AdviceTexts::toneRead},
+        {"ADD0012", &AdviceTexts::squelchRead},
+        {"ADD0013", &AdviceTexts::narrowRead},
+        {"ADD0014", &AdviceTexts::frequencyNotRead},
+        {"ADD0015", &AdviceTexts::altitudeRead},
+        {"ADD0016", &AdviceTexts::altitudeNotRead},
+        {"ADD0017", &AdviceTexts::onlyText}};
     const AdviceTexts english;
     for (const auto &[key, text] : keys)
         adviceTexts.*text = Advice::translated_orEnglish(
             context.objLanguage->translate_optional(QLatin1String(key), english.*text),
             english.*text);
     // The range text names a direction as its button does, in the same language.
-    for (size_t i = 1; i < optDirection.size(); ++i)
+    for (size_t i = 0; i < optDirection.size(); ++i)
         adviceTexts.directions[i] = Advice::direction_name(optDirection[i]->text());
     mnuOptionsStandardAltitude->setText(adviceTexts.standardAltitude);
 }
@@ -686,6 +711,8 @@ void Form1::update_beaconComment()
     state.comment = result.comment;
     state.commentShortened = result.shortened;
     txtBcnComment->setText(result.comment);
+    lblReceiversRead->setText(
+        Receivers::describe(Receivers::read(result.comment), adviceTexts, QLocale()));
     lblWarning->setVisible(result.shortened);
     lblCharacterWarning->setText(result.characterWarning);
     lblCharacterWarning->setVisible(!result.characterWarning.isEmpty());

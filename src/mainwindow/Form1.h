@@ -132,6 +132,7 @@ private:
     QTabWidget *SSTab1 = nullptr;
     std::array<QCheckBox *, 5> Check1{};
     QLineEdit *txtBcnComment = nullptr;
+    QLabel *lblReceiversRead = nullptr;
     QLabel *lblWarning = nullptr;
     QLabel *lblCharacterWarning = nullptr;
     QPushButton *cmdCopyToClipboard = nullptr;

@@ -49,6 +49,9 @@ private slots:
         QCOMPARE(comment(), QStringLiteral("PHG0000/144.000MHz/A=00000 My free beacon t"));
         QVERIFY(!w<QLabel>("lblWarning")->isHidden());
         QCOMPARE(QAccessible::queryAccessibleInterface(w<QLabel>("lblWarning"))->role(), QAccessible::AlertMessage);
+        QCOMPARE(w<QLabel>("lblReceiversRead")->text(),
+                 QStringLiteral("Receivers read: 0 W, 10 ft, 0 dB, OMNI \u00b7 144.000 MHz \u00b7 altitude not read: needs six "
+                                "digits (Options)"));
         QCOMPARE(w<QLabel>("lblTMD710_Example_L1")->text(), QStringLiteral("144.000MHz/A=00000 My free beacon t       "));
         QCOMPARE(box("txtAltMeters")->text() + QLatin1Char('|') + box("txtAltFeet")->text(), QStringLiteral("0|"));
         QCOMPARE(window->windowTitle(), QStringLiteral("Tavrook V1.0.8"));
@@ -394,6 +397,9 @@ private slots:
         entries[1]->trigger();
         QVERIFY(entries[1]->isChecked() && !entries[2]->isChecked());
         QCOMPARE(w<QPushButton>("cmdCopyToClipboard")->text(), QStringLiteral("In die Zwischenablage"));
+        QVERIFY(w<QLabel>("lblReceiversRead")
+                    ->text()
+                    .startsWith(QStringLiteral("Empf\u00e4nger lesen: 0 W, 10 ft, 0 dB, Rundstrahler")));
         QCOMPARE(list("lstPower")->accessibleDescription(), QStringLiteral("Leistung"));
         QCOMPARE(action("mnuOptionsStandardAltitude")->text(), QStringLiteral("APRS-&Standardh\u00f6he (sechs Ziffern)"));
         w<QRadioButton>("optDirection(3)")->click(); // the range names the direction as its button does
