@@ -191,6 +191,23 @@ int main(int argc, char *argv[])
     count_fileAccess(startup, folder.path());
     std::printf("\n");
 
+    // The comment for a beacon program, against a bare QCoreApplication.
+    const QString coreApp = here + QStringLiteral("/bench_core_app");
+    const QString tavrook = here + QStringLiteral("/../src/Tavrook");
+    const QStringList comment = {QStringLiteral("--comment"), QStringLiteral("--settings"),
+                                 folder.path() + QStringLiteral("/Tavrook.INI")};
+    run_child(tavrook, comment);
+    std::vector<double> coreMs, commentMs;
+    for (int i = 0; i < runs; ++i) {
+        coreMs.push_back(run_child(coreApp, {}).ms);
+        commentMs.push_back(run_child(tavrook, comment).ms);
+    }
+    print_row("start-up, bare QCoreApplication", summarise(coreMs));
+    print_row("Tavrook --comment", summarise(commentMs));
+    print_ratio("--comment ratio to QCoreApplication", summarise(commentMs).median,
+                summarise(coreMs).median, 2.0);
+    std::printf("\n");
+
     // The largest channel list in the real window against building its texts alone.
     QtMessageBox messages;
     QtClipboard clipboard;

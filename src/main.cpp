@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "mainwindow/Form1.h"
 #include "platform/QtPlatform.h"
 
@@ -24,6 +25,8 @@ bool display_available()
 
 int main(int argc, char *argv[])
 {
+    if (wants_commandLine(argc, argv))
+        return run_commandLine(argc, argv);
     if (!display_available()) {
         std::fputs("Tavrook needs a desktop: no display found (DISPLAY and WAYLAND_DISPLAY are "
                    "unset). Start it from a desktop session, or run the tests with ./test.sh.\n",

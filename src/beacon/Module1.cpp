@@ -1,5 +1,6 @@
 #include "Module1.h"
 
+#include "Altitude.h"
 #include "Frequency.h"
 #include "Phg.h"
 #include "support/LenientNumber.h"
@@ -105,6 +106,27 @@ void clamp_toLists(BeaconState &state)
     qint16 height = LenientNumber::to_int16(state.phgHeight);
     clamp(height, Phg::heightCount);
     state.phgHeight = QString::number(height);
+}
+
+void restore_elements(BeaconState &state)
+{
+    clamp_toLists(state);
+    state.bands = Frequency::band_table();
+    state.stepValues = Frequency::step_values();
+    state.rateCodes = Phg::rate_codes();
+    const auto step = size_t(state.step);
+    state.frequencyTexts = Frequency::channel_list(state.bands[size_t(state.band)],
+                                                   Frequency::step_entries()[state.step],
+                                                   state.stepValues[step], QLocale::c())
+                               .commentTexts;
+    if (state.frequency < 0 || state.frequency >= state.frequencyTexts.size())
+        state.frequency = 0;
+    state.toneTexts = Frequency::tone_texts(Frequency::tone_entries());
+    state.ctcssSelected = false;
+    state.wideFM = false;
+    Phg::update_PHG(state, {state.phgPower, LenientNumber::to_int16(state.phgHeight), state.phgGain,
+                            state.phgDirection, 1, false});
+    Altitude::restore(state);
 }
 
 } // namespace Module1

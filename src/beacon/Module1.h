@@ -36,4 +36,8 @@ BeaconComment assemble_beaconComment(const BeaconState &state, const Advice::Tex
 // becomes the last entry, so a hand-edited settings file cannot select nothing.
 void clamp_toLists(BeaconState &state);
 
+// The element texts and tables as start-up leaves them for the loaded selections:
+// the channel and tone texts, the PHG element (rate unticked) and the altitude.
+void restore_elements(BeaconState &state);
+
 } // namespace Module1

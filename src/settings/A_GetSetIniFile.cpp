@@ -139,7 +139,7 @@ QString settings_configFolder(const QString &programName)
 }
 
 QString settings_location(const QString &appDir, const QString &exeBaseName,
-                          const QString &programName)
+                          const QString &programName, bool prepare)
 {
     const QString fileName = exeBaseName + QStringLiteral(".INI");
     QString beside = appDir + QLatin1Char('/') + fileName;
@@ -147,6 +147,8 @@ QString settings_location(const QString &appDir, const QString &exeBaseName,
         return beside;
     const QString folder = settings_configFolder(programName);
     QString own = folder + QLatin1Char('/') + fileName;
+    if (!prepare) // the file the program would use, without creating it
+        return QFileInfo::exists(own) || !QFileInfo::exists(beside) ? own : beside;
     if (!QFileInfo::exists(own) && QDir().mkpath(folder) && QFileInfo::exists(beside) &&
         QFile::copy(beside, own))
         QFile::setPermissions(own, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
@@ -179,26 +181,33 @@ QString FormatIniBool(bool value)
     return value ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
 }
 
+QString settings_read(QByteArray &file, BeaconState &state)
+{
+    QString language;
+    for (const SettingRow &row : settingsTable) {
+        const QString section = latin(row.section);
+        const QString key = latin(row.key);
+        const QString defaultValue = latin(row.defaultValue);
+        const QString value = PrivateProfile::find_value(file, section, key)
+                                  .value_or(defaultValue)
+                                  .left(maxValueLength);
+        if (row.kind != Kind::Option && value == defaultValue)
+            file = PrivateProfile::with_value(file, section, key, defaultValue);
+        if (row.kind == Kind::Language)
+            language = value;
+        else
+            store(state, row, value);
+    }
+    return language;
+}
+
 // The file is read once; the defaults of missing keys go back in one write, which
 // when it fails leaves the file as it was.
 void LoadSettings(BeaconState &state, ProgramContext &context)
 {
     const PrivateProfile::Loaded before = PrivateProfile::load(context.iniFile);
     QByteArray after = before.bytes;
-    for (const SettingRow &row : settingsTable) {
-        const QString section = latin(row.section);
-        const QString key = latin(row.key);
-        const QString defaultValue = latin(row.defaultValue);
-        const QString value = PrivateProfile::find_value(after, section, key)
-                                  .value_or(defaultValue)
-                                  .left(maxValueLength);
-        if (row.kind != Kind::Option && value == defaultValue)
-            after = PrivateProfile::with_value(after, section, key, defaultValue);
-        if (row.kind == Kind::Language)
-            context.objLanguage->language(value);
-        else
-            store(state, row, value);
-    }
+    context.objLanguage->language(settings_read(after, state));
     PrivateProfile::store(context.iniFile, before, after);
 }
 

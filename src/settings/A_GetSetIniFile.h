@@ -2,6 +2,7 @@
 
 #include "beacon/BeaconState.h"
 
+#include <QByteArray>
 #include <QString>
 
 struct ProgramContext;
@@ -13,8 +14,10 @@ QString settings_configFolder(const QString &programName);
 // Where the settings file lives: "<base>.INI" beside the executable when its folder
 // is writable (a portable or per-user install), else in the user's configuration
 // folder for the program, which a file beside the executable seeds on first use.
+// Unless prepare is false: then nothing is created or copied, and the file beside the
+// executable that would seed the user's file is returned in its place.
 QString settings_location(const QString &appDir, const QString &exeBaseName,
-                          const QString &programName);
+                          const QString &programName, bool prepare = true);
 
 // Reads a value with a default; a missing file, section or key gives the default,
 // an empty value the empty text. At most 499 characters.
@@ -35,4 +38,8 @@ QString FormatIniBool(bool value);
 // returns what to tell the user when it failed (the file and why), or the empty
 // text when every value was written.
 void LoadSettings(BeaconState &state, ProgramContext &context);
+
+// The load on the file's bytes alone: the stored selections go into the state, the
+// defaults of missing keys into the bytes; returns the stored language.
+QString settings_read(QByteArray &file, BeaconState &state);
 QString SaveSettings(const BeaconState &state, const ProgramContext &context);

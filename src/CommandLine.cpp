@@ -1,0 +1,134 @@
+#include "CommandLine.h"
+
+#include "beacon/Module1.h"
+#include "beacon/Receivers.h"
+#include "language/WindowTexts.h"
+#include "settings/A_GetSetIniFile.h"
+#include "settings/PrivateProfile.h"
+#include "support/PlainFile.h"
+#include "support/ProgramContext.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace {
+
+void print(std::FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+}
+
+int usage_error(const QCommandLineParser &parser, const QString &why)
+{
+    print(stderr, QStringLiteral("Tavrook: ") + why + QLatin1Char('\n') + parser.helpText());
+    return 2;
+}
+
+} // namespace
+
+bool wants_commandLine(int argc, char *argv[])
+{
+    if (argc < 2)
+        return false;
+    // Options of Qt's own that a session manager or a user may hand the window.
+    static const char *const windowOptions[] = {"-platform",
+                                                "-platformpluginpath",
+                                                "-platformtheme",
+                                                "-plugin",
+                                                "-qwindowgeometry",
+                                                "-qwindowtitle",
+                                                "-qwindowicon",
+                                                "-reverse",
+                                                "-session",
+                                                "-style",
+                                                "-stylesheet",
+                                                "-widgetcount",
+                                                "-display",
+                                                "-geometry",
+                                                "-name",
+                                                "-title",
+                                                "-visual",
+                                                "-sync"};
+    for (const char *option : windowOptions) {
+        if (qstrcmp(argv[1], option) == 0 || qstrcmp(argv[1] + 1, option) == 0)
+            return false;
+    }
+    return true;
+}
+
+int run_commandLine(int argc, char *argv[])
+{
+    const QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Tavrook"));
+    const ProgramVersion v = ProgramContext::program_version();
+    QCoreApplication::setApplicationVersion(
+        QStringLiteral("%1.%2.%3").arg(v.major).arg(v.minor).arg(v.revision));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Composes an APRS beacon comment. Without options the window opens."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption comment(
+        QStringLiteral("comment"),
+        QStringLiteral("Print the beacon comment as the General page shows it, and end."));
+    const QCommandLineOption settings(
+        QStringLiteral("settings"),
+        QStringLiteral("Read the settings from <file> instead of the program's own."),
+        QStringLiteral("file"));
+    const QCommandLineOption explain(
+        QStringLiteral("explain"),
+        QStringLiteral("With --comment: print the warnings and what receivers read on stderr."));
+    parser.addOptions({comment, settings, explain});
+    if (!parser.parse(QCoreApplication::arguments()))
+        return usage_error(parser, parser.errorText());
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+        print(stdout, parser.helpText());
+        return 0;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        print(stdout, QCoreApplication::applicationName() + QLatin1Char(' ') +
+                          QCoreApplication::applicationVersion() + QLatin1Char('\n'));
+        return 0;
+    }
+    if (!parser.positionalArguments().isEmpty())
+        return usage_error(parser, QStringLiteral("unexpected argument ") +
+                                       parser.positionalArguments().constFirst());
+    if (!parser.isSet(comment))
+        return usage_error(parser, QStringLiteral("--settings and --explain need --comment"));
+
+    // The file the window would read, created or copied nowhere.
+    const QString file = parser.isSet(settings)
+                             ? parser.value(settings)
+                             : settings_location(ProgramContext::executable_dir(),
+                                                 ProgramContext::executable_baseName(),
+                                                 QStringLiteral("Tavrook"), false);
+    PlainFile::Contents contents = PlainFile::read(file, PrivateProfile::maxFileBytes);
+    // A beacon must never go out with defaults the user did not choose.
+    if (contents.status == PlainFile::Status::Unreadable ||
+        (contents.status == PlainFile::Status::Missing && parser.isSet(settings))) {
+        print(stderr, QStringLiteral("Tavrook: cannot read the settings file %1: %2\n")
+                          .arg(file, contents.status == PlainFile::Status::Missing
+                                         ? QStringLiteral("No such file or directory")
+                                         : contents.why));
+        return 1;
+    }
+
+    BeaconState state;
+    settings_read(contents.bytes, state);
+    Module1::restore_elements(state);
+    const BeaconComment result = Module1::assemble_beaconComment(state);
+    print(stdout, result.comment + QLatin1Char('\n'));
+    if (parser.isSet(explain)) {
+        if (result.shortened)
+            print(stderr, default_caption("lblWarning") + QLatin1Char('\n'));
+        if (!result.characterWarning.isEmpty())
+            print(stderr, result.characterWarning + QLatin1Char('\n'));
+        print(stderr, Receivers::describe(Receivers::read(result.comment), {}, QLocale::c()) +
+                          QLatin1Char('\n'));
+    }
+    return 0;
+}

@@ -1,0 +1,173 @@
+// `Tavrook --comment` as a beacon program runs it: the built executable, copied into
+// a scratch program folder, without a display; it must print what the window shows
+// and touch no file.
+#include "Fakes.h"
+#include "Installation.h"
+
+#include "mainwindow/Form1.h"
+#include "platform/QtPlatform.h"
+
+#include <QDirIterator>
+#include <QLineEdit>
+#include <QProcess>
+#include <QtTest>
+
+#include <sys/stat.h>
+
+namespace {
+
+struct Run
+{
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+} // namespace
+
+class tst_CommandLine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        installation = std::make_unique<Installation>(QStringList{QStringLiteral("English.lf")});
+        QVERIFY(QFile::copy(QStringLiteral(TAVROOK_EXECUTABLE), program()));
+        QDir(installation->path()).mkpath(QStringLiteral("config"));
+    }
+
+    void comment_isTheWindows_andNothingIsWritten_data()
+    {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QString>("explained"); // stderr with --explain
+        // clang-format off
+        QTest::newRow("worked example") << QByteArray("[TAB_PHG]\r\nPower=5\r\nHeight=1\r\nGain=3\r\n[TAB_ALTITUDE]\r\nFeet=1234\r\n[TAB_FREQUENCY]\r\nBand=0\r\nStep=6\r\nFrequency=60\r\nTone=8\r\nToneSelected=TRUE\r\n[TAB_FREETEXT]\r\nFreeText=Hello\r\n") << "Receivers read: 25 W, 20 ft, 3 dB, OMNI \u00b7 145.500 MHz, tone 88.5 Hz, narrow FM \u00b7 altitude not read: needs six digits (Options)\n";
+        QTest::newRow("cut, with warnings") << QByteArray("[TAB_FREETEXT]\nFreeText=QRV | Gr\xc3\xbc\xc3\x9f" "e 73 de QQ9ZZ on 145.500\n") << "Your beacon comment shortened to max 43 characters\nAPRS does not allow |; the radios cannot show \u00fc \u00df\nReceivers read: 0 W, 10 ft, 0 dB, OMNI \u00b7 144.000 MHz \u00b7 altitude not read: needs six digits (Options)\n";
+        QTest::newRow("standard altitude, no PHG") << QByteArray("[TAB_General]\nPHG_Selected=FALSE\n[TAB_ALTITUDE]\nMeters=100\n[Options]\nStandardAltitude=TRUE\n") << "Receivers read: 144.000 MHz \u00b7 altitude 328 ft\n";
+        QTest::newRow("no settings yet") << QByteArray() << "Your beacon comment shortened to max 43 characters\nReceivers read: 0 W, 10 ft, 0 dB, OMNI \u00b7 144.000 MHz \u00b7 altitude not read: needs six digits (Options)\n";
+        // clang-format on
+    }
+    void comment_isTheWindows_andNothingIsWritten()
+    {
+        QFETCH(QByteArray, settings);
+        if (!settings.isEmpty())
+            installation->writeFile(QStringLiteral("Tavrook.INI"), settings);
+        const QStringList before = files();
+        const Run plain = run({QStringLiteral("--comment")});
+        const Run explained = run({QStringLiteral("--comment"), QStringLiteral("--explain")});
+        QCOMPARE(files(), before);
+        QCOMPARE(plain.status, 0);
+        QCOMPARE(plain.err, QString());
+        QCOMPARE(explained.out, plain.out);
+        QTEST(explained.err, "explained");
+
+        RecordingMessageBox messages;
+        QtClipboard clipboard;
+        RecordingShell shell;
+        ScriptedTransfer transfer;
+        const Form1 window({messages, clipboard, shell, transfer}, {installation->path(), QStringLiteral("Tavrook")});
+        QCOMPARE(plain.out, window.findChild<QLineEdit *>(QStringLiteral("txtBcnComment"))->text() + QLatin1Char('\n'));
+    }
+
+    void settingsOption_readsThatFileOrFails_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("err"); // %1: the file
+        // clang-format off
+        QTest::newRow("another file") << "file" << 0 << "";
+        QTest::newRow("missing") << "missing" << 1 << "Tavrook: cannot read the settings file %1: No such file or directory\n";
+        QTest::newRow("a FIFO") << "fifo" << 1 << "Tavrook: cannot read the settings file %1: it is not a plain file\n";
+        QTest::newRow("a folder") << "folder" << 1 << "Tavrook: cannot read the settings file %1: it is not a plain file\n";
+        // clang-format on
+    }
+    void settingsOption_readsThatFileOrFails()
+    {
+        QFETCH(QString, kind);
+        const QString file = installation->path() + QStringLiteral("/mobile.ini");
+        if (kind == QStringLiteral("file"))
+            installation->writeFile(QStringLiteral("mobile.ini"),
+                                    "[TAB_General]\nPHG_Selected=FALSE\nOperFrequency_Selected=FALSE\nAltitude_Selected=FALSE\n["
+                                    "TAB_FREETEXT]\nFreeText=Mobile\n");
+        else if (kind == QStringLiteral("fifo"))
+            QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+        else if (kind == QStringLiteral("folder"))
+            QVERIFY(QDir().mkpath(file));
+        const Run result = run({QStringLiteral("--comment"), QStringLiteral("--settings"), file});
+        QTEST(result.status, "status");
+        QFETCH(QString, err);
+        QCOMPARE(result.err, err.isEmpty() ? err : err.arg(file));
+        QCOMPARE(result.out, result.status == 0 ? QStringLiteral("Mobile\n") : QString());
+    }
+
+    void conventions_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out"); // its start
+        QTest::addColumn<QString>("err"); // its start
+        // clang-format off
+        QTest::newRow("version") << QStringList{QStringLiteral("--version")} << 0 << QStringLiteral(TAVROOK_VERSION_LINE "\n") << "";
+        QTest::newRow("help") << QStringList{QStringLiteral("--help")} << 0 << "Usage: " << "";
+        QTest::newRow("unknown option") << QStringList{QStringLiteral("--beacon")} << 2 << "" << "Tavrook: Unknown option 'beacon'.\nUsage: ";
+        QTest::newRow("stray argument") << QStringList{QStringLiteral("--comment"), QStringLiteral("x")} << 2 << "" << "Tavrook: unexpected argument x\nUsage: ";
+        QTest::newRow("explain alone") << QStringList{QStringLiteral("--explain")} << 2 << "" << "Tavrook: --settings and --explain need --comment\n";
+        // clang-format on
+    }
+    void conventions()
+    {
+        QFETCH(QStringList, arguments);
+        const Run result = run(arguments);
+        QTEST(result.status, "status");
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QCOMPARE(out.isEmpty() ? result.out : result.out.left(out.size()), out);
+        QCOMPARE(err.isEmpty() ? result.err : result.err.left(err.size()), err);
+    }
+
+private:
+    QString program() const { return installation->path() + QStringLiteral("/Tavrook"); }
+
+    // As a beacon program starts it: no display, its own temporary and configuration folders.
+    Run run(const QStringList &arguments) const
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QLatin1String(name));
+        environment.insert(QStringLiteral("TMPDIR"), installation->path());
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), installation->path() + QStringLiteral("/config"));
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(program(), arguments);
+        Run result;
+        if (!process.waitForFinished(20000)) {
+            process.kill();
+            process.waitForFinished();
+            return result;
+        }
+        result.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        result.out = QString::fromUtf8(process.readAllStandardOutput());
+        result.err = QString::fromUtf8(process.readAllStandardError());
+        return result;
+    }
+    // Every file and folder under the program folder, with its size and time.
+    QStringList files() const
+    {
+        QStringList found;
+        QDirIterator it(installation->path(), QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QFileInfo info(it.next());
+            found
+                << QStringLiteral("%1 %2 %3").arg(info.filePath()).arg(info.size()).arg(info.lastModified().toMSecsSinceEpoch());
+        }
+        found.sort();
+        return found;
+    }
+
+    std::unique_ptr<Installation> installation;
+};
+
+QTEST_MAIN(tst_CommandLine)
+#include "tst_commandline.moc"
