@@ -3,8 +3,8 @@
 // first comment, then quit.
 #include "PeakMemory.h"
 
+#include "NullPlatform.h"
 #include "mainwindow/Form1.h"
-#include "platform/NullPlatform.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 // Measures Tavrook against baselines built beside it and prints the figures.
 // Nothing here passes or fails: the figures are for people to read.
+#include "NullPlatform.h"
 #include "beacon/Frequency.h"
 #include "language/clsLanguage.h"
 #include "mainwindow/Form1.h"
-#include "platform/NullPlatform.h"
 #include "platform/QtPlatform.h"
 #include "settings/A_GetSetIniFile.h"
 #include "update/clsUpdate.h"
@@ -74,12 +74,11 @@ void prepare_folder(const QString &folder, const QString &shippedLanguages)
          QDir(shippedLanguages).entryList({QStringLiteral("*.lf")}, QDir::Files))
         QFile::copy(shippedLanguages + QLatin1Char('/') + file,
                     folder + QStringLiteral("/language/") + file);
-    ProgramContext context(folder, QStringLiteral("Tavrook"));
     SilentMessageBox messages;
-    context.objLanguage = std::make_unique<clsLanguage>(context, messages);
+    clsLanguage language(folder + QStringLiteral("/language"), QStringLiteral("Tavrook"), messages);
     BeaconState state;
-    LoadSettings(state, context);
-    SaveSettings(state, context);
+    LoadSettings(state, folder + QStringLiteral("/Tavrook.INI"), language);
+    SaveSettings(state, folder + QStringLiteral("/Tavrook.INI"), language);
 }
 
 struct ChildRun
@@ -241,19 +240,20 @@ int main(int argc, char *argv[])
     auto *language = window.findChild<QAction *>(QStringLiteral("mnuOptionsLangList(1)"));
     print_row("language change", time_ms(runs, [&] { language->trigger(); }));
 
-    ProgramContext context(folder.path(), QStringLiteral("Tavrook"));
     SilentMessageBox silent;
-    context.objLanguage = std::make_unique<clsLanguage>(context, silent);
+    clsLanguage translator(folder.path() + QStringLiteral("/language"), QStringLiteral("Tavrook"),
+                           silent);
+    const QString iniFile = folder.path() + QStringLiteral("/Tavrook.INI");
     print_row("LoadSettings, complete file", time_ms(runs, [&] {
                   BeaconState state;
-                  LoadSettings(state, context);
+                  LoadSettings(state, iniFile, translator);
               }));
 
     QByteArray page(1024 * 1024 - 200, 'x');
     page += " Ostrowind Tavrook Version V1.0.8 Tavrook Language/Documentation Version V1 ";
     MemoryUpdateView view;
     NoTransfer none;
-    clsUpdate update(context, none, silent, view);
+    clsUpdate update(QStringLiteral("Tavrook"), QStringLiteral("Tavrook"), 1, none, silent, view);
     update.setSilent(false);
     print_row("update page check, 1 MiB page", time_ms(runs, [&] {
                   view.log.clear();

@@ -1,9 +1,7 @@
 // Random language file bytes through the scan, the choice of its language and a
 // lookup of every window text.
-#include "language/WindowTexts.h"
+#include "NullPlatform.h"
 #include "language/clsLanguage.h"
-#include "platform/NullPlatform.h"
-#include "support/ProgramContext.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,16 +20,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             return 0;
         file.write(reinterpret_cast<const char *>(data), qint64(size));
     }
-    ProgramContext context(dir.path());
     SilentMessageBox messages;
     QString name;
-    clsLanguage language(context, messages,
-                         [&name](const QStringList &names) { name = names.value(0); });
+    clsLanguage language(dir.path() + QStringLiteral("/language"), QStringLiteral("Tavrook"),
+                         messages, [&name](const QStringList &names) { name = names.value(0); });
     language.language(name);
     (void)language.translate_optional(QStringLiteral("ADD0001"), QString());
     language.translate_start();
-    for (const WindowText &text : window_texts())
-        language.translate(text.keyText(), text.defaultText(), text.descriptionText());
+    for (int i = 1; i <= 48; ++i) {
+        const QString key = i <= 5 ? QStringLiteral("MENU%1").arg(i, 4, 10, QLatin1Char('0'))
+                                   : QStringLiteral("ITEM%1").arg(i - 5, 4, 10, QLatin1Char('0'));
+        language.translate(key, QStringLiteral("default"), QStringLiteral("where"));
+    }
     (void)language.get_translators();
     (void)language.MinimumVersion();
     return 0;

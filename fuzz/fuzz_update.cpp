@@ -1,7 +1,6 @@
 // Random update page bytes through the whole decision of the update check, without
 // a network; the download address it offers must be http or https, or nothing.
-#include "platform/NullPlatform.h"
-#include "support/ProgramContext.h"
+#include "NullPlatform.h"
 #include "update/clsUpdate.h"
 
 #include <QUrl>
@@ -11,11 +10,11 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    ProgramContext context;
     MemoryUpdateView view;
     NoTransfer transfer;
     SilentMessageBox messages;
-    clsUpdate update(context, transfer, messages, view);
+    clsUpdate update(QStringLiteral("Tavrook"), QStringLiteral("Tavrook"), qint16(size % 5),
+                     transfer, messages, view);
     update.URL = QStringLiteral("https://example.org");
     update.setSilent(size % 2 == 0);
     update.check_page(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));

@@ -2,11 +2,11 @@
 
 #include "beacon/Module1.h"
 #include "beacon/Receivers.h"
-#include "language/WindowTexts.h"
+#include "mainwindow/WindowTexts.h"
 #include "settings/A_GetSetIniFile.h"
 #include "settings/PrivateProfile.h"
 #include "support/PlainFile.h"
-#include "support/ProgramContext.h"
+#include "support/ProgramIdentity.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -63,9 +63,7 @@ int run_commandLine(int argc, char *argv[])
 {
     const QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Tavrook"));
-    const ProgramVersion v = ProgramContext::program_version();
-    QCoreApplication::setApplicationVersion(
-        QStringLiteral("%1.%2.%3").arg(v.major).arg(v.minor).arg(v.revision));
+    QCoreApplication::setApplicationVersion(ProgramIdentity::version_text());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -103,8 +101,8 @@ int run_commandLine(int argc, char *argv[])
     // The file the window would read, created or copied nowhere.
     const QString file = parser.isSet(settings)
                              ? parser.value(settings)
-                             : settings_location(ProgramContext::executable_dir(),
-                                                 ProgramContext::executable_baseName(),
+                             : settings_location(ProgramIdentity::executable_dir(),
+                                                 ProgramIdentity::executable_baseName(),
                                                  QStringLiteral("Tavrook"), false);
     PlainFile::Contents contents = PlainFile::read(file, PrivateProfile::maxFileBytes);
     // A beacon must never go out with defaults the user did not choose.
@@ -124,7 +122,7 @@ int run_commandLine(int argc, char *argv[])
     print(stdout, result.comment + QLatin1Char('\n'));
     if (parser.isSet(explain)) {
         if (result.shortened)
-            print(stderr, default_caption("lblWarning") + QLatin1Char('\n'));
+            print(stderr, english_windowText("ITEM0028") + QLatin1Char('\n'));
         if (!result.characterWarning.isEmpty())
             print(stderr, result.characterWarning + QLatin1Char('\n'));
         print(stderr, Receivers::describe(Receivers::read(result.comment), {}, QLocale::c()) +

@@ -1,8 +1,8 @@
 // Writes a PNG picture of each page of the main window into the folder given as
 // the first argument, rendered offscreen at the window's real size, in the language
 // (a shipped language file's name) and the palette ("light" or "dark") given after it.
+#include "NullPlatform.h"
 #include "mainwindow/Form1.h"
-#include "platform/NullPlatform.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>

@@ -3,7 +3,6 @@
 #include "platform/MessageBox.h"
 #include "support/LenientNumber.h"
 #include "support/PlainFile.h"
-#include "support/ProgramContext.h"
 #include "support/TextCodec.h"
 
 #include <QDir>
@@ -50,16 +49,15 @@ QByteArray read_bytes(const QString &path)
 
 } // namespace
 
-clsLanguage::clsLanguage(const ProgramContext &context, MessageBox &messages,
+clsLanguage::clsLanguage(const QString &folder, const QString &title, MessageBox &messages,
                          const LanguagesFound &languagesFound)
-    : context(context), messages(messages)
+    : folder(folder), title(title), messages(messages)
 {
     scan_languageFiles(languagesFound);
 }
 
 void clsLanguage::scan_languageFiles(const LanguagesFound &languagesFound)
 {
-    const QString folder = context.appDir + QStringLiteral("/language");
     QDir dir(folder);
     QStringList files;
     const QFileInfoList infos =
@@ -181,7 +179,7 @@ void clsLanguage::language(const QString &strLanguage)
     if (found == languages.cend() || found->path.isEmpty()) {
         messages.show(QStringLiteral("can not locate language file for language ") + strLanguage +
                           QStringLiteral("."),
-                      MessageBox::Icon::Critical, context.programTitle);
+                      MessageBox::Icon::Critical, title);
         return;
     }
     currentLanguage = strLanguage;

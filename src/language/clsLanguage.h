@@ -8,7 +8,6 @@
 #include <vector>
 
 class MessageBox;
-struct ProgramContext;
 
 struct LanguageFileInfo
 {
@@ -27,7 +26,8 @@ public:
     // Called once at creation with the names of the languages found, in list order.
     using LanguagesFound = std::function<void(const QStringList &names)>;
 
-    clsLanguage(const ProgramContext &context, MessageBox &messages,
+    // folder holds the language files; title heads its message boxes.
+    clsLanguage(const QString &folder, const QString &title, MessageBox &messages,
                 const LanguagesFound &languagesFound = {});
 
     void translate_start();
@@ -58,7 +58,8 @@ private:
     void read_languageFile(const QString &path, size_t position);
     void scan_languageFiles(const LanguagesFound &languagesFound);
 
-    const ProgramContext &context;
+    QString folder;
+    QString title;
     MessageBox &messages;
 
     std::vector<LanguageFileInfo> languages;

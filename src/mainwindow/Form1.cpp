@@ -2,13 +2,13 @@
 
 #include "AlertLabel.h"
 
+#include "WindowTexts.h"
 #include "beacon/Advice.h"
 #include "beacon/Altitude.h"
 #include "beacon/Frequency.h"
 #include "beacon/Module1.h"
 #include "beacon/Phg.h"
 #include "beacon/Receivers.h"
-#include "language/WindowTexts.h"
 #include "language/clsLanguage.h"
 #include "platform/Clipboard.h"
 #include "platform/MessageBox.h"
@@ -35,6 +35,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStringListModel>
 #include <QTabWidget>
@@ -55,7 +56,7 @@ template <typename W> W *named(W *widget, const QString &name)
 
 QLabel *label(const char *name, QWidget *buddy = nullptr, const QString &text = {})
 {
-    auto *l = named(new QLabel(text.isEmpty() ? default_caption(name) : text), QLatin1String(name));
+    auto *l = named(new QLabel(text), QLatin1String(name));
     // Captions come from language files: a "<b>" there is shown, not obeyed.
     l->setTextFormat(Qt::PlainText);
     if (buddy)
@@ -102,7 +103,7 @@ QLabel *warning(const char *name)
 {
     auto *l = new QLabel;
     mark_asAlert(l); // before anything makes Qt describe it as plain text
-    named(l, QLatin1String(name))->setText(default_caption(name));
+    named(l, QLatin1String(name));
     l->setTextFormat(Qt::PlainText);
     l->setWordWrap(true);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -143,7 +144,9 @@ Form1::Form1(const Form1Platform &platform, const Form1Location &location)
     : platform(platform), context(location.appDir, location.exeBaseName)
 {
     build_window();
-    bind_captions();
+    collect_listLabels();
+    for (const WindowText &row : window_texts())
+        row.set(*this, row.defaultText());
     Form_Load();
     connect_controls();
 }
@@ -159,12 +162,12 @@ void Form1::build_window()
 {
     setObjectName(QStringLiteral("Form1"));
     SSTab1 = named(new QTabWidget, QStringLiteral("SSTab1"));
-    SSTab1->addTab(build_generalPage(), default_caption("SSTab1(0)"));
-    SSTab1->addTab(build_phgPage(), default_caption("SSTab1(1)"));
-    SSTab1->addTab(build_altitudePage(), default_caption("SSTab1(2)"));
-    SSTab1->addTab(build_frequencyPage(), default_caption("SSTab1(3)"));
-    SSTab1->addTab(build_extFrequencyPage(), default_caption("SSTab1(4)"));
-    SSTab1->addTab(build_freeTextPage(), default_caption("SSTab1(5)"));
+    SSTab1->addTab(build_generalPage(), QString());
+    SSTab1->addTab(build_phgPage(), QString());
+    SSTab1->addTab(build_altitudePage(), QString());
+    SSTab1->addTab(build_frequencyPage(), QString());
+    SSTab1->addTab(build_extFrequencyPage(), QString());
+    SSTab1->addTab(build_freeTextPage(), QString());
     setCentralWidget(SSTab1);
     build_menus();
     apply_colours();
@@ -191,14 +194,13 @@ QWidget *Form1::build_generalPage()
 {
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
-    layout->addWidget(intro("lblIntroGeneral"));
+    layout->addWidget(lblIntroGeneral = intro("lblIntroGeneral"));
 
     auto *columns = new QHBoxLayout;
     auto *elements = new QVBoxLayout;
     for (int i = 0; i < int(Check1.size()); ++i) {
         const QString name = indexed("Check1", i);
-        Check1[size_t(i)] =
-            named(new QCheckBox(default_caption(name.toLatin1().constData())), name);
+        Check1[size_t(i)] = named(new QCheckBox, name);
         elements->addWidget(Check1[size_t(i)]);
     }
     elements->addStretch();
@@ -211,7 +213,7 @@ QWidget *Form1::build_generalPage()
     txtBcnComment->setMinimumWidth(
         txtBcnComment->fontMetrics().horizontalAdvance(QString(44, QLatin1Char('0'))));
     auto *commentRow = new QHBoxLayout;
-    commentRow->addWidget(label("lblBeaconComment", txtBcnComment));
+    commentRow->addWidget(lblBeaconComment = label("lblBeaconComment", txtBcnComment));
     commentRow->addWidget(txtBcnComment, 1);
     right->addLayout(commentRow);
     // What other stations will read from the comment; two lines are kept for it.
@@ -233,12 +235,16 @@ QWidget *Form1::build_generalPage()
     lblCharacterWarning->hide();
     right->addWidget(lblCharacterWarning);
 
-    cmdCopyToClipboard = named(new QPushButton(default_caption("cmdCopyToClipboard")),
-                               QStringLiteral("cmdCopyToClipboard"));
-    cmdCopyToClipboard->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    cmdCopyToClipboard->setToolTip(
-        QStringLiteral("Copy the comment to the clipboard (%1)")
-            .arg(cmdCopyToClipboard->shortcut().toString(QKeySequence::NativeText)));
+    cmdCopyToClipboard = named(new QPushButton, QStringLiteral("cmdCopyToClipboard"));
+    // The program's main action, from any page: it shows the General page, which
+    // assembles the comment, and presses the button there.
+    auto *copy = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
+    connect(copy, &QShortcut::activated, this, [this] {
+        SSTab1->setCurrentIndex(0);
+        cmdCopyToClipboard->animateClick();
+    });
+    cmdCopyToClipboard->setToolTip(QStringLiteral("Copy the comment to the clipboard (%1)")
+                                       .arg(copy->key().toString(QKeySequence::NativeText)));
     auto *copyRow = new QHBoxLayout;
     copyRow->addStretch();
     copyRow->addWidget(cmdCopyToClipboard);
@@ -281,28 +287,28 @@ QWidget *Form1::build_phgPage()
 {
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
-    layout->addWidget(intro("lblIntroPHG"));
+    layout->addWidget(lblIntroPHG = intro("lblIntroPHG"));
 
     auto *row = new QHBoxLayout;
     auto *lists = new QGridLayout;
     lstPower = list("lstPower");
     lstHeight = list("lstHeight");
     lstGain = list("lstGain");
-    lists->addWidget(label("lblPHGPower", lstPower), 0, 0);
+    lists->addWidget(lblPHGPower = label("lblPHGPower", lstPower), 0, 0);
     lists->addWidget(lstPower, 1, 0);
-    lists->addWidget(label("lblPHGHeight", lstHeight), 0, 1);
+    lists->addWidget(lblPHGHeight = label("lblPHGHeight", lstHeight), 0, 1);
     lists->addWidget(lstHeight, 1, 1);
-    lists->addWidget(label("lblPHGGain", lstGain), 0, 2);
+    lists->addWidget(lblPHGGain = label("lblPHGGain", lstGain), 0, 2);
     lists->addWidget(lstGain, 1, 2);
     lstPower->setMinimumContentsLength(8);
     lstHeight->setMinimumContentsLength(19);
     lstGain->setMinimumContentsLength(6);
 
-    chkRate = named(new QCheckBox(default_caption("chkRate")), QStringLiteral("chkRate"));
+    chkRate = named(new QCheckBox, QStringLiteral("chkRate"));
     lstRate = list("lstRate");
     lstRate->setMinimumContentsLength(4);
     lists->addWidget(chkRate, 2, 0);
-    lists->addWidget(label("lblRate", lstRate), 3, 0);
+    lists->addWidget(lblRate = label("lblRate", lstRate), 3, 0);
     lists->addWidget(lstRate, 4, 0);
 
     txtPHG = readOnlyBox("txtPHG");
@@ -324,13 +330,12 @@ QWidget *Form1::build_phgPage()
 
     // The direction options sit as on a compass, OMNI in the middle.
     auto *compass = new QGridLayout;
-    compass->addWidget(label("lblPHGDirection"), 0, 0, 1, 3);
+    compass->addWidget(lblPHGDirection = label("lblPHGDirection"), 0, 0, 1, 3);
     static constexpr int place[9][2] = {{2, 1}, {1, 2}, {2, 2}, {3, 2}, {3, 1},
                                         {3, 0}, {2, 0}, {1, 0}, {1, 1}};
     for (int i = 0; i < int(optDirection.size()); ++i) {
         const QString name = indexed("optDirection", i);
-        optDirection[size_t(i)] =
-            named(new QRadioButton(default_caption(name.toLatin1().constData())), name);
+        optDirection[size_t(i)] = named(new QRadioButton, name);
         compass->addWidget(optDirection[size_t(i)], place[i][0], place[i][1]);
     }
     compass->setRowStretch(4, 1);
@@ -344,7 +349,7 @@ QWidget *Form1::build_altitudePage()
 {
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
-    layout->addWidget(intro("lblIntroAltitude"));
+    layout->addWidget(lblIntroAltitude = intro("lblIntroAltitude"));
     auto *grid = new QGridLayout;
     txtAltitude = readOnlyBox("txtAltitude");
     txtAltFeet = named(new QLineEdit, QStringLiteral("txtAltFeet"));
@@ -353,9 +358,9 @@ QWidget *Form1::build_altitudePage()
     txtAltMeters->installEventFilter(this);
     grid->addWidget(label("Label8", txtAltitude, QStringLiteral("Altitude")), 0, 0);
     grid->addWidget(txtAltitude, 0, 1);
-    grid->addWidget(label("lblAltFeet", txtAltFeet), 1, 0);
+    grid->addWidget(lblAltFeet = label("lblAltFeet", txtAltFeet), 1, 0);
     grid->addWidget(txtAltFeet, 1, 1);
-    grid->addWidget(label("lblAltMeters", txtAltMeters), 2, 0);
+    grid->addWidget(lblAltMeters = label("lblAltMeters", txtAltMeters), 2, 0);
     grid->addWidget(txtAltMeters, 2, 1);
     grid->setColumnStretch(2, 1);
     layout->addLayout(grid);
@@ -367,7 +372,7 @@ QWidget *Form1::build_frequencyPage()
 {
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
-    layout->addWidget(intro("lblIntroOperFreq"));
+    layout->addWidget(lblIntroOperFreq = intro("lblIntroOperFreq"));
     auto *grid = new QGridLayout;
     lstBand = list("lstBand");
     lstBand->setMinimumContentsLength(24);
@@ -378,16 +383,15 @@ QWidget *Form1::build_frequencyPage()
     lstTone = list("lstTone");
     chkTone = named(new QCheckBox(QStringLiteral("Tone")), QStringLiteral("chkTone"));
     chkCTCSS = named(new QCheckBox(QStringLiteral("CTCSS")), QStringLiteral("chkCTCSS"));
-    grid->addWidget(label("lblOperFreqBand", lstBand), 0, 0);
+    grid->addWidget(lblOperFreqBand = label("lblOperFreqBand", lstBand), 0, 0);
     grid->addWidget(lstBand, 0, 1);
-    grid->addWidget(label("lblOperFreqStep", lstStep), 1, 0);
+    grid->addWidget(lblOperFreqStep = label("lblOperFreqStep", lstStep), 1, 0);
     grid->addWidget(lstStep, 1, 1);
-    grid->addWidget(label("lblOperFreqSelectFreq", lstFrequency), 2, 0);
+    grid->addWidget(lblOperFreqSelectFreq = label("lblOperFreqSelectFreq", lstFrequency), 2, 0);
     grid->addWidget(lstFrequency, 2, 1);
     for (int i = 0; i < int(optWideFM.size()); ++i) {
         const QString name = indexed("optWideFM", i);
-        optWideFM[size_t(i)] =
-            named(new QRadioButton(default_caption(name.toLatin1().constData())), name);
+        optWideFM[size_t(i)] = named(new QRadioButton, name);
         grid->addWidget(optWideFM[size_t(i)], 2 + i, 2);
     }
     grid->addWidget(chkTone, 4, 0);
@@ -404,7 +408,7 @@ QWidget *Form1::build_extFrequencyPage()
 {
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
-    layout->addWidget(intro("lblIntroExtOprFreq"));
+    layout->addWidget(lblIntroExtOprFreq = intro("lblIntroExtOprFreq"));
     layout->addStretch();
     return page;
 }
@@ -413,10 +417,10 @@ QWidget *Form1::build_freeTextPage()
 {
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
-    layout->addWidget(intro("lblIntroFreeText"));
+    layout->addWidget(lblIntroFreeText = intro("lblIntroFreeText"));
     txtYourBeaconComment = named(new QLineEdit, QStringLiteral("txtYourBeaconComment"));
     auto *row = new QHBoxLayout;
-    row->addWidget(label("lblYourComment", txtYourBeaconComment));
+    row->addWidget(lblYourComment = label("lblYourComment", txtYourBeaconComment));
     row->addWidget(txtYourBeaconComment, 1);
     layout->addLayout(row);
     lblFreeTextWarning = warning("lblFreeTextWarning");
@@ -447,10 +451,8 @@ void Form1::build_menus()
     mnuHelpHelp = named(mnuHelp->addAction(QStringLiteral("&Help")), QStringLiteral("mnuHelpHelp"));
     mnuHelpHelp->setShortcut(QKeySequence(Qt::Key_F1));
     mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep1"));
-    mnuHelpAbout =
-        named(mnuHelp->addAction(default_caption("mnuHelpAbout")), QStringLiteral("mnuHelpAbout"));
-    mnuHelpUpdate = named(mnuHelp->addAction(default_caption("mnuHelpUpdate")),
-                          QStringLiteral("mnuHelpUpdate"));
+    mnuHelpAbout = named(mnuHelp->addAction(QString()), QStringLiteral("mnuHelpAbout"));
+    mnuHelpUpdate = named(mnuHelp->addAction(QString()), QStringLiteral("mnuHelpUpdate"));
 }
 
 void Form1::add_languageEntries(const QStringList &names)
@@ -511,16 +513,16 @@ void Form1::connect_controls()
 
 void Form1::Form_Load()
 {
-    context.objLanguage =
-        std::make_unique<clsLanguage>(context, platform.messages, [this](const QStringList &names) {
-            add_languageEntries(names);
-        });
-    updateWindow = std::make_unique<UpdateWindowHost>(context, platform.shell);
-    context.objUpdate =
-        std::make_unique<clsUpdate>(context, platform.transfer, platform.messages, *updateWindow);
+    context.objLanguage = std::make_unique<clsLanguage>(
+        context.appDir + QStringLiteral("/language"), context.programTitle, platform.messages,
+        [this](const QStringList &names) { add_languageEntries(names); });
+    updateWindow = std::make_unique<UpdateWindowHost>(context.programTitle, platform.shell);
+    context.objUpdate = std::make_unique<clsUpdate>(
+        context.programName, context.programTitle, context.objLanguage->MinimumVersion(),
+        platform.transfer, platform.messages, *updateWindow);
     context.objUpdate->URL = context.webAddress;
 
-    LoadSettings(state, context);
+    LoadSettings(state, context.iniFile, *context.objLanguage);
     const qint16 storedFrequency = state.frequency;
     init_controls();
     setWindowTitle(context.programTitle);
@@ -602,17 +604,14 @@ void Form1::translate_mainWindow()
 {
     clsLanguage &language = *context.objLanguage;
     language.translate_start();
-    for (size_t i = 0; i < window_texts().size(); ++i) {
-        const WindowText &row = window_texts()[i];
-        captionSetters[i](
-            language.translate(row.keyText(), row.defaultText(), row.descriptionText()));
-    }
+    for (const WindowText &row : window_texts())
+        row.set(*this, language.translate(row.keyText(), row.defaultText(), row.descriptionText()));
     refresh_accessibility();
     translate_additions();
 
     if (language.translate_errors() > 0) {
         platform.messages.show(language.translate_errorreport(
-                                   ProgramContext::executable_baseName() + QStringLiteral(".log")),
+                                   ProgramIdentity::executable_baseName() + QStringLiteral(".log")),
                                MessageBox::Icon::Information, context.programTitle);
         log_event(QStringLiteral("W"), language.translate_logentry());
     }
@@ -659,45 +658,13 @@ void Form1::refresh_accessibility()
         box->setAccessibleDescription(caption->text().remove(QLatin1Char('&')));
 }
 
-// Finds each translated control once, so a change of language is a plain loop.
-void Form1::bind_captions()
+// The lists' captions, whose texts the lists carry as descriptions.
+void Form1::collect_listLabels()
 {
-    QHash<QString, QObject *> byName;
-    const QList<QObject *> objects = findChildren<QObject *>();
-    for (QObject *object : objects) {
-        if (!object->objectName().isEmpty() && !byName.contains(object->objectName()))
-            byName.insert(object->objectName(), object);
-        if (auto *caption = qobject_cast<QLabel *>(object))
-            if (auto *box = qobject_cast<QComboBox *>(caption->buddy()))
-                listLabels.emplace_back(caption, box);
-    }
-    for (size_t i = 0; i < window_texts().size(); ++i) {
-        const QString control = window_texts()[i].controlName();
-        QObject *target = byName.value(control);
-        if (control.startsWith(QStringLiteral("SSTab1("))) {
-            const int tab = control.mid(7, 1).toInt();
-            captionSetters[i] = [this, tab](const QString &text) {
-                SSTab1->setTabText(tab, text);
-            };
-        } else if (auto *menu = qobject_cast<QMenu *>(target)) {
-            captionSetters[i] = [menu](const QString &text) {
-                menu->setTitle(text);
-            };
-        } else if (auto *action = qobject_cast<QAction *>(target)) {
-            captionSetters[i] = [action](const QString &text) {
-                action->setText(text);
-            };
-        } else if (auto *button = qobject_cast<QAbstractButton *>(target)) {
-            captionSetters[i] = [button](const QString &text) {
-                button->setText(text);
-            };
-        } else if (auto *caption = qobject_cast<QLabel *>(target)) {
-            captionSetters[i] = [caption](const QString &text) {
-                caption->setText(text);
-            };
-        } else {
-            qFatal("no control %s for a window text", qPrintable(control));
-        }
+    const QList<QLabel *> captions = findChildren<QLabel *>();
+    for (QLabel *caption : captions) {
+        if (auto *box = qobject_cast<QComboBox *>(caption->buddy()))
+            listLabels.emplace_back(caption, box);
     }
 }
 
@@ -902,7 +869,7 @@ void Form1::SSTab1_Click(int index)
 
 void Form1::mnuFileExit_Click()
 {
-    const QString failure = SaveSettings(state, context);
+    const QString failure = SaveSettings(state, context.iniFile, *context.objLanguage);
     if (!failure.isEmpty()) {
         log_event(QStringLiteral("E"), failure);
         platform.messages.show(failure, MessageBox::Icon::Critical, context.programTitle);
@@ -951,7 +918,10 @@ void Form1::mnuHelpHelp_Click()
 void Form1::mnuHelpAbout_Click()
 {
     if (!aboutWindow)
-        aboutWindow = new frm_About(context, platform.shell);
+        aboutWindow = new frm_About(
+            {context.programTitle, context.authorLine, context.programDescription,
+             context.objLanguage->get_translators(), context.webAddress, context.legalNotice},
+            platform.shell);
     aboutWindow->show();
     aboutWindow->raise();
     aboutWindow->activateWindow();

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "ProgramContext.h"
+#include "WindowTexts.h"
 #include "beacon/Advice.h"
 #include "beacon/BeaconState.h"
-#include "language/WindowTexts.h"
-#include "support/ProgramContext.h"
 #include "update/UpdateView.h"
 
 #include <QMainWindow>
@@ -51,8 +51,8 @@ struct Form1Platform
 // Where the program lives; by default the executable's folder and base name.
 struct Form1Location
 {
-    QString appDir = ProgramContext::executable_dir();
-    QString exeBaseName = ProgramContext::executable_baseName();
+    QString appDir = ProgramIdentity::executable_dir();
+    QString exeBaseName = ProgramIdentity::executable_baseName();
 };
 
 // The main window. Its construction is the program's start-up: it loads the
@@ -65,6 +65,10 @@ class Form1 final : public QMainWindow, private UpdateMenu
 public:
     explicit Form1(const Form1Platform &platform, const Form1Location &location = {});
     ~Form1() override;
+
+    // The window's 48 translated texts, in the order they are set, each with the
+    // control it captions.
+    static const std::array<WindowText, windowTextCount> &window_texts();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -83,7 +87,7 @@ private:
     void add_languageEntries(const QStringList &names);
     void refresh_accessibility();
     void apply_colours();
-    void bind_captions();
+    void collect_listLabels();
 
     // The assembly; runs at the end of start-up, on a Check1 click and when the
     // General page is shown.
@@ -126,10 +130,11 @@ private:
     AdviceTexts adviceTexts;
     std::unique_ptr<UpdateWindowHost> updateWindow;
     QPointer<frm_About> aboutWindow;
-    std::array<std::function<void(const QString &)>, windowTextCount> captionSetters;
     std::vector<std::pair<QLabel *, QComboBox *>> listLabels;
 
     QTabWidget *SSTab1 = nullptr;
+    QLabel *lblIntroGeneral = nullptr;
+    QLabel *lblBeaconComment = nullptr;
     std::array<QCheckBox *, 5> Check1{};
     QLineEdit *txtBcnComment = nullptr;
     QLabel *lblReceiversRead = nullptr;
@@ -140,6 +145,12 @@ private:
     std::array<QLabel *, 3> lblTMD700_Example{};
     std::array<QLabel *, 2> lblTMD710_Example{};
 
+    QLabel *lblIntroPHG = nullptr;
+    QLabel *lblPHGPower = nullptr;
+    QLabel *lblPHGHeight = nullptr;
+    QLabel *lblPHGGain = nullptr;
+    QLabel *lblPHGDirection = nullptr;
+    QLabel *lblRate = nullptr;
     QComboBox *lstPower = nullptr;
     QComboBox *lstHeight = nullptr;
     QComboBox *lstGain = nullptr;
@@ -149,10 +160,18 @@ private:
     QLineEdit *txtPHG = nullptr;
     QLabel *lblPHGRange = nullptr;
 
+    QLabel *lblIntroAltitude = nullptr;
+    QLabel *lblAltFeet = nullptr;
+    QLabel *lblAltMeters = nullptr;
     QLineEdit *txtAltFeet = nullptr;
     QLineEdit *txtAltMeters = nullptr;
     QLineEdit *txtAltitude = nullptr;
 
+    QLabel *lblIntroOperFreq = nullptr;
+    QLabel *lblOperFreqBand = nullptr;
+    QLabel *lblOperFreqStep = nullptr;
+    QLabel *lblOperFreqSelectFreq = nullptr;
+    QLabel *lblIntroExtOprFreq = nullptr;
     QComboBox *lstBand = nullptr;
     QComboBox *lstStep = nullptr;
     QComboBox *lstFrequency = nullptr;
@@ -162,6 +181,8 @@ private:
     QCheckBox *chkCTCSS = nullptr;
     std::array<QRadioButton *, 2> optWideFM{};
 
+    QLabel *lblIntroFreeText = nullptr;
+    QLabel *lblYourComment = nullptr;
     QLineEdit *txtYourBeaconComment = nullptr;
     QLabel *lblFreeTextWarning = nullptr;
 

@@ -4,7 +4,6 @@
 #include "beacon/Phg.h"
 #include "language/clsLanguage.h"
 #include "support/LenientNumber.h"
-#include "support/ProgramContext.h"
 
 #include <QDir>
 #include <QFile>
@@ -105,7 +104,7 @@ void store(BeaconState &state, const SettingRow &row, const QString &value)
     }
 }
 
-QString stored(const BeaconState &state, const SettingRow &row, const ProgramContext &context)
+QString stored(const BeaconState &state, const SettingRow &row, const clsLanguage &language)
 {
     switch (row.kind) {
     case Kind::Boolean:
@@ -120,8 +119,8 @@ QString stored(const BeaconState &state, const SettingRow &row, const ProgramCon
         return state.*std::get<QString BeaconState::*>(row.target);
     case Kind::Language: {
         // A language file that was missing at start-up must not erase the choice.
-        const QString active = context.objLanguage->get_language();
-        return active.isEmpty() ? context.objLanguage->requested_language() : active;
+        const QString active = language.get_language();
+        return active.isEmpty() ? language.requested_language() : active;
     }
     }
     return {};
@@ -203,19 +202,19 @@ QString settings_read(QByteArray &file, BeaconState &state)
 
 // The file is read once; the defaults of missing keys go back in one write, which
 // when it fails leaves the file as it was.
-void LoadSettings(BeaconState &state, ProgramContext &context)
+void LoadSettings(BeaconState &state, const QString &iniFile, clsLanguage &language)
 {
-    const PrivateProfile::Loaded before = PrivateProfile::load(context.iniFile);
+    const PrivateProfile::Loaded before = PrivateProfile::load(iniFile);
     QByteArray after = before.bytes;
-    context.objLanguage->language(settings_read(after, state));
-    PrivateProfile::store(context.iniFile, before, after);
+    language.language(settings_read(after, state));
+    PrivateProfile::store(iniFile, before, after);
 }
 
 // Every entry is applied to the file's bytes in memory, then the file is written
 // once: a save that fails or is cut short leaves the old file whole.
-QString SaveSettings(const BeaconState &state, const ProgramContext &context)
+QString SaveSettings(const BeaconState &state, const QString &iniFile, const clsLanguage &language)
 {
-    const PrivateProfile::Loaded before = PrivateProfile::load(context.iniFile);
+    const PrivateProfile::Loaded before = PrivateProfile::load(iniFile);
     QByteArray after = before.bytes;
     auto write = [&after](const QString &section, const QString &key, const QString &value) {
         after = PrivateProfile::with_value(after, section, key, value);
@@ -226,11 +225,11 @@ QString SaveSettings(const BeaconState &state, const ProgramContext &context)
     write(setup, QStringLiteral("MINIMIZED"), FormatIniBool(false));
     for (const SettingRow &row : settingsTable) {
         if (row.kind != Kind::Option || state.*row.chosen)
-            write(latin(row.section), latin(row.key), stored(state, row, context));
+            write(latin(row.section), latin(row.key), stored(state, row, language));
     }
     QString error;
-    if (PrivateProfile::store(context.iniFile, before, after, &error))
+    if (PrivateProfile::store(iniFile, before, after, &error))
         return {};
-    return QStringLiteral("Your settings could not be saved to ") + context.iniFile +
-           QStringLiteral(": ") + error;
+    return QStringLiteral("Your settings could not be saved to ") + iniFile + QStringLiteral(": ") +
+           error;
 }

@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
-struct ProgramContext;
+class clsLanguage;
 
 // The user's configuration folder for the program: $XDG_CONFIG_HOME/<name> when
 // that is an absolute path, else ~/.config/<name>.
@@ -37,9 +37,9 @@ QString FormatIniBool(bool value);
 // also chooses the stored language, the save stores the active one. The save
 // returns what to tell the user when it failed (the file and why), or the empty
 // text when every value was written.
-void LoadSettings(BeaconState &state, ProgramContext &context);
+void LoadSettings(BeaconState &state, const QString &iniFile, clsLanguage &language);
 
 // The load on the file's bytes alone: the stored selections go into the state, the
 // defaults of missing keys into the bytes; returns the stored language.
 QString settings_read(QByteArray &file, BeaconState &state);
-QString SaveSettings(const BeaconState &state, const ProgramContext &context);
+QString SaveSettings(const BeaconState &state, const QString &iniFile, const clsLanguage &language);

@@ -1,8 +1,6 @@
 #include "frm_About.h"
 
 #include "A_URL.h"
-#include "ProgramContext.h"
-#include "language/clsLanguage.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -51,28 +49,28 @@ QString frm_About::disclaimer()
                           "damage as a result from the programs output");
 }
 
-frm_About::frm_About(ProgramContext &context, ShellOpen &shell)
+frm_About::frm_About(const AboutTexts &texts, ShellOpen &shell)
     : QWidget(nullptr, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                            Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
-      context(context), shell(shell)
+      webAddress(texts.webAddress), shell(shell)
 {
     setObjectName(QStringLiteral("frm_About"));
     setAttribute(Qt::WA_DeleteOnClose);
     // An open About window keeps the program running after the main window closed.
     setAttribute(Qt::WA_QuitOnClose);
-    setWindowTitle(QStringLiteral("About ") + context.programTitle);
+    setWindowTitle(QStringLiteral("About ") + texts.programTitle);
     if (!QGuiApplication::windowIcon().isNull())
         setWindowIcon(QGuiApplication::windowIcon());
 
-    QString translators = context.objLanguage ? context.objLanguage->get_translators() : QString();
+    QString translators = texts.translators;
     translators.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     const QString legal =
-        context.legalNotice.isEmpty() ? QStringLiteral("Not set in Project!") : context.legalNotice;
+        texts.legalNotice.isEmpty() ? QStringLiteral("Not set in Project!") : texts.legalNotice;
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(text(this, "Label1", context.programTitle, true, 2));
-    layout->addWidget(indented(text(this, "Label2", context.authorLine, true)));
-    layout->addWidget(indented(text(this, "Label3", context.programDescription)));
+    layout->addWidget(text(this, "Label1", texts.programTitle, true, 2));
+    layout->addWidget(indented(text(this, "Label2", texts.authorLine, true)));
+    layout->addWidget(indented(text(this, "Label3", texts.programDescription)));
     layout->addWidget(text(this, "Label9", QStringLiteral("Translations"), true));
     layout->addWidget(indented(text(this, "lblTranslators", translators)));
     layout->addWidget(
@@ -83,10 +81,10 @@ frm_About::frm_About(ProgramContext &context, ShellOpen &shell)
     link->setTextFormat(Qt::RichText);
     link->setText(
         QStringLiteral("<a href=\"web\" style=\"color:%1\">%2</a>")
-            .arg(palette().color(QPalette::Highlight).name(), context.webAddress.toHtmlEscaped()));
+            .arg(palette().color(QPalette::Highlight).name(), webAddress.toHtmlEscaped()));
     link->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     link->setCursor(Qt::PointingHandCursor);
-    link->setAccessibleName(context.webAddress);
+    link->setAccessibleName(webAddress);
     connect(link, &QLabel::linkActivated, this, &frm_About::lblWebURL_Click);
     layout->addWidget(indented(link));
 
@@ -122,5 +120,5 @@ frm_About::frm_About(ProgramContext &context, ShellOpen &shell)
 
 void frm_About::lblWebURL_Click()
 {
-    shell_open(shell, context.webAddress);
+    shell_open(shell, webAddress);
 }

@@ -1,7 +1,7 @@
 #include "logging.h"
 
 #include "platform/TempDirectory.h"
-#include "support/ProgramContext.h"
+#include "support/ProgramIdentity.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -66,7 +66,7 @@ QString get_tempPath()
 
 QString log_filePath()
 {
-    return get_tempPath() + ProgramContext::executable_baseName() + QStringLiteral(".log");
+    return get_tempPath() + ProgramIdentity::executable_baseName() + QStringLiteral(".log");
 }
 
 void write_logFile(const QString &line)

@@ -18,7 +18,9 @@ public:
     virtual void setLogText(const QString &text) = 0;
     virtual void hideLog() = 0;
     virtual void hideLink() = 0;
-    virtual void showLink(const QString &caption, const QString &toolTip) = 0;
+    // The link opens address when it is followed.
+    virtual void showLink(const QString &caption, const QString &toolTip,
+                          const QString &address) = 0;
     virtual void setCloseEnabled(bool enabled) = 0;
 };
 

@@ -1,14 +1,12 @@
 #include "UpdateWindowHost.h"
 
-#include "clsUpdate.h"
 #include "frmUpdate.h"
 #include "support/A_URL.h"
-#include "support/ProgramContext.h"
 
 #include <QColor>
 
-UpdateWindowHost::UpdateWindowHost(const ProgramContext &context, ShellOpen &shell)
-    : context(context), shell(shell)
+UpdateWindowHost::UpdateWindowHost(const QString &title, ShellOpen &shell)
+    : title(title), shell(shell)
 {}
 
 UpdateWindowHost::~UpdateWindowHost()
@@ -19,7 +17,7 @@ UpdateWindowHost::~UpdateWindowHost()
 frmUpdate &UpdateWindowHost::loaded()
 {
     if (!form) {
-        form = new frmUpdate(context.programTitle);
+        form = new frmUpdate(title);
         QObject::connect(form.data(), &frmUpdate::linkClicked, form.data(),
                          [this] { lblWebURL_Click(); });
     }
@@ -28,7 +26,6 @@ frmUpdate &UpdateWindowHost::loaded()
 
 void UpdateWindowHost::lblWebURL_Click()
 {
-    const QString address = context.objUpdate->download_address();
     if (!address.isEmpty())
         shell_open(shell, address);
 }
@@ -69,11 +66,14 @@ void UpdateWindowHost::hideLog()
 
 void UpdateWindowHost::hideLink()
 {
+    address.clear();
     loaded().hideLink();
 }
 
-void UpdateWindowHost::showLink(const QString &caption, const QString &toolTip)
+void UpdateWindowHost::showLink(const QString &caption, const QString &toolTip,
+                                const QString &address)
 {
+    this->address = address;
     loaded().showLink(caption, toolTip);
 }
 

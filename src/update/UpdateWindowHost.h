@@ -6,14 +6,14 @@
 #include <QPointer>
 
 class ShellOpen;
-struct ProgramContext;
 
 // Drives the update window for the check: creates it, hidden, on the first
 // operation that needs it, and builds it anew after the user closed it.
 class UpdateWindowHost final : public UpdateView
 {
 public:
-    UpdateWindowHost(const ProgramContext &context, ShellOpen &shell);
+    // title heads the window; a followed link goes to the shell.
+    UpdateWindowHost(const QString &title, ShellOpen &shell);
     ~UpdateWindowHost() override;
 
     void open() override;
@@ -23,14 +23,15 @@ public:
     void setLogText(const QString &text) override;
     void hideLog() override;
     void hideLink() override;
-    void showLink(const QString &caption, const QString &toolTip) override;
+    void showLink(const QString &caption, const QString &toolTip, const QString &address) override;
     void setCloseEnabled(bool enabled) override;
 
 private:
     frmUpdate &loaded();
     void lblWebURL_Click();
 
-    const ProgramContext &context;
+    QString title;
     ShellOpen &shell;
+    QString address;
     QPointer<frmUpdate> form;
 };

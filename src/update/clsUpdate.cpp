@@ -53,11 +53,13 @@ QString download_link(const QString &server, const QString &fileName)
 
 } // namespace
 
-clsUpdate::clsUpdate(const ProgramContext &context, Transfer &transfer, MessageBox &messages,
+clsUpdate::clsUpdate(const QString &programName, const QString &programTitle,
+                     qint16 languageVersion, Transfer &transfer, MessageBox &messages,
                      UpdateView &view, const ProgramVersion &ownVersion, const QLocale &locale,
                      int timeoutMs)
-    : context(context), transfer(transfer), messages(messages), view(view), ownVersion(ownVersion),
-      locale(locale), timeoutMs(timeoutMs)
+    : programName(programName), programTitle(programTitle), languageVersion(languageVersion),
+      transfer(transfer), messages(messages), view(view), ownVersion(ownVersion), locale(locale),
+      timeoutMs(timeoutMs)
 {}
 
 // Plain decimal text in the user's format: 1000000, never 1e+06.
@@ -103,7 +105,7 @@ void clsUpdate::check4update(UpdateMenu &ctlForm)
         view.setCloseEnabled(true);
         append_logging(QStringLiteral("  ") + fetched.description);
         messages.show(QStringLiteral("error ") + fetched.description, MessageBox::Icon::Information,
-                      context.programTitle);
+                      programTitle);
         status(QStringLiteral("Failed to connect to ") + URL, Colour::Red);
         return;
     }
@@ -131,7 +133,7 @@ void clsUpdate::check_page(const QByteArray &bytes)
 // Returns whether the language and documentation files are to be looked at.
 bool clsUpdate::check_programVersion(const QString &page)
 {
-    const QString &p = context.programName;
+    const QString &p = programName;
     append_logging(QStringLiteral("look for program version information"));
     status(QStringLiteral("Look for program version information"), Colour::Yellow);
 
@@ -187,13 +189,12 @@ bool clsUpdate::check_programVersion(const QString &page)
 
 void clsUpdate::check_documentationVersion(const QString &page)
 {
-    const QString &p = context.programName;
+    const QString &p = programName;
     append_logging(QString(51, QLatin1Char('=')));
     append_logging(QStringLiteral("look for language/documentation version information"));
     status(QStringLiteral("Look for language/documentation version information"), Colour::Yellow);
 
-    const qint16 installed =
-        context.objLanguage ? context.objLanguage->MinimumVersion() : qint16(9999);
+    const qint16 installed = languageVersion;
     const qsizetype marker = page.indexOf(p + QStringLiteral(" Language/Documentation Version "));
     if (marker < 0) {
         const QString none = QStringLiteral("No version information found for app ") + p;
@@ -252,7 +253,7 @@ bool clsUpdate::take_updateFile(const QString &page, const QString &key)
     append_logging(QStringLiteral("    update is available"));
     view.open();
     const QString caption = QStringLiteral("Download the update ") + updateFile;
-    view.showLink(caption, caption + QStringLiteral(" from ") + URL);
+    view.showLink(caption, caption + QStringLiteral(" from ") + URL, download_address());
     return true;
 }
 

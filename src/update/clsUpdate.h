@@ -1,7 +1,7 @@
 #pragma once
 
 #include "UpdateView.h"
-#include "support/ProgramContext.h"
+#include "support/ProgramIdentity.h"
 
 #include <QLocale>
 #include <QString>
@@ -17,11 +17,13 @@ class clsUpdate
 public:
     static constexpr int fetchTimeoutMs = 15000;
 
-    // ownVersion is the version the program compares itself with; numbers in the
-    // status and log are written in the locale's format.
-    clsUpdate(const ProgramContext &context, Transfer &transfer, MessageBox &messages,
-              UpdateView &view,
-              const ProgramVersion &ownVersion = ProgramContext::program_version(),
+    // programName is looked for on the page, programTitle heads the message boxes,
+    // languageVersion is the lowest version of the installed language files and
+    // ownVersion the one the program compares itself with; numbers in the status
+    // and log are written in the locale's format.
+    clsUpdate(const QString &programName, const QString &programTitle, qint16 languageVersion,
+              Transfer &transfer, MessageBox &messages, UpdateView &view,
+              const ProgramVersion &ownVersion = ProgramIdentity::program_version(),
               const QLocale &locale = QLocale(), int timeoutMs = fetchTimeoutMs);
 
     QString URL;
@@ -47,7 +49,9 @@ private:
     bool take_updateFile(const QString &page, const QString &key);
     QString number_text(double value) const;
 
-    const ProgramContext &context;
+    QString programName;
+    QString programTitle;
+    qint16 languageVersion;
     Transfer &transfer;
     MessageBox &messages;
     UpdateView &view;

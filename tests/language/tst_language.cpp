@@ -1,13 +1,9 @@
 #include "Fakes.h"
 #include "Installation.h"
 
-#include "language/WindowTexts.h"
 #include "language/clsLanguage.h"
-#include "support/ProgramContext.h"
 
 #include <QtTest>
-
-#include <set>
 
 class tst_Language : public QObject
 {
@@ -18,7 +14,6 @@ private slots:
     {
         installation = std::make_unique<Installation>(QStringList{});
         messages.shown.clear();
-        context = std::make_unique<ProgramContext>(installation->path());
     }
 
     void lineRules_data()
@@ -37,7 +32,7 @@ private slots:
         QTest::newRow("lone LF stays in the line") << QByteArray("ITEM0001=a\nITEM0002=b\r\n") << "a\nITEM0002=b";
         QTest::newRow("last line needs no line end") << QByteArray("ITEM0001=end") << "end";
         QTest::newRow("byte-order mark on any line") << QByteArray("\xff\xfeITEM0001=x\r\n") << "x";
-        QTest::newRow("Windows-1252 line") << QByteArray("ITEM0001=H\xf6he\r\n") << QStringLiteral("H\u00f6he");
+        QTest::newRow("Windows-1252 line") << QByteArray("ITEM0001=\x84H\xf6he\x93 5 \x80\r\n") << QStringLiteral("\u201eH\u00f6he\u201c 5 \u20ac");
         QTest::newRow("UTF-8 line") << QByteArray("ITEM0001=H\xc3\xb6he\r\n") << QStringLiteral("H\u00f6he");
         QTest::newRow("CRLF marker") << QByteArray("ITEM0001=one{CRLF}two{crlf}\r\n") << "one\r\ntwo{crlf}";
         // clang-format on
@@ -134,7 +129,7 @@ private slots:
         QCOMPARE(messages.texts(),
                  (QStringList{"can not locate language file for language a.", "can not locate language file for language ."}));
         QCOMPARE(messages.shown[0].icon, MessageBox::Icon::Critical);
-        QCOMPARE(messages.shown[0].title, context->programTitle);
+        QCOMPARE(messages.shown[0].title, QStringLiteral("Tavrook V9"));
         QCOMPARE(l.get_language(), QStringLiteral("A"));
         QCOMPARE(l.translate(QStringLiteral("ITEM0001"), QString(), QString()), QStringLiteral("from A"));
     }
@@ -167,16 +162,14 @@ private slots:
         QVERIFY(!menuNames.value(0).isEmpty() && !l.get_translators().endsWith(QStringLiteral(" by ")));
         l.language(menuNames.value(0));
         l.translate_start();
-        std::set<QString> keys;
-        for (const WindowText &text : window_texts()) {
-            l.translate(text.keyText(), text.defaultText(), text.descriptionText());
-            keys.insert(text.keyText());
-        }
+        const auto key = [](const char *kind, int i) {
+            return QLatin1String(kind) + QStringLiteral("%1").arg(i, 4, 10, QLatin1Char('0'));
+        };
+        for (int i = 1; i <= 48; ++i)
+            l.translate(i <= 5 ? key("MENU", i) : key("ITEM", i - 5), QString(), QString());
         QVERIFY2(l.translate_errors() == 0, qPrintable(l.translate_errormessage()));
-        QCOMPARE(keys.size(), size_t(48));
-        for (int i = 1; i <= 5; ++i)
-            QVERIFY(l.translate_optional(QStringLiteral("ADD%1").arg(i, 4, 10, QLatin1Char('0')), QString())
-                        .contains(QLatin1Char(' ')));
+        for (int i = 1; i <= 17; ++i) // the optional texts, each a phrase
+            QVERIFY2(l.translate_optional(key("ADD", i), QString()).contains(QLatin1Char(' ')), qPrintable(key("ADD", i)));
         QFile raw(Installation::shipped(file));
         QVERIFY(raw.open(QIODevice::ReadOnly));
         const QByteArray bytes = raw.readAll();
@@ -191,7 +184,6 @@ private:
     }
 
     std::unique_ptr<Installation> installation;
-    std::unique_ptr<ProgramContext> context;
     RecordingMessageBox messages;
     std::unique_ptr<clsLanguage> language;
     QStringList menuNames;
@@ -199,7 +191,8 @@ private:
 
 clsLanguage &tst_Language::create()
 {
-    language = std::make_unique<clsLanguage>(*context, messages, [this](const QStringList &names) { menuNames = names; });
+    language = std::make_unique<clsLanguage>(installation->path() + QStringLiteral("/language"), QStringLiteral("Tavrook V9"),
+                                             messages, [this](const QStringList &names) { menuNames = names; });
     return *language;
 }
 

@@ -4,7 +4,6 @@
 #include "language/clsLanguage.h"
 #include "settings/A_GetSetIniFile.h"
 #include "settings/PrivateProfile.h"
-#include "support/ProgramContext.h"
 
 #include <QtTest>
 
@@ -126,8 +125,8 @@ private slots:
         loadInto(state);
         QCOMPARE(ini(), firstStartFile);
         QVERIFY(state.phgSelected && state.altitudeSelected && state.freeTextSelected && !state.toneSelected);
-        QCOMPARE(context->objLanguage->get_language(), QStringLiteral("English"));
-        QCOMPARE(SaveSettings(state, *context), QString());
+        QCOMPARE(language->get_language(), QStringLiteral("English"));
+        QCOMPARE(SaveSettings(state, installation->ini(), *language), QString());
         QCOMPARE(ini(), firstStartFile + "[SETUP]\nLEFT=0\nTOP=0\nMINIMIZED=FALSE\n");
     }
     void completeFile_startWritesNothing()
@@ -186,8 +185,8 @@ private slots:
         saved.toneSelected = true;
         saved.altitudeSelected = false;
         saved.freeText = QStringLiteral("M\u00fcnster QRV 73");
-        context->objLanguage->language(QStringLiteral("Deutsch"));
-        QCOMPARE(SaveSettings(saved, *context), QString());
+        language->language(QStringLiteral("Deutsch"));
+        QCOMPARE(SaveSettings(saved, installation->ini(), *language), QString());
 
         BeaconState loaded;
         loadInto(loaded);
@@ -196,7 +195,7 @@ private slots:
                  (QList<int>{9, 8, 99999, 30499, 3, 5999, 48, true, false}));
         QCOMPARE(loaded.phgHeight, QStringLiteral("13"));
         QCOMPARE(loaded.freeText, saved.freeText);
-        QCOMPARE(context->objLanguage->get_language(), QStringLiteral("Deutsch"));
+        QCOMPARE(language->get_language(), QStringLiteral("Deutsch"));
     }
     void language_missingOnce_isNotErased()
     {
@@ -204,7 +203,7 @@ private slots:
         BeaconState state;
         loadInto(state);
         QCOMPARE(messages.texts(), QStringList{QStringLiteral("can not locate language file for language Frysk.")});
-        SaveSettings(state, *context);
+        SaveSettings(state, installation->ini(), *language);
         QVERIFY(ini().contains("CurrentLanguage=Frysk\n"));
     }
     void unreadableFile_isNeverOverwritten_data()
@@ -241,8 +240,8 @@ private slots:
                 QSKIP("cannot take the file-system identity of an unprivileged user here");
         }
         BeaconState again;
-        LoadSettings(again, *context);
-        const QString failure = SaveSettings(state, *context);
+        LoadSettings(again, installation->ini(), *language);
+        const QString failure = SaveSettings(state, installation->ini(), *language);
         if (root)
             ::setfsuid(0);
         QFETCH(QString, why);
@@ -271,17 +270,18 @@ private slots:
         small.rlim_cur = rlim_t(before.size() + 8);
         ::signal(SIGXFSZ, SIG_IGN);
         QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
-        const QString failure = SaveSettings(state, *context);
+        const QString failure = SaveSettings(state, installation->ini(), *language);
         ::setrlimit(RLIMIT_FSIZE, &old);
         QCOMPARE(failure, QStringLiteral("Your settings could not be saved to %1: File too large").arg(installation->ini()));
         QCOMPARE(ini(), before);
         QCOMPARE(QDir(installation->path()).entryList(QDir::Files), QStringList{QStringLiteral("Tavrook.INI")});
 
         // A folder that cannot be made is named, with the real cause.
-        context->iniFile = installation->ini() + QStringLiteral("/config/Tavrook.INI");
-        QCOMPARE(SaveSettings(state, *context),
-                 QStringLiteral("Your settings could not be saved to %1: the folder %2 could not be created: Not a directory")
-                     .arg(context->iniFile, installation->ini() + QStringLiteral("/config")));
+        const QString inside = installation->ini() + QStringLiteral("/config/Tavrook.INI");
+        QCOMPARE(
+            SaveSettings(state, inside, *language),
+            QStringLiteral("Your settings could not be saved to %1: the folder %2/config could not be created: Not a directory")
+                .arg(inside, installation->ini()));
     }
     void configFolder_followsXdgRules_data()
     {
@@ -306,10 +306,10 @@ private slots:
     {
         BeaconState state;
         loadInto(state);
-        SaveSettings(state, *context);
+        SaveSettings(state, installation->ini(), *language);
         QVERIFY(!ini().contains("Options"));
         state.standardAltitude = state.standardAltitudeStored = true;
-        SaveSettings(state, *context);
+        SaveSettings(state, installation->ini(), *language);
         QVERIFY(ini().endsWith("MINIMIZED=FALSE\n[Options]\nStandardAltitude=TRUE\n"));
         BeaconState loaded;
         loadInto(loaded);
@@ -319,13 +319,13 @@ private slots:
 private:
     void loadInto(BeaconState &state)
     {
-        context = std::make_unique<ProgramContext>(installation->path(), QStringLiteral("Tavrook"));
-        context->objLanguage = std::make_unique<clsLanguage>(*context, messages);
-        LoadSettings(state, *context);
+        language = std::make_unique<clsLanguage>(installation->path() + QStringLiteral("/language"), QStringLiteral("Tavrook"),
+                                                 messages);
+        LoadSettings(state, installation->ini(), *language);
     }
     QByteArray ini() const { return installation->readFile(QStringLiteral("Tavrook.INI")); }
     std::unique_ptr<Installation> installation;
-    std::unique_ptr<ProgramContext> context;
+    std::unique_ptr<clsLanguage> language;
     RecordingMessageBox messages;
 };
 

@@ -1,9 +1,7 @@
 #include "Colours.h"
 #include "Fakes.h"
-#include "Installation.h"
 #include "LoopbackHttpServer.h"
 
-#include "language/clsLanguage.h"
 #include "platform/QtPlatform.h"
 #include "update/UpdateWindowHost.h"
 #include "update/clsUpdate.h"
@@ -46,11 +44,7 @@ class tst_Update : public QObject
 private slots:
     void init()
     {
-        installation = std::make_unique<Installation>(QStringList{});
-        installation->writeFile(QStringLiteral("language/English.lf"), "DEF=English\r\nVER=2\r\n");
-        context = std::make_unique<ProgramContext>(installation->path());
-        context->objLanguage = std::make_unique<clsLanguage>(*context, messages);
-        host = std::make_unique<UpdateWindowHost>(*context, shell);
+        host = std::make_unique<UpdateWindowHost>(QStringLiteral("Tavrook V9"), shell);
         server = std::make_unique<LoopbackHttpServer>();
         make();
         messages.shown.clear();
@@ -58,7 +52,7 @@ private slots:
     }
     void cleanup()
     {
-        context.reset();
+        update.reset();
         host.reset();
         server.reset();
     }
@@ -96,7 +90,7 @@ private slots:
         QFETCH(QString, status);
         QCOMPARE(colour(), status.startsWith(QStringLiteral("There")) || status.startsWith(QStringLiteral("Your")) ? green : red);
         QTEST(log().contains(QStringLiteral("look for language/documentation version information")), "docLooked");
-        QTEST(context->objUpdate->UpdateFile(), "updateFile");
+        QTEST(update->UpdateFile(), "updateFile");
         QFETCH(QString, updateFile);
         QCOMPARE(linkShown(), !updateFile.isEmpty());
         QCOMPARE(log().contains(QStringLiteral("  signature not found")), status == noSignature);
@@ -124,7 +118,7 @@ private slots:
         server->setPage(sig + "Tavrook Version " + offered + appFile + docSame);
         run();
         QCOMPARE(status(), newer ? newerProgram : docUpToDate);
-        QCOMPARE(context->objUpdate->UpdateFile(), newer ? QStringLiteral("Tavrook-1.0.9.tar.gz") : QString());
+        QCOMPARE(update->UpdateFile(), newer ? QStringLiteral("Tavrook-1.0.9.tar.gz") : QString());
     }
     void numbers_arePlainDecimalInTheUsersFormat()
     {
@@ -146,9 +140,9 @@ private slots:
         };
         run();
         QVERIFY(!menuDuring && !closeDuring);
-        QCOMPARE(form()->windowTitle(), QStringLiteral("Tavrook V1.0.8, checking for update."));
-        QVERIFY(log().startsWith(QStringLiteral("Contacting webserver ") + context->objUpdate->URL +
-                                 QStringLiteral("\r\nCheck signature\r\n")));
+        QCOMPARE(form()->windowTitle(), QStringLiteral("Tavrook V9, checking for update."));
+        QVERIFY(
+            log().startsWith(QStringLiteral("Contacting webserver ") + update->URL + QStringLiteral("\r\nCheck signature\r\n")));
         QVERIFY(log().contains(QString(51, QLatin1Char('=')) + QStringLiteral("\r\n")));
     }
     void fetchFailures_data()
@@ -169,7 +163,7 @@ private slots:
         if (kind == QStringLiteral("refused")) {
             QTcpServer probe; // a port nobody listens on once it is closed again
             QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
-            context->objUpdate->URL = QStringLiteral("http://127.0.0.1:%1").arg(probe.serverPort());
+            update->URL = QStringLiteral("http://127.0.0.1:%1").arg(probe.serverPort());
             probe.close();
         } else if (kind == QStringLiteral("silent")) {
             server->set("/", LoopbackHttpServer::Reply{"200 OK", {}, {}, true});
@@ -181,7 +175,7 @@ private slots:
         run();
         QCOMPARE(messages.shown.size(), 1);
         QVERIFY(messages.shown[0].text.startsWith(QStringLiteral("error ")));
-        QCOMPARE(status(), QStringLiteral("Failed to connect to ") + context->objUpdate->URL);
+        QCOMPARE(status(), QStringLiteral("Failed to connect to ") + update->URL);
         QCOMPARE(colour(), red);
         QFETCH(QString, logged);
         QVERIFY2(log().contains(logged) && !log().contains(QStringLiteral("Check signature")), qPrintable(log()));
@@ -204,7 +198,7 @@ private slots:
         server->setPage(sig + newer + "UpdateFile_Tavrook=" + value + " ");
         run();
         QCOMPARE(status(), invalidFile);
-        QCOMPARE(context->objUpdate->UpdateFile(), QString());
+        QCOMPARE(update->UpdateFile(), QString());
         QVERIFY(!linkShown());
     }
     void link_opensServerAndFile()
@@ -215,13 +209,13 @@ private slots:
         run();
         QVERIFY(linkShown());
         QVERIFY(label("lblWebURL")->text().contains(QStringLiteral(">Download the update R&amp;amp;D&amp;lt;1&amp;gt;.tar.gz<")));
-        const QString tip = QStringLiteral("Download the update R&amp;D&lt;1&gt;.tar.gz from ") + context->objUpdate->URL;
+        const QString tip = QStringLiteral("Download the update R&amp;D&lt;1&gt;.tar.gz from ") + update->URL;
         // What the tool tip draws: rich text when it looks like it.
         const QString drawn = label("lblWebURL")->toolTip();
         QCOMPARE(Qt::mightBeRichText(drawn) ? QTextDocumentFragment::fromHtml(drawn).toPlainText() : drawn, tip);
         QCOMPARE(label("lblWebURL")->accessibleDescription(), tip);
         emit label("lblWebURL")->linkActivated(QStringLiteral("download"));
-        QCOMPARE(shell.opened, QList<QUrl>{QUrl(context->objUpdate->URL + QStringLiteral("/R&amp;D&lt;1&gt;.tar.gz"))});
+        QCOMPARE(shell.opened, QList<QUrl>{QUrl(update->URL + QStringLiteral("/R&amp;D&lt;1&gt;.tar.gz"))});
     }
     void twoChecks_secondStartsClean()
     {
@@ -233,7 +227,7 @@ private slots:
         QCOMPARE(form(), first.data()); // reused while open
         QCOMPARE(log().count(QStringLiteral("Contacting webserver ")), 1);
         QVERIFY(!linkShown());
-        QCOMPARE(context->objUpdate->UpdateFile(), QStringLiteral("Tavrook-1.0.9.tar.gz"));
+        QCOMPARE(update->UpdateFile(), QStringLiteral("Tavrook-1.0.9.tar.gz"));
         // More folds the log out; after Close the next check starts with a new, folded window.
         auto *more = form()->findChild<QPushButton *>(QStringLiteral("Command3"));
         QCOMPARE(form()->height(), form()->scaled(frmUpdate::foldedHeight));
@@ -271,14 +265,16 @@ private slots:
 private:
     void make(const ProgramVersion &version = {1, 0, 8}, const QLocale &locale = QLocale::c(), int timeoutMs = 15000)
     {
-        context->objUpdate = std::make_unique<clsUpdate>(*context, transfer, messages, *host, version, locale, timeoutMs);
-        context->objUpdate->URL = server->url(QString());
+        // The installed language files are at version 2.
+        update = std::make_unique<clsUpdate>(QStringLiteral("Tavrook"), QStringLiteral("Tavrook V9"), 2, transfer, messages,
+                                             *host, version, locale, timeoutMs);
+        update->URL = server->url(QString());
     }
     void run()
     {
-        context->objUpdate->setSilent(false);
-        context->objUpdate->check4update(menu);
-        context->objUpdate->setSilent(true);
+        update->setSilent(false);
+        update->check4update(menu);
+        update->setSilent(true);
         QVERIFY(menu.enabled);
         QVERIFY(form()->findChild<QPushButton *>(QStringLiteral("Command1"))->isEnabled());
     }
@@ -305,8 +301,7 @@ private:
         bool enabled = true;
     };
 
-    std::unique_ptr<Installation> installation;
-    std::unique_ptr<ProgramContext> context;
+    std::unique_ptr<clsUpdate> update;
     std::unique_ptr<UpdateWindowHost> host;
     std::unique_ptr<LoopbackHttpServer> server;
     RecordingMessageBox messages;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/ProgramIdentity.h"
+
 #include <QString>
 
 #include <memory>
@@ -7,21 +9,14 @@
 class clsLanguage;
 class clsUpdate;
 
-// The program's version as its build states it.
-struct ProgramVersion
-{
-    qint16 major = 0;
-    qint16 minor = 0;
-    qint16 revision = 0;
-};
-
-// Program-wide objects and texts, set once at start-up and alive until the end.
+// The main window's program-wide objects and texts, set once at start-up and alive
+// until the end. Below the window each part is handed only what it uses of them.
 struct ProgramContext
 {
     // The program in appDir, named exeBaseName: sets the texts and the paths of
     // the settings file and the help page.
-    explicit ProgramContext(const QString &appDir = executable_dir(),
-                            const QString &exeBaseName = executable_baseName());
+    explicit ProgramContext(const QString &appDir = ProgramIdentity::executable_dir(),
+                            const QString &exeBaseName = ProgramIdentity::executable_baseName());
     ~ProgramContext();
 
     std::unique_ptr<clsLanguage> objLanguage;
@@ -39,8 +34,4 @@ struct ProgramContext
     // file, the help page and the language folder are found from them.
     QString appDir;
     QString exeBaseName;
-
-    static ProgramVersion program_version();
-    static QString executable_baseName();
-    static QString executable_dir();
 };

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "MessageBox.h"
-#include "ShellOpen.h"
-#include "Transfer.h"
+#include "platform/MessageBox.h"
+#include "platform/ShellOpen.h"
+#include "platform/Transfer.h"
 #include "update/UpdateView.h"
 
 // Adapters that do nothing, for the tools that run the program's code without a
@@ -36,7 +36,7 @@ public:
     void setLogText(const QString &text) override { log = text; }
     void hideLog() override {}
     void hideLink() override {}
-    void showLink(const QString &, const QString &) override {}
+    void showLink(const QString &, const QString &, const QString &) override {}
     void setCloseEnabled(bool) override {}
 
     QString status;
