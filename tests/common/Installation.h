@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "support/logging.h"
+
 // A scratch program folder: the settings file, the language folder and the help
 // pages live here, never in the user's own.
 class Installation
@@ -23,7 +25,7 @@ public:
     }
 
     QString path() const { return dir.path(); }
-    QString ini() const { return dir.path() + QStringLiteral("/Tavrook.INI"); }
+    QString iniPath() const { return dir.path() + QStringLiteral("/Tavrook.INI"); }
     QString languagePath(const QString &file) const { return dir.path() + QStringLiteral("/language/") + file; }
 
     void writeFile(const QString &relative, const QByteArray &bytes) const
@@ -31,6 +33,15 @@ public:
         QFile file(dir.path() + QLatin1Char('/') + relative);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
+    }
+
+    QByteArray ini() const { return readFile(QStringLiteral("Tavrook.INI")); }
+
+    // The event log as the program wrote it (the tests point TMPDIR at a scratch folder).
+    static QString readLog()
+    {
+        QFile log(log_filePath());
+        return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
     }
 
     QByteArray readFile(const QString &relative) const

@@ -1,4 +1,4 @@
-#include "Fakes.h"
+#include "Installation.h"
 
 #include "support/A_URL.h"
 #include "support/LenientNumber.h"
@@ -14,12 +14,6 @@ class tst_Support : public QObject
     Q_OBJECT
 
     QTemporaryDir temp;
-
-    QString readLog() const
-    {
-        QFile file(log_filePath());
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
 
 private slots:
     void initTestCase() { qputenv("TMPDIR", temp.path().toLocal8Bit()); }
@@ -57,7 +51,7 @@ private slots:
         log_event(QStringLiteral("W"), QStringLiteral("first\r\nsecond"));
         for (const char *code : {"I", "S", "E", "F", "w", "", "WW"})
             log_event(QString::fromLatin1(code), QStringLiteral("x"));
-        const QStringList lines = readLog().split(QStringLiteral("\r\n"));
+        const QStringList lines = Installation::readLog().split(QStringLiteral("\r\n"));
         const QString date = QRegularExpression::escape(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
         const QRegularExpression stamped(QLatin1Char('^') + date +
                                          QStringLiteral(" \\d{1,2}:\\d\\d:\\d\\d( [AP]M)? Warning-first$"));
@@ -126,15 +120,6 @@ private slots:
         }
         QFETCH(QString, opened);
         QCOMPARE(help_document(app + QStringLiteral("/Tavrook.html"), language), app + QLatin1Char('/') + opened);
-    }
-
-    void shellOpen_webAddressesStayWeb()
-    {
-        RecordingShell shell;
-        shell_open(shell, QStringLiteral("https://example.org/x"));
-        shell_open(shell, QStringLiteral("/opt/a dir/#1.html"));
-        QCOMPARE(shell.opened.value(0), QUrl(QStringLiteral("https://example.org/x")));
-        QCOMPARE(shell.opened.value(1).toLocalFile(), QStringLiteral("/opt/a dir/#1.html"));
     }
 
     void shippedHelp_linksReachSomething()
