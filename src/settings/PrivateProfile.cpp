@@ -210,15 +210,14 @@ Loaded load(const QString &path)
 bool store(const QString &path, const Loaded &before, const QByteArray &after, QString *error)
 {
     QString why;
-    if (!before.readable) // never overwrite a file we could not read
+    const bool stored = before.readable && // never overwrite a file we could not read
+                        ((after == before.bytes && QFileInfo::exists(path)) ||
+                         PlainFile::replace(path, after, &why));
+    if (!before.readable)
         why = QStringLiteral("the file exists but cannot be read: ") + before.why;
-    else if (after == before.bytes && QFileInfo::exists(path))
-        return true;
-    else if (PlainFile::replace(path, after, &why))
-        return true;
-    if (error)
+    if (!stored && error)
         *error = why;
-    return false;
+    return stored;
 }
 
 namespace {
