@@ -12,7 +12,7 @@
 #include "language/clsLanguage.h"
 #include "platform/Clipboard.h"
 #include "platform/MessageBox.h"
-#include "platform/ReadableColour.h"
+#include "platform/Appearance.h"
 #include "settings/A_GetSetIniFile.h"
 #include "support/A_URL.h"
 #include "support/LenientNumber.h"

@@ -1,6 +1,7 @@
 #include "frm_About.h"
 
 #include "A_URL.h"
+#include "platform/Appearance.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -107,8 +108,8 @@ frm_About::frm_About(const AboutTexts &texts, ShellOpen &shell)
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 
-    // 460 pixels at 96 DPI, wider with a larger logical DPI.
-    const int fixedWidth = int(std::lround(460 * logicalDpiX() / 96.0));
+    // 460 pixels at 96 DPI, wider with a larger logical DPI or font.
+    const int fixedWidth = int(std::lround(460 * design_scale(*this)));
     setFixedWidth(fixedWidth);
     setFixedHeight(heightForWidth(fixedWidth) > 0 ? heightForWidth(fixedWidth)
                                                   : sizeHint().height());

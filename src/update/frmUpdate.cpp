@@ -1,6 +1,6 @@
 #include "frmUpdate.h"
 
-#include "platform/ReadableColour.h"
+#include "platform/Appearance.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -57,7 +57,7 @@ frmUpdate::frmUpdate(const QString &programTitle)
 
 int frmUpdate::scaled(int pixelsAt96) const
 {
-    return int(std::lround(pixelsAt96 * logicalDpiY() / 96.0));
+    return int(std::lround(pixelsAt96 * design_scale(*this)));
 }
 
 void frmUpdate::setStatus(const QString &text)

@@ -15,7 +15,7 @@ class frmUpdate final : public QWidget
 
 public:
     // Sizes as designed, in pixels at 96 dots per inch (15 twips a pixel); they grow
-    // with the screen's logical DPI, so a large font is never clipped.
+    // with the screen's logical DPI and with a larger font, so no text is clipped.
     static constexpr int clientWidth = 359;
     static constexpr int logTop = 112;
     static constexpr int logHeight = 123;
@@ -28,7 +28,7 @@ public:
     // Black stands for the theme's text colour; other colours are made readable on
     // the window's background.
     void setStatusColour(const QColor &colour);
-    // A designed size in pixels at 96 DPI, at the screen's logical DPI.
+    // A designed size in pixels at 96 DPI, as shown on this screen with this font.
     int scaled(int pixelsAt96) const;
     QString logText() const { return log; }
     void setLogText(const QString &text);

@@ -262,6 +262,19 @@ private slots:
         QVERIFY(!form() || !form()->isVisible());
     }
 
+    void largeFont_growsTheWindow()
+    {
+        const QFont normal = QApplication::font();
+        QFont large = normal;
+        large.setPointSize(20);
+        QApplication::setFont(large);
+        const frmUpdate window(QStringLiteral("Tavrook V9"));
+        QApplication::setFont(normal);
+        const auto *status = window.findChild<QLabel *>(QStringLiteral("Label1"));
+        QVERIFY(status->height() >= 2 * status->fontMetrics().lineSpacing());
+        QVERIFY(window.height() > frmUpdate::foldedHeight);
+    }
+
 private:
     void make(const ProgramVersion &version = {1, 0, 8}, const QLocale &locale = QLocale::c(), int timeoutMs = 15000)
     {

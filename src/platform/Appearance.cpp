@@ -1,4 +1,7 @@
-#include "ReadableColour.h"
+#include "Appearance.h"
+
+#include <QFontMetrics>
+#include <QWidget>
 
 #include <algorithm>
 #include <cmath>
@@ -43,4 +46,9 @@ QColor readable_on(const QColor &wanted, const QColor &background)
             return candidate;
     }
     return candidate;
+}
+
+double design_scale(const QWidget &window)
+{
+    return std::max({1.0, window.logicalDpiY() / 96.0, window.fontMetrics().lineSpacing() / 16.0});
 }

@@ -2,8 +2,15 @@
 
 #include <QColor>
 
+class QWidget;
+
 // Coloured texts keep their meaning on any theme: the wanted colour's hue, made
 // lighter or darker until it stands out from the background by at least 4.5:1
 // (the contrast ratio of WCAG 2).
 double contrast_ratio(const QColor &a, const QColor &b);
 QColor readable_on(const QColor &wanted, const QColor &background);
+
+// How much a window designed in pixels at 96 DPI, for a font with 16 pixels from
+// line to line, must grow: with the screen's logical DPI, and with a larger font.
+// Exactly 1 at 96 DPI with the usual desktop fonts.
+double design_scale(const QWidget &window);
