@@ -2,7 +2,6 @@
 
 #include "beacon/Module1.h"
 #include "beacon/Receivers.h"
-#include "mainwindow/WindowTexts.h"
 #include "settings/A_GetSetIniFile.h"
 #include "settings/PrivateProfile.h"
 #include "support/PlainFile.h"
@@ -122,7 +121,8 @@ int run_commandLine(int argc, char *argv[])
     print(stdout, result.comment + QLatin1Char('\n'));
     if (parser.isSet(explain)) {
         if (result.shortened)
-            print(stderr, english_windowText("ITEM0028") + QLatin1Char('\n'));
+            print(stderr, QStringLiteral("The comment was cut to %1 characters.\n")
+                              .arg(Module1::maxCommentLength));
         if (!result.characterWarning.isEmpty())
             print(stderr, result.characterWarning + QLatin1Char('\n'));
         print(stderr, Receivers::describe(Receivers::read(result.comment), {}, QLocale::c()) +

@@ -1,24 +1,46 @@
 #include "CommandLine.h"
-#include "mainwindow/Form1.h"
-#include "platform/QtPlatform.h"
 
-#include <QApplication>
-#include <QIcon>
+#include <QtGlobal>
 
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+
+#include <dlfcn.h>
+#include <unistd.h>
 
 namespace {
 
 // Without any display Qt would abort with a long plugin report; one line says more.
 bool display_available()
 {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
            qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
-#else
-    return true;
-#endif
+}
+
+// The window lives in lib/Tavrook-window.so beside the executable (links followed);
+// a folder of its own keeps it out of the system's library paths.
+int run_window(int argc, char *argv[])
+{
+    char self[PATH_MAX];
+    const ssize_t length = ::readlink("/proc/self/exe", self, sizeof self - 1);
+    if (length <= 0) {
+        std::perror("Tavrook: cannot find its own folder");
+        return EXIT_FAILURE;
+    }
+    const std::string executable(self, size_t(length));
+    const std::string module =
+        executable.substr(0, executable.rfind('/')) + "/lib/Tavrook-window.so";
+    void *window = ::dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
+    const auto entry =
+        window ? reinterpret_cast<int (*)(int, char *[])>(::dlsym(window, "tavrook_window_main"))
+               : nullptr;
+    if (!entry) {
+        std::fprintf(stderr, "Tavrook: cannot load its window: %s\n", ::dlerror());
+        return EXIT_FAILURE;
+    }
+    return entry(argc, argv);
 }
 
 } // namespace
@@ -33,21 +55,5 @@ int main(int argc, char *argv[])
                    stderr);
         return EXIT_FAILURE;
     }
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tavrook"));
-    QApplication::setDesktopFileName(QStringLiteral("org.example.Tavrook"));
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QApplication::applicationDirPath() +
-                     QStringLiteral("/icons/tavrook-%1.png").arg(size));
-    QApplication::setWindowIcon(icon);
-
-    QtMessageBox messages;
-    QtClipboard clipboard;
-    QtShellOpen shell;
-    QtTransfer transfer;
-    Form1 window({messages, clipboard, shell, transfer});
-    messages.setParentWindow(&window);
-    window.show();
-    return app.exec();
+    return run_window(argc, argv);
 }

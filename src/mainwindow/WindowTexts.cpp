@@ -10,8 +10,6 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
-#include <cstring>
-
 namespace {
 
 void set_caption(QMenu *menu, const QString &text)
@@ -154,13 +152,4 @@ const std::array<WindowText, windowTextCount> &Form1::window_texts()
          item<&Form1::optWideFM, 1>},
     }};
     return texts;
-}
-
-QString english_windowText(const char *key)
-{
-    for (const WindowText &text : Form1::window_texts()) {
-        if (std::strcmp(text.key, key) == 0)
-            return text.defaultText();
-    }
-    return {};
 }

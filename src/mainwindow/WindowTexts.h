@@ -22,6 +22,3 @@ struct WindowText
 };
 
 inline constexpr int windowTextCount = 48;
-
-// The English default of the text with this key.
-QString english_windowText(const char *key);

@@ -46,9 +46,9 @@ private slots:
         QTest::addColumn<QString>("decoded");   // what decode_aprs prints of it, in part
         // clang-format off
         QTest::newRow("worked example") << QByteArray("[TAB_PHG]\r\nPower=5\r\nHeight=1\r\nGain=3\r\n[TAB_ALTITUDE]\r\nFeet=1234\r\n[TAB_FREQUENCY]\r\nBand=0\r\nStep=6\r\nFrequency=60\r\nTone=8\r\nToneSelected=TRUE\r\n[TAB_FREETEXT]\r\nFreeText=Hello\r\n") << "Receivers read: 25 W, 20 ft, 3 dB, OMNI \u00b7 145.500 MHz, tone 88.5 Hz, narrow FM \u00b7 altitude not read: needs six digits (Options)\n" << "25 W height=20 3dBi omni\nN 49 03.5000, W 072 01.7500, 145.500 MHz, PL 88.5";
-        QTest::newRow("cut, with warnings") << QByteArray("[TAB_FREETEXT]\nFreeText=QRV | Gr\xc3\xbc\xc3\x9f" "e 73 de QQ9ZZ on 145.500\n") << "Your beacon comment shortened to max 43 characters\nAPRS does not allow |; the radios cannot show \u00fc \u00df\nReceivers read: 0 W, 10 ft, 0 dB, OMNI \u00b7 144.000 MHz \u00b7 altitude not read: needs six digits (Options)\n" << "W 072 01.7500, 144.000 MHz\n";
+        QTest::newRow("cut, with warnings") << QByteArray("[TAB_FREETEXT]\nFreeText=QRV | Gr\xc3\xbc\xc3\x9f" "e 73 de QQ9ZZ on 145.500\n") << "The comment was cut to 43 characters.\nAPRS does not allow |; the radios cannot show \u00fc \u00df\nReceivers read: 0 W, 10 ft, 0 dB, OMNI \u00b7 144.000 MHz \u00b7 altitude not read: needs six digits (Options)\n" << "W 072 01.7500, 144.000 MHz\n";
         QTest::newRow("standard altitude, no PHG") << QByteArray("[TAB_General]\nPHG_Selected=FALSE\n[TAB_ALTITUDE]\nMeters=100\n[Options]\nStandardAltitude=TRUE\n") << "Receivers read: 144.000 MHz \u00b7 altitude 328 ft\n" << "alt 328 ft, 144.000 MHz";
-        QTest::newRow("no settings yet") << QByteArray() << "Your beacon comment shortened to max 43 characters\nReceivers read: 0 W, 10 ft, 0 dB, OMNI \u00b7 144.000 MHz \u00b7 altitude not read: needs six digits (Options)\n" << "W 072 01.7500, 144.000 MHz\n";
+        QTest::newRow("no settings yet") << QByteArray() << "The comment was cut to 43 characters.\nReceivers read: 0 W, 10 ft, 0 dB, OMNI \u00b7 144.000 MHz \u00b7 altitude not read: needs six digits (Options)\n" << "W 072 01.7500, 144.000 MHz\n";
         // clang-format on
     }
     void comment_isTheWindows_andNothingIsWritten()
