@@ -10,7 +10,7 @@ export TAVROOK_EXTRA_PACKAGES="xvfb xauth desktop-file-utils appstream direwolf 
 scripts/setup.sh build -DTAVROOK_WERROR=ON
 
 echo "== Formatting"
-git ls-files -- 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'tools/*.cpp' 'bench/*.cpp' 'fuzz/*.cpp' \
+git ls-files -- 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'tools/*.cpp' 'tools/*.h' 'bench/*.cpp' 'fuzz/*.cpp' \
     | xargs -r clang-format --dry-run --Werror
 
 echo "== clang-tidy"
