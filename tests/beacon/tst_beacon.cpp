@@ -13,6 +13,8 @@
 
 #include <map>
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(Phg::Choice)
 
 namespace {
@@ -25,12 +27,12 @@ QString padded(const QString &text, int width)
 BeaconState sample()
 {
     BeaconState s;
-    s.frequencyTexts = {QStringLiteral("145.500")};
-    s.toneTexts = {QStringLiteral("067"), QStringLiteral("088")};
+    s.frequencyTexts = {u"145.500"_s};
+    s.toneTexts = {u"067"_s, u"088"_s};
     s.tone = 1;
-    s.altitudeText = QStringLiteral("A=01234");
-    s.freeText = QStringLiteral("Hello");
-    s.phgText = QStringLiteral("PHG5130");
+    s.altitudeText = u"A=01234"_s;
+    s.freeText = u"Hello"_s;
+    s.phgText = u"PHG5130"_s;
     return s;
 }
 
@@ -86,25 +88,24 @@ QString disagreement(const Receivers::Reading &ours, const QString &decoded)
     const QString phg = match(decoded, ", (\\d+ W height=\\d+ \\d+dBi ?\\S*)");
     QString expected;
     if (ours.phg && ours.phg->watts > 0) // decode_aprs prints no PHG of 0 W
-        expected = QStringLiteral("%1 W height=%2 %3dBi %4")
-                       .arg(ours.phg->watts)
+        expected = u"%1 W height=%2 %3dBi %4"_s.arg(ours.phg->watts)
                        .arg(qint64(ours.phg->feet))
                        .arg(ours.phg->gainDb)
                        .arg(QLatin1String(ours.phg->direction < 0 ? "" : directions[ours.phg->direction]))
                        .trimmed();
     if (phg.trimmed() != expected)
-        return QStringLiteral("PHG ") + expected;
+        return u"PHG "_s + expected;
     if (match(decoded, "alt (-?\\d+) ft") != (ours.altitudeFeet ? QString::number(*ours.altitudeFeet) : QString()))
-        return QStringLiteral("altitude");
+        return u"altitude"_s;
     // Outside its place decode_aprs only guesses a frequency or tone, with a warning.
-    const bool guessed = decoded.contains(QStringLiteral("looks like a frequency in non-standard format"));
+    const bool guessed = decoded.contains(u"looks like a frequency in non-standard format"_s);
     const QString mhz = match(decoded, ", (\\d+\\.\\d+) MHz");
     if (ours.frequencyMHz ? (mhz != QString::number(*ours.frequencyMHz, 'f', 3) || guessed) : (!mhz.isEmpty() && !guessed))
-        return QStringLiteral("frequency");
-    const bool toneGuessed = guessed || decoded.contains(QStringLiteral("looks like it might be a CTCSS tone"));
+        return u"frequency"_s;
+    const bool toneGuessed = guessed || decoded.contains(u"looks like it might be a CTCSS tone"_s);
     const QString tone = match(decoded, "PL (\\d+\\.\\d)");
     if (ours.toneHz ? tone != QString::number(*ours.toneHz, 'f', 1) : (!tone.isEmpty() && !toneGuessed))
-        return QStringLiteral("tone");
+        return u"tone"_s;
     return {};
 }
 
@@ -123,7 +124,7 @@ private slots:
         QTest::addColumn<QString>("comment");
         QTest::addColumn<QString>("display");
         const QString x43(43, QLatin1Char('x'));
-        const QString pair = QString(42, QLatin1Char('x')) + QStringLiteral("\U0001F4E1");
+        const QString pair = QString(42, QLatin1Char('x')) + u"\U0001F4E1"_s;
         // clang-format off
         QTest::newRow("no element ticked") << "" << "Hello" << "" << "";
         QTest::newRow("all four ticked") << "PFATtw" << "Hello" << "PHG5130/145.500MHz T088/A=01234 Hello" << "145.500MHz T088/A=01234 Hello";
@@ -139,7 +140,7 @@ private slots:
         QTest::newRow("43 characters stay whole") << "T" << x43 << x43 << x43;
         QTest::newRow("44 characters are cut") << "T" << x43 + QLatin1Char('y') << x43 << x43;
         QTest::newRow("a pair of code units is never split") << "T" << pair << QString(42, QLatin1Char('x')) << QString(42, QLatin1Char('x'));
-        QTest::newRow("previews end where the cut comment ends") << "PFATtw" << QStringLiteral("Gr\u00fc\u00dfe 73 de QQ9ZZ") << QStringLiteral("PHG5130/145.500MHz T088/A=01234 Gr\u00fc\u00dfe 73 de") << QStringLiteral("145.500MHz T088/A=01234 Gr\u00fc\u00dfe 73 de");
+        QTest::newRow("previews end where the cut comment ends") << "PFATtw" << u"Gr\u00fc\u00dfe 73 de QQ9ZZ"_s << u"PHG5130/145.500MHz T088/A=01234 Gr\u00fc\u00dfe 73 de"_s << u"145.500MHz T088/A=01234 Gr\u00fc\u00dfe 73 de"_s;
         // clang-format on
     }
     void assembly()
@@ -179,8 +180,8 @@ private slots:
         QCOMPARE(r.characterWarning, QString());
 
         // The character warning belongs to a ticked free text only.
-        s.freeText = QStringLiteral("a|b");
-        QCOMPARE(Module1::assemble_beaconComment(s).characterWarning, QStringLiteral("APRS does not allow |"));
+        s.freeText = u"a|b"_s;
+        QCOMPARE(Module1::assemble_beaconComment(s).characterWarning, u"APRS does not allow |"_s);
         s.freeTextSelected = false;
         QCOMPARE(Module1::assemble_beaconComment(s).characterWarning, QString());
     }
@@ -241,11 +242,10 @@ private slots:
         BeaconState s;
         s.standardAltitude = standard;
         s.altitudeFeet = s.altitudeMeters = 7;
-        const bool feet = box == QStringLiteral("feet");
-        const Altitude::BoxUpdate boxes =
-            feet ? Altitude::feet_typed(s, typed, QStringLiteral("7")) : Altitude::meters_typed(s, typed);
+        const bool feet = box == u"feet"_s;
+        const Altitude::BoxUpdate boxes = feet ? Altitude::feet_typed(s, typed, u"7"_s) : Altitude::meters_typed(s, typed);
         QTEST(feet ? boxes.feetBox : boxes.metersBox, "shown");
-        QCOMPARE(feet ? boxes.metersBox : boxes.feetBox, feet ? QStringLiteral("7") : QString());
+        QCOMPARE(feet ? boxes.metersBox : boxes.feetBox, feet ? u"7"_s : QString());
         QTEST(int(feet ? s.altitudeFeet : s.altitudeMeters), "stored");
         QCOMPARE(feet ? s.altitudeMeters : s.altitudeFeet, 0);
         QTEST(s.altitudeText, "element");
@@ -298,39 +298,36 @@ private slots:
         s.frequencyTexts = list.commentTexts;
         s.frequency = 1;
         QFETCH(QStringList, comments);
-        QCOMPARE(Module1::frequency_element(s), comments[1] + QStringLiteral("MHz"));
+        QCOMPARE(Module1::frequency_element(s), comments[1] + u"MHz"_s);
     }
     void tones_and_bands()
     {
         const QStringList texts = Frequency::tone_texts(Frequency::tone_entries());
         QCOMPARE(texts.size(), Frequency::toneCount);
         QCOMPARE((QStringList{texts[0], texts[8], texts[12], texts.last()}), (QStringList{"067", "088", "100", "254"}));
-        QCOMPARE(Frequency::band_entry(Frequency::band_table()[3]), QStringLiteral("UHF - A  420 - 450 MHz."));
-        QCOMPARE(Frequency::band_entry({QStringLiteral("X"), 144.5, 146.25}), QStringLiteral("X  144.5 - 146.25 MHz."));
+        QCOMPARE(Frequency::band_entry(Frequency::band_table()[3]), u"UHF - A  420 - 450 MHz."_s);
+        QCOMPARE(Frequency::band_entry({u"X"_s, 144.5, 146.25}), u"X  144.5 - 146.25 MHz."_s);
     }
     void advice_data()
     {
         QTest::addColumn<QString>("text"); // PHG codes "PHGD" or a free text
         QTest::addColumn<QString>("advice");
         // clang-format off
-        QTest::newRow("PHG5130") << "5130" << QStringLiteral("\u2248 7.9 mi (12.8 km)");
-        QTest::newRow("0 W reaches nowhere") << "0=90" << QStringLiteral("\u2248 0.0 mi (0.0 km)");
-        QTest::newRow("highest codes") << "9=90" << QStringLiteral("\u2248 964.0 mi (1551.4 km)");
-        QTest::newRow("directional") << "5132" << QStringLiteral("\u2248 7.9 mi (12.8 km), shifted E");
+        QTest::newRow("PHG5130") << "5130" << u"\u2248 7.9 mi (12.8 km)"_s;
+        QTest::newRow("0 W reaches nowhere") << "0=90" << u"\u2248 0.0 mi (0.0 km)"_s;
+        QTest::newRow("highest codes") << "9=90" << u"\u2248 964.0 mi (1551.4 km)"_s;
+        QTest::newRow("directional") << "5132" << u"\u2248 7.9 mi (12.8 km), shifted E"_s;
         QTest::newRow("clean text") << "QRV 145.500 via WIDE2-2 (73!)" << "";
         QTest::newRow("tilde, named once") << "~x~" << "APRS does not allow ~";
-        QTest::newRow("control characters") << QStringLiteral("bell\a\x7f") << "APRS does not allow U+0007 U+007F";
-        QTest::newRow("both kinds") << QStringLiteral("|\u00e9 \U0001F4E1") << QStringLiteral("APRS does not allow |; the radios cannot show \u00e9 \U0001F4E1");
+        QTest::newRow("control characters") << u"bell\a\x7f"_s << "APRS does not allow U+0007 U+007F";
+        QTest::newRow("both kinds") << u"|\u00e9 \U0001F4E1"_s << u"APRS does not allow |; the radios cannot show \u00e9 \U0001F4E1"_s;
         // clang-format on
     }
     void advice_translationWithoutItsPlaceFallsBack()
     {
-        QCOMPARE(Advice::translated_orEnglish(QStringLiteral(", verschoben"), QStringLiteral(", shifted %1")),
-                 QStringLiteral(", shifted %1"));
-        QCOMPARE(Advice::translated_orEnglish(QStringLiteral("%1 mi"), QStringLiteral("%1 mi (%2 km)")),
-                 QStringLiteral("%1 mi (%2 km)"));
-        QCOMPARE(Advice::translated_orEnglish(QStringLiteral(", nach %1"), QStringLiteral(", shifted %1")),
-                 QStringLiteral(", nach %1"));
+        QCOMPARE(Advice::translated_orEnglish(u", verschoben"_s, u", shifted %1"_s), u", shifted %1"_s);
+        QCOMPARE(Advice::translated_orEnglish(u"%1 mi"_s, u"%1 mi (%2 km)"_s), u"%1 mi (%2 km)"_s);
+        QCOMPARE(Advice::translated_orEnglish(u", nach %1"_s, u", shifted %1"_s), u", nach %1"_s);
     }
     void advice()
     {
@@ -349,7 +346,7 @@ private slots:
     // direwolf) behind a fixed position report; both must agree.
     void ourReading_agreesWithDecodeAprs()
     {
-        const QString decoder = QStandardPaths::findExecutable(QStringLiteral("decode_aprs"));
+        const QString decoder = QStandardPaths::findExecutable(u"decode_aprs"_s);
         if (decoder.isEmpty())
             QSKIP("decode_aprs (Debian package direwolf) is not installed; ./test.sh installs it");
         QRandomGenerator random(20261206);
@@ -357,7 +354,7 @@ private slots:
         for (int i = 0; i < 1500; ++i)
             comments << random_comment(random);
 
-        const QString header = QStringLiteral("N0CALL>APRS:!4903.50N/07201.75W-");
+        const QString header = u"N0CALL>APRS:!4903.50N/07201.75W-"_s;
         QProcess decode;
         decode.start(decoder, {});
         QVERIFY(decode.waitForStarted());
@@ -365,8 +362,8 @@ private slots:
             decode.write((header + comment + QLatin1Char('\n')).toUtf8());
         decode.closeWriteChannel();
         QVERIFY(decode.waitForFinished(60000));
-        const QString output = QString::fromUtf8(decode.readAllStandardOutput())
-                                   .remove(QRegularExpression(QStringLiteral("\x1b\\[[0-9;]*[A-Za-z]")));
+        const QString output =
+            QString::fromUtf8(decode.readAllStandardOutput()).remove(QRegularExpression(u"\x1b\\[[0-9;]*[A-Za-z]"_s));
         // Each packet's output begins with the packet itself.
         QStringList blocks = (QLatin1Char('\n') + output).split(QLatin1Char('\n') + header);
         blocks.removeFirst();
@@ -376,8 +373,7 @@ private slots:
         for (int i = 0; i < comments.size(); ++i) {
             const Receivers::Reading ours = Receivers::read(comments[i]);
             const QString differs = disagreement(ours, blocks[i]);
-            QVERIFY2(differs.isEmpty(),
-                     qPrintable(differs + QStringLiteral(" differs for ") + comments[i] + QStringLiteral("\n") + blocks[i]));
+            QVERIFY2(differs.isEmpty(), qPrintable(differs + u" differs for "_s + comments[i] + u"\n"_s + blocks[i]));
             read[0] += ours.phg.has_value();
             read[1] += ours.altitudeFeet.has_value();
             read[2] += ours.frequencyMHz.has_value();

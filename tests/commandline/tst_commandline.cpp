@@ -16,6 +16,8 @@
 
 #include <sys/stat.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct Run
@@ -34,9 +36,9 @@ class tst_CommandLine : public QObject
 private slots:
     void init()
     {
-        installation = std::make_unique<Installation>(QStringList{QStringLiteral("English.lf")});
+        installation = std::make_unique<Installation>(QStringList{u"English.lf"_s});
         QVERIFY(QFile::copy(QStringLiteral(TAVROOK_EXECUTABLE), program()));
-        QDir(installation->path()).mkpath(QStringLiteral("config"));
+        QDir(installation->path()).mkpath(u"config"_s);
     }
 
     void comment_isTheWindows_andNothingIsWritten_data()
@@ -55,10 +57,10 @@ private slots:
     {
         QFETCH(QByteArray, settings);
         if (!settings.isEmpty())
-            installation->writeFile(QStringLiteral("Tavrook.INI"), settings);
+            installation->writeFile(u"Tavrook.INI"_s, settings);
         const QStringList before = files();
-        const Run plain = run({QStringLiteral("--comment")});
-        const Run explained = run({QStringLiteral("--comment"), QStringLiteral("--explain")});
+        const Run plain = run({u"--comment"_s});
+        const Run explained = run({u"--comment"_s, u"--explain"_s});
         QCOMPARE(files(), before);
         QCOMPARE(plain.status, 0);
         QCOMPARE(plain.err, QString());
@@ -69,10 +71,10 @@ private slots:
         QtClipboard clipboard;
         RecordingShell shell;
         ScriptedTransfer transfer;
-        const Form1 window({messages, clipboard, shell, transfer}, {installation->path(), QStringLiteral("Tavrook")});
-        QCOMPARE(plain.out, window.findChild<QLineEdit *>(QStringLiteral("txtBcnComment"))->text() + QLatin1Char('\n'));
+        const Form1 window({messages, clipboard, shell, transfer}, {installation->path(), u"Tavrook"_s});
+        QCOMPARE(plain.out, window.findChild<QLineEdit *>(u"txtBcnComment"_s)->text() + QLatin1Char('\n'));
 
-        const QString decoder = QStandardPaths::findExecutable(QStringLiteral("decode_aprs"));
+        const QString decoder = QStandardPaths::findExecutable(u"decode_aprs"_s);
         if (decoder.isEmpty())
             QSKIP("decode_aprs (Debian package direwolf) is not installed; ./test.sh installs it");
         QProcess decode;
@@ -80,8 +82,7 @@ private slots:
         decode.write("N0CALL>APRS:!4903.50N/07201.75W-" + plain.out.toUtf8());
         decode.closeWriteChannel();
         QVERIFY(decode.waitForFinished(10000));
-        const QString output =
-            QString::fromUtf8(decode.readAllStandardOutput()).remove(QRegularExpression(QStringLiteral("\x1b\\[[0-9;]*m")));
+        const QString output = QString::fromUtf8(decode.readAllStandardOutput()).remove(QRegularExpression(u"\x1b\\[[0-9;]*m"_s));
         QFETCH(QString, decoded);
         QVERIFY2(output.contains(decoded), qPrintable(output));
     }
@@ -101,20 +102,20 @@ private slots:
     void settingsOption_readsThatFileOrFails()
     {
         QFETCH(QString, kind);
-        const QString file = installation->path() + QStringLiteral("/mobile.ini");
-        if (kind == QStringLiteral("file"))
-            installation->writeFile(QStringLiteral("mobile.ini"),
+        const QString file = installation->path() + u"/mobile.ini"_s;
+        if (kind == u"file"_s)
+            installation->writeFile(u"mobile.ini"_s,
                                     "[TAB_General]\nPHG_Selected=FALSE\nOperFrequency_Selected=FALSE\nAltitude_Selected=FALSE\n["
                                     "TAB_FREETEXT]\nFreeText=Mobile\n");
-        else if (kind == QStringLiteral("fifo"))
+        else if (kind == u"fifo"_s)
             QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
-        else if (kind == QStringLiteral("folder"))
+        else if (kind == u"folder"_s)
             QVERIFY(QDir().mkpath(file));
-        const Run result = run({QStringLiteral("--comment"), QStringLiteral("--settings"), file});
+        const Run result = run({u"--comment"_s, u"--settings"_s, file});
         QTEST(result.status, "status");
         QFETCH(QString, err);
         QCOMPARE(result.err, err.isEmpty() ? err : err.arg(file));
-        QCOMPARE(result.out, result.status == 0 ? QStringLiteral("Mobile\n") : QString());
+        QCOMPARE(result.out, result.status == 0 ? u"Mobile\n"_s : QString());
     }
 
     void conventions_data()
@@ -124,11 +125,11 @@ private slots:
         QTest::addColumn<QString>("out"); // its start
         QTest::addColumn<QString>("err"); // its start
         // clang-format off
-        QTest::newRow("version") << QStringList{QStringLiteral("--version")} << 0 << QStringLiteral(TAVROOK_VERSION_LINE "\n") << "";
-        QTest::newRow("help") << QStringList{QStringLiteral("--help")} << 0 << "Usage: " << "";
-        QTest::newRow("unknown option") << QStringList{QStringLiteral("--beacon")} << 2 << "" << "Tavrook: Unknown option 'beacon'.\nUsage: ";
-        QTest::newRow("stray argument") << QStringList{QStringLiteral("--comment"), QStringLiteral("x")} << 2 << "" << "Tavrook: unexpected argument x\nUsage: ";
-        QTest::newRow("explain alone") << QStringList{QStringLiteral("--explain")} << 2 << "" << "Tavrook: --settings and --explain need --comment\n";
+        QTest::newRow("version") << QStringList{u"--version"_s} << 0 << QStringLiteral(TAVROOK_VERSION_LINE "\n") << "";
+        QTest::newRow("help") << QStringList{u"--help"_s} << 0 << "Usage: " << "";
+        QTest::newRow("unknown option") << QStringList{u"--beacon"_s} << 2 << "" << "Tavrook: Unknown option 'beacon'.\nUsage: ";
+        QTest::newRow("stray argument") << QStringList{u"--comment"_s, u"x"_s} << 2 << "" << "Tavrook: unexpected argument x\nUsage: ";
+        QTest::newRow("explain alone") << QStringList{u"--explain"_s} << 2 << "" << "Tavrook: --settings and --explain need --comment\n";
         // clang-format on
     }
     void conventions()
@@ -143,7 +144,7 @@ private slots:
     }
 
 private:
-    QString program() const { return installation->path() + QStringLiteral("/Tavrook"); }
+    QString program() const { return installation->path() + u"/Tavrook"_s; }
 
     // As a beacon program starts it: no display, its own temporary and configuration folders.
     Run run(const QStringList &arguments) const
@@ -151,8 +152,8 @@ private:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(QLatin1String(name));
-        environment.insert(QStringLiteral("TMPDIR"), installation->path());
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), installation->path() + QStringLiteral("/config"));
+        environment.insert(u"TMPDIR"_s, installation->path());
+        environment.insert(u"XDG_CONFIG_HOME"_s, installation->path() + u"/config"_s);
         QProcess process;
         process.setProcessEnvironment(environment);
         process.start(program(), arguments);
@@ -175,8 +176,7 @@ private:
                         QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QFileInfo info(it.next());
-            found
-                << QStringLiteral("%1 %2 %3").arg(info.filePath()).arg(info.size()).arg(info.lastModified().toMSecsSinceEpoch());
+            found << u"%1 %2 %3"_s.arg(info.filePath()).arg(info.size()).arg(info.lastModified().toMSecsSinceEpoch());
         }
         found.sort();
         return found;

@@ -5,6 +5,8 @@
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 class tst_Language : public QObject
 {
     Q_OBJECT
@@ -32,72 +34,66 @@ private slots:
         QTest::newRow("lone LF stays in the line") << QByteArray("ITEM0001=a\nITEM0002=b\r\n") << "a\nITEM0002=b";
         QTest::newRow("last line needs no line end") << QByteArray("ITEM0001=end") << "end";
         QTest::newRow("byte-order mark on any line") << QByteArray("\xff\xfeITEM0001=x\r\n") << "x";
-        QTest::newRow("Windows-1252 line") << QByteArray("ITEM0001=\x84H\xf6he\x93 5 \x80\r\n") << QStringLiteral("\u201eH\u00f6he\u201c 5 \u20ac");
-        QTest::newRow("UTF-8 line") << QByteArray("ITEM0001=H\xc3\xb6he\r\n") << QStringLiteral("H\u00f6he");
+        QTest::newRow("Windows-1252 line") << QByteArray("ITEM0001=\x84H\xf6he\x93 5 \x80\r\n") << u"\u201eH\u00f6he\u201c 5 \u20ac"_s;
+        QTest::newRow("UTF-8 line") << QByteArray("ITEM0001=H\xc3\xb6he\r\n") << u"H\u00f6he"_s;
         QTest::newRow("CRLF marker") << QByteArray("ITEM0001=one{CRLF}two{crlf}\r\n") << "one\r\ntwo{crlf}";
         // clang-format on
     }
     void lineRules()
     {
         QFETCH(QByteArray, body);
-        writeLanguage(QStringLiteral("Test.lf"), "DEF=Test\r\nVER=1\r\n" + body);
+        writeLanguage(u"Test.lf"_s, "DEF=Test\r\nVER=1\r\n" + body);
         clsLanguage &l = create();
-        l.language(QStringLiteral("Test"));
-        QTEST(l.translate(QStringLiteral("ITEM0001"), QStringLiteral("d"), QStringLiteral("where")), "result");
+        l.language(u"Test"_s);
+        QTEST(l.translate(u"ITEM0001"_s, u"d"_s, u"where"_s), "result");
     }
     void header_nameVersionTranslatorAndOrder()
     {
         // Created out of name order: the menu lists them by file name all the same.
-        writeLanguage(QStringLiteral("d.lf"), "DEF=Delta\r\nVER=4\r\nTRANSLATOR=Dora\r\n");
-        writeLanguage(QStringLiteral("b.lf"), "\xef\xbb\xbf"
-                                              "DEF=Bravo\r\nVER=7\r\nTRANSLATOR=Bram\r\n");
-        writeLanguage(QStringLiteral("e.lf"), "DEF=Echo\r\nVER=5\r\nTRANSLATOR=Ed\r\n");
-        writeLanguage(QStringLiteral("a.lf"), "\xff\xfe"
-                                              "DEF=Alpha\r\nVER=3\r\nVER=2.5\r\nTRANSLATOR=Anna\r\nDEF=Two\r\nTRANSLATOR=B\r\n");
-        writeLanguage(QStringLiteral("c.lf"), "DEF=Charlie\r\nVER=6\r\nTRANSLATOR=Cas\r\n");
+        writeLanguage(u"d.lf"_s, "DEF=Delta\r\nVER=4\r\nTRANSLATOR=Dora\r\n");
+        writeLanguage(u"b.lf"_s, "\xef\xbb\xbf"
+                                 "DEF=Bravo\r\nVER=7\r\nTRANSLATOR=Bram\r\n");
+        writeLanguage(u"e.lf"_s, "DEF=Echo\r\nVER=5\r\nTRANSLATOR=Ed\r\n");
+        writeLanguage(u"a.lf"_s, "\xff\xfe"
+                                 "DEF=Alpha\r\nVER=3\r\nVER=2.5\r\nTRANSLATOR=Anna\r\nDEF=Two\r\nTRANSLATOR=B\r\n");
+        writeLanguage(u"c.lf"_s, "DEF=Charlie\r\nVER=6\r\nTRANSLATOR=Cas\r\n");
         clsLanguage &l = create();
         QCOMPARE(menuNames, (QStringList{"Alpha", "Bravo", "Charlie", "Delta", "Echo"}));
         QCOMPARE(l.MinimumVersion(), 2); // the last VER counts, halves to even
-        QCOMPARE(l.get_translators(),
-                 QStringLiteral("Alpha by Anna\r\nBravo by Bram\r\nCharlie by Cas\r\nDelta by Dora\r\nEcho by Ed"));
-        l.language(QStringLiteral("Alpha"));
+        QCOMPARE(l.get_translators(), u"Alpha by Anna\r\nBravo by Bram\r\nCharlie by Cas\r\nDelta by Dora\r\nEcho by Ed"_s);
+        l.language(u"Alpha"_s);
         // A second DEF or TRANSLATOR is an ordinary entry.
-        QCOMPARE(l.translate(QStringLiteral("DEF"), QStringLiteral("-"), QString()), QStringLiteral("Two"));
-        QCOMPARE(l.translate(QStringLiteral("TRANSLATOR"), QStringLiteral("-"), QString()), QStringLiteral("B"));
+        QCOMPARE(l.translate(u"DEF"_s, u"-"_s, QString()), u"Two"_s);
+        QCOMPARE(l.translate(u"TRANSLATOR"_s, u"-"_s, QString()), u"B"_s);
     }
     void translate_errorsCountDescribeAndReport()
     {
-        writeLanguage(QStringLiteral("e.lf"), "DEF=English\r\nITEM0001=General\r\n");
+        writeLanguage(u"e.lf"_s, "DEF=English\r\nITEM0001=General\r\n");
         clsLanguage &l = create();
-        l.language(QStringLiteral("English"));
+        l.language(u"English"_s);
         l.translate_start();
-        QCOMPARE(l.translate(QStringLiteral("ITEM0001"), QStringLiteral("General"), QStringLiteral("tab")),
-                 QStringLiteral("General"));
-        QCOMPARE(l.translate(QStringLiteral("ITEM0040"), QStringLiteral("Not implemented yet"), QStringLiteral("fifth tab")),
-                 QStringLiteral("* Not implemented yet"));
-        QCOMPARE(l.translate(QStringLiteral("ITEM0041"), QStringLiteral("a{CRLF}b"), QStringLiteral("label")),
-                 QStringLiteral("* a\r\nb"));
+        QCOMPARE(l.translate(u"ITEM0001"_s, u"General"_s, u"tab"_s), u"General"_s);
+        QCOMPARE(l.translate(u"ITEM0040"_s, u"Not implemented yet"_s, u"fifth tab"_s), u"* Not implemented yet"_s);
+        QCOMPARE(l.translate(u"ITEM0041"_s, u"a{CRLF}b"_s, u"label"_s), u"* a\r\nb"_s);
         QCOMPARE(l.translate_errors(), 2);
-        const QString details =
-            QStringLiteral("\r\nDefine item ITEM0040, location : fifth tab, default value = Not implemented yet"
-                           "\r\nDefine item ITEM0041, location : label, default value = a{CRLF}b");
+        const QString details = u"\r\nDefine item ITEM0040, location : fifth tab, default value = Not implemented yet"
+                                u"\r\nDefine item ITEM0041, location : label, default value = a{CRLF}b"_s;
         QCOMPARE(l.translate_errormessage(), details);
-        QCOMPARE(l.translate_errorreport(QStringLiteral("Tavrook.log")),
-                 QStringLiteral(
-                     "There are 2 translation errors, language is English\r\nplease see for detail file %TEMP%\\Tavrook.log"));
-        QCOMPARE(l.translate_logentry(), QStringLiteral("Translation errors : English\r\n") + details);
+        QCOMPARE(l.translate_errorreport(u"Tavrook.log"_s),
+                 u"There are 2 translation errors, language is English\r\nplease see for detail file %TEMP%\\Tavrook.log"_s);
+        QCOMPARE(l.translate_logentry(), u"Translation errors : English\r\n"_s + details);
         l.translate_start();
         QCOMPARE(l.translate_errors(), 0);
         QCOMPARE(l.translate_errormessage(), QString());
     }
     void optionalTexts_neverCountAsErrors()
     {
-        writeLanguage(QStringLiteral("x.lf"), "DEF=X\r\nADD0001=eins{CRLF}zwei\r\nADD0002=\r\n");
+        writeLanguage(u"x.lf"_s, "DEF=X\r\nADD0001=eins{CRLF}zwei\r\nADD0002=\r\n");
         clsLanguage &l = create();
         l.translate_start();
-        QCOMPARE(l.translate_optional(QStringLiteral("ADD0001"), QStringLiteral("one")), QStringLiteral("eins\r\nzwei"));
-        QCOMPARE(l.translate_optional(QStringLiteral("ADD0002"), QStringLiteral("two")), QStringLiteral("two"));
-        QCOMPARE(l.translate_optional(QStringLiteral("ADD0003"), QStringLiteral("three")), QStringLiteral("three"));
+        QCOMPARE(l.translate_optional(u"ADD0001"_s, u"one"_s), u"eins\r\nzwei"_s);
+        QCOMPARE(l.translate_optional(u"ADD0002"_s, u"two"_s), u"two"_s);
+        QCOMPARE(l.translate_optional(u"ADD0003"_s, u"three"_s), u"three"_s);
         QCOMPARE(l.translate_errors(), 0);
         QCOMPARE(l.translate_errormessage(), QString());
     }
@@ -114,41 +110,40 @@ private slots:
     {
         QFETCH(QList<QByteArray>, files);
         for (int i = 0; i < files.size(); ++i)
-            writeLanguage(QStringLiteral("f%1.lf").arg(i), files[i]);
+            writeLanguage(u"f%1.lf"_s.arg(i), files[i]);
         QTEST(int(create().MinimumVersion()), "minimum");
     }
     void language_missing_keepsTableAndShowsMessage()
     {
-        writeLanguage(QStringLiteral("a.lf"), "DEF=A\r\nITEM0001=from A\r\n");
-        writeLanguage(QStringLiteral("b.lf"), "DEF=B\r\nITEM0001=from B\r\n");
-        writeLanguage(QStringLiteral("c.lf"), "ITEM0001=no DEF\r\n");
+        writeLanguage(u"a.lf"_s, "DEF=A\r\nITEM0001=from A\r\n");
+        writeLanguage(u"b.lf"_s, "DEF=B\r\nITEM0001=from B\r\n");
+        writeLanguage(u"c.lf"_s, "ITEM0001=no DEF\r\n");
         clsLanguage &l = create();
-        l.language(QStringLiteral("A"));
-        l.language(QStringLiteral("a"));
+        l.language(u"A"_s);
+        l.language(u"a"_s);
         l.language(QString()); // the file without DEF cannot be chosen
         QCOMPARE(messages.texts(),
                  (QStringList{"can not locate language file for language a.", "can not locate language file for language ."}));
         QCOMPARE(messages.shown[0].icon, MessageBox::Icon::Critical);
-        QCOMPARE(messages.shown[0].title, QStringLiteral("Tavrook V9"));
-        QCOMPARE(l.get_language(), QStringLiteral("A"));
-        QCOMPARE(l.translate(QStringLiteral("ITEM0001"), QString(), QString()), QStringLiteral("from A"));
+        QCOMPARE(messages.shown[0].title, u"Tavrook V9"_s);
+        QCOMPARE(l.get_language(), u"A"_s);
+        QCOMPARE(l.translate(u"ITEM0001"_s, QString(), QString()), u"from A"_s);
     }
     void scan_onlyPlainLfFiles_andHarmlessJunk()
     {
-        writeLanguage(QStringLiteral("upper.LF"), "DEF=Upper\r\n");
-        writeLanguage(QStringLiteral(".hidden.lf"), "DEF=Hidden\r\n");
-        writeLanguage(QStringLiteral("notes.txt"), "DEF=Text\r\n");
-        QVERIFY(QDir(installation->path()).mkpath(QStringLiteral("language/folder.lf")));
-        writeLanguage(QStringLiteral("binary.lf"), QByteArray("\xff\0\x80=\r\r\n\0DEF", 12));
+        writeLanguage(u"upper.LF"_s, "DEF=Upper\r\n");
+        writeLanguage(u".hidden.lf"_s, "DEF=Hidden\r\n");
+        writeLanguage(u"notes.txt"_s, "DEF=Text\r\n");
+        QVERIFY(QDir(installation->path()).mkpath(u"language/folder.lf"_s));
+        writeLanguage(u"binary.lf"_s, QByteArray("\xff\0\x80=\r\r\n\0DEF", 12));
         create();
         QCOMPARE(menuNames.size(), 2);
-        QVERIFY(menuNames.contains(QStringLiteral("Upper")));
+        QVERIFY(menuNames.contains(u"Upper"_s));
     }
     void shipped_everyFileHasEveryKey_data()
     {
         QTest::addColumn<QString>("file");
-        const QStringList files =
-            QDir(QStringLiteral(TAVROOK_SOURCE_DIR "/data/language")).entryList({QStringLiteral("*.lf")}, QDir::Files);
+        const QStringList files = QDir(QStringLiteral(TAVROOK_SOURCE_DIR "/data/language")).entryList({u"*.lf"_s}, QDir::Files);
         QVERIFY(files.size() >= 3);
         for (const QString &file : files)
             QTest::newRow(qPrintable(file)) << file;
@@ -159,11 +154,11 @@ private slots:
         QVERIFY(QFile::copy(Installation::shipped(file), installation->languagePath(file)));
         clsLanguage &l = create();
         QVERIFY(l.MinimumVersion() > 0);
-        QVERIFY(!menuNames.value(0).isEmpty() && !l.get_translators().endsWith(QStringLiteral(" by ")));
+        QVERIFY(!menuNames.value(0).isEmpty() && !l.get_translators().endsWith(u" by "_s));
         l.language(menuNames.value(0));
         l.translate_start();
         const auto key = [](const char *kind, int i) {
-            return QLatin1String(kind) + QStringLiteral("%1").arg(i, 4, 10, QLatin1Char('0'));
+            return QLatin1String(kind) + u"%1"_s.arg(i, 4, 10, QLatin1Char('0'));
         };
         for (int i = 1; i <= 48; ++i)
             l.translate(i <= 5 ? key("MENU", i) : key("ITEM", i - 5), QString(), QString());
@@ -178,10 +173,7 @@ private slots:
 
 private:
     clsLanguage &create();
-    void writeLanguage(const QString &file, const QByteArray &bytes)
-    {
-        installation->writeFile(QStringLiteral("language/") + file, bytes);
-    }
+    void writeLanguage(const QString &file, const QByteArray &bytes) { installation->writeFile(u"language/"_s + file, bytes); }
 
     std::unique_ptr<Installation> installation;
     RecordingMessageBox messages;
@@ -191,8 +183,8 @@ private:
 
 clsLanguage &tst_Language::create()
 {
-    language = std::make_unique<clsLanguage>(installation->path() + QStringLiteral("/language"), QStringLiteral("Tavrook V9"),
-                                             messages, [this](const QStringList &names) { menuNames = names; });
+    language = std::make_unique<clsLanguage>(installation->path() + u"/language"_s, u"Tavrook V9"_s, messages,
+                                             [this](const QStringList &names) { menuNames = names; });
     return *language;
 }
 

@@ -22,6 +22,8 @@
 #include <QTabWidget>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 // Drives the real main window offscreen, in a scratch program folder.
 class tst_Form1 : public QObject
 {
@@ -31,7 +33,7 @@ private slots:
     void initTestCase() { qputenv("TMPDIR", temp.path().toLocal8Bit()); } // the event log stays in here
     void init()
     {
-        installation = std::make_unique<Installation>(QStringList{QStringLiteral("English.lf"), QStringLiteral("Deutsch.lf")});
+        installation = std::make_unique<Installation>(QStringList{u"English.lf"_s, u"Deutsch.lf"_s});
         messages.shown.clear();
         shell.opened.clear();
         QFile::remove(log_filePath());
@@ -45,15 +47,14 @@ private slots:
     void firstStart_showsCommentAndCreatesSettings()
     {
         start();
-        QCOMPARE(comment(), QStringLiteral("PHG0000/144.000MHz/A=00000 My free beacon t"));
+        QCOMPARE(comment(), u"PHG0000/144.000MHz/A=00000 My free beacon t"_s);
         QVERIFY(!w<QLabel>("lblWarning")->isHidden());
         QCOMPARE(QAccessible::queryAccessibleInterface(w<QLabel>("lblWarning"))->role(), QAccessible::AlertMessage);
         QCOMPARE(w<QLabel>("lblReceiversRead")->text(),
-                 QStringLiteral("Receivers read: 0 W, 10 ft, 0 dB, OMNI \u00b7 144.000 MHz \u00b7 altitude not read: needs six "
-                                "digits (Options)"));
-        QCOMPARE(
-            window->windowTitle(),
-            QStringLiteral("Tavrook V%1.%2.%3").arg(TAVROOK_VERSION_MAJOR).arg(TAVROOK_VERSION_MINOR).arg(TAVROOK_VERSION_PATCH));
+                 u"Receivers read: 0 W, 10 ft, 0 dB, OMNI \u00b7 144.000 MHz \u00b7 altitude not read: needs six "
+                 u"digits (Options)"_s);
+        QCOMPARE(window->windowTitle(),
+                 u"Tavrook V%1.%2.%3"_s.arg(TAVROOK_VERSION_MAJOR).arg(TAVROOK_VERSION_MINOR).arg(TAVROOK_VERSION_PATCH));
         QVERIFY(messages.shown.isEmpty());
     }
     void comment_reassembledOnlyOnGeneralPageOrElementClick()
@@ -63,17 +64,17 @@ private slots:
         showPage(1);
         list("lstPower")->setCurrentIndex(5);
         list("lstFrequency")->setCurrentIndex(100);
-        box("txtYourBeaconComment")->setText(QStringLiteral("Hi"));
+        box("txtYourBeaconComment")->setText(u"Hi"_s);
         showPage(4);
         QCOMPARE(comment(), before);
         showPage(0);
-        QCOMPARE(comment(), QStringLiteral("PHG5000/144.500MHz/A=00000 Hi"));
+        QCOMPARE(comment(), u"PHG5000/144.500MHz/A=00000 Hi"_s);
         QVERIFY(w<QLabel>("lblWarning")->isHidden());
-        box("txtYourBeaconComment")->setText(QStringLiteral("Later"));
+        box("txtYourBeaconComment")->setText(u"Later"_s);
         w<QCheckBox>("Check1(0)")->click(); // PHG off
         w<QCheckBox>("Check1(2)")->click(); // frequency off
-        QCOMPARE(comment(), QStringLiteral("/A=00000 Later"));
-        QCOMPARE(w<QLabel>("lblTHD7_example_L2")->text(), QStringLiteral("  A=00000 La"));
+        QCOMPARE(comment(), u"/A=00000 Later"_s);
+        QCOMPARE(w<QLabel>("lblTHD7_example_L2")->text(), u"  A=00000 La"_s);
     }
     void frequency_bandChangeAndTonePairing()
     {
@@ -92,7 +93,7 @@ private slots:
         w<QRadioButton>("optWideFM(1)")->click();
         showPage(3);
         showPage(0);
-        QVERIFY2(comment().startsWith(QStringLiteral("PHG0000/420.01 MHz T088/")), qPrintable(comment()));
+        QVERIFY2(comment().startsWith(u"PHG0000/420.01 MHz T088/"_s), qPrintable(comment()));
         ctcss->click();
         QVERIFY(!tone->isChecked() && ctcss->isChecked());
         ctcss->click();
@@ -102,15 +103,15 @@ private slots:
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         start();
-        QCOMPARE(list("lstHeight")->itemText(0), QStringLiteral("10 feet 3,3 meters"));
-        QCOMPARE(list("lstHeight")->itemText(9), QStringLiteral("5120 feet 1706,7 meters")); // never "1.706,7"
+        QCOMPARE(list("lstHeight")->itemText(0), u"10 feet 3,3 meters"_s);
+        QCOMPARE(list("lstHeight")->itemText(9), u"5120 feet 1706,7 meters"_s); // never "1.706,7"
         list("lstBand")->setCurrentIndex(1);
-        QCOMPARE(list("lstFrequency")->itemText(1), QStringLiteral("430,00500"));
+        QCOMPARE(list("lstFrequency")->itemText(1), u"430,00500"_s);
         list("lstFrequency")->setCurrentIndex(1);
-        QCOMPARE(w<QLabel>("lblPHGRange")->text(), QStringLiteral("\u2248 0,0 mi (0,0 km)"));
+        QCOMPARE(w<QLabel>("lblPHGRange")->text(), u"\u2248 0,0 mi (0,0 km)"_s);
         showPage(3);
         showPage(0);
-        QVERIFY2(comment().startsWith(QStringLiteral("PHG0000/430.005MHz/")), qPrintable(comment()));
+        QVERIFY2(comment().startsWith(u"PHG0000/430.005MHz/"_s), qPrintable(comment()));
     }
     void altitude_keysAsX11DeliversThem_data()
     {
@@ -142,15 +143,11 @@ private slots:
         QGuiApplication::clipboard()->setText(clipboard);
         // The key and the text X11 delivers with it.
         const QHash<QString, std::pair<int, QString>> named = {
-            {QStringLiteral("Delete"), {Qt::Key_Delete, QStringLiteral("\x7f")}},
-            {QStringLiteral("Backspace"), {Qt::Key_Backspace, QStringLiteral("\b")}},
-            {QStringLiteral("Enter"), {Qt::Key_Return, QStringLiteral("\r")}},
-            {QStringLiteral("Left"), {Qt::Key_Left, QString()}},
-            {QStringLiteral("Home"), {Qt::Key_Home, QString()}},
-            {QStringLiteral("End"), {Qt::Key_End, QString()}}};
-        const QHash<QString, Qt::KeyboardModifier> modifier = {{QStringLiteral("Ctrl"), Qt::ControlModifier},
-                                                               {QStringLiteral("Alt"), Qt::AltModifier},
-                                                               {QStringLiteral("Super"), Qt::MetaModifier}};
+            {u"Delete"_s, {Qt::Key_Delete, u"\x7f"_s}}, {u"Backspace"_s, {Qt::Key_Backspace, u"\b"_s}},
+            {u"Enter"_s, {Qt::Key_Return, u"\r"_s}},    {u"Left"_s, {Qt::Key_Left, QString()}},
+            {u"Home"_s, {Qt::Key_Home, QString()}},     {u"End"_s, {Qt::Key_End, QString()}}};
+        const QHash<QString, Qt::KeyboardModifier> modifier = {
+            {u"Ctrl"_s, Qt::ControlModifier}, {u"Alt"_s, Qt::AltModifier}, {u"Super"_s, Qt::MetaModifier}};
         for (const QString &token : keys.split(QLatin1Char(' '))) {
             const QString base = token.section(QLatin1Char('+'), -1);
             const Qt::KeyboardModifiers modifiers =
@@ -169,17 +166,17 @@ private slots:
     void standardAltitude_optionChangesEveryViewAndIsStored()
     {
         start();
-        QTest::keyClicks(box("txtAltFeet"), QStringLiteral("77"));
-        QTest::keyClicks(box("txtAltMeters"), QStringLiteral("30500")); // capped: A=99999
-        QCOMPARE(box("txtAltFeet")->text(), QString());                 // metres typed clear the feet
+        QTest::keyClicks(box("txtAltFeet"), u"77"_s);
+        QTest::keyClicks(box("txtAltMeters"), u"30500"_s); // capped: A=99999
+        QCOMPARE(box("txtAltFeet")->text(), QString());    // metres typed clear the feet
         QVERIFY(!action("mnuOptionsStandardAltitude")->isChecked());
         action("mnuOptionsStandardAltitude")->trigger();
-        QCOMPARE(box("txtAltitude")->text(), QStringLiteral("A=099999"));
+        QCOMPARE(box("txtAltitude")->text(), u"A=099999"_s);
         action("mnuOptionsStandardAltitude")->trigger();
-        QCOMPARE(box("txtAltitude")->text(), QStringLiteral("A=99999"));
+        QCOMPARE(box("txtAltitude")->text(), u"A=99999"_s);
         action("mnuOptionsStandardAltitude")->trigger();
-        QCOMPARE(comment(), QStringLiteral("PHG0000/144.000MHz/A=099999 My free beacon "));
-        QCOMPARE(w<QLabel>("lblTMD700_Example_L2")->text(), QStringLiteral("99999 My free "));
+        QCOMPARE(comment(), u"PHG0000/144.000MHz/A=099999 My free beacon "_s);
+        QCOMPARE(w<QLabel>("lblTMD700_Example_L2")->text(), u"99999 My free "_s);
         action("mnuFileExit")->trigger();
         start();
         QVERIFY(action("mnuOptionsStandardAltitude")->isChecked());
@@ -188,15 +185,15 @@ private slots:
     {
         start();
         showPage(5);
-        box("txtYourBeaconComment")->setText(QStringLiteral("Not yet"));
+        box("txtYourBeaconComment")->setText(u"Not yet"_s);
         showPage(0);
-        box("txtYourBeaconComment")->setText(QStringLiteral("Changed"));
+        box("txtYourBeaconComment")->setText(u"Changed"_s);
         w<QPushButton>("cmdCopyToClipboard")->click();
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("PHG0000/144.000MHz/A=00000 Not yet"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), u"PHG0000/144.000MHz/A=00000 Not yet"_s);
         showPage(5);
         activate();
         QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier); // from any page
-        QTRY_COMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("PHG0000/144.000MHz/A=00000 Changed"));
+        QTRY_COMPARE(QGuiApplication::clipboard()->text(), u"PHG0000/144.000MHz/A=00000 Changed"_s);
     }
     void exit_savesAndClosesEveryWindow_closeBoxSavesNothing()
     {
@@ -222,9 +219,9 @@ private slots:
         action("mnuFileExit")->trigger();
         QCOMPARE(messages.shown.size(), 1);
         const QString said = messages.shown[0].text;
-        QVERIFY(said.startsWith(QStringLiteral("Your settings could not be saved to ") + installation->iniPath()));
+        QVERIFY(said.startsWith(u"Your settings could not be saved to "_s + installation->iniPath()));
         QCOMPARE(messages.shown[0].icon, MessageBox::Icon::Critical);
-        QVERIFY(Installation::readLog().endsWith(QStringLiteral(" Error-") + said + QStringLiteral("\r\n")));
+        QVERIFY(Installation::readLog().endsWith(u" Error-"_s + said + u"\r\n"_s));
     }
     void restart_bringsBackEveryChoice()
     {
@@ -235,59 +232,57 @@ private slots:
         w<QRadioButton>("optDirection(2)")->click();
         w<QCheckBox>("chkRate")->click();
         list("lstRate")->setCurrentIndex(35);
-        QCOMPARE(box("txtPHG")->text(), QStringLiteral("PHGR5<32Z"));
-        QTest::keyClicks(box("txtAltFeet"), QStringLiteral("45678"));
+        QCOMPARE(box("txtPHG")->text(), u"PHGR5<32Z"_s);
+        QTest::keyClicks(box("txtAltFeet"), u"45678"_s);
         list("lstBand")->setCurrentIndex(1);
         list("lstStep")->setCurrentIndex(6);
         list("lstFrequency")->setCurrentIndex(7);
         list("lstTone")->setCurrentIndex(8);
         w<QCheckBox>("chkTone")->click();
-        box("txtYourBeaconComment")->setText(QStringLiteral("  QRV  "));
+        box("txtYourBeaconComment")->setText(u"  QRV  "_s);
         w<QCheckBox>("Check1(1)")->click();
         action("mnuFileExit")->trigger();
         start();
-        QCOMPARE(list("lstFrequency")->currentText(), QStringLiteral("430.17500"));
-        QCOMPARE(box("txtAltFeet")->text() + box("txtYourBeaconComment")->text(), QStringLiteral("45678QRV"));
+        QCOMPARE(list("lstFrequency")->currentText(), u"430.17500"_s);
+        QCOMPARE(box("txtAltFeet")->text() + box("txtYourBeaconComment")->text(), u"45678QRV"_s);
         QVERIFY(w<QCheckBox>("chkTone")->isChecked() && !w<QCheckBox>("Check1(1)")->isChecked());
-        QCOMPARE(comment(), QStringLiteral("PHG5<32/430.175MHz t088 QRV")); // the rate is not stored
+        QCOMPARE(comment(), u"PHG5<32/430.175MHz t088 QRV"_s); // the rate is not stored
     }
     void settings_handEditedValues_areClampedNotFatal()
     {
-        installation->writeFile(QStringLiteral("Tavrook.INI"), "[TAB_PHG]\nPower=10\nHeight=99\nGain=2.5\nDirection=70000\n"
-                                                               "[TAB_FREQUENCY]\nBand=50\nStep=10\nFrequency=99999\nTone=999\n");
+        installation->writeFile(u"Tavrook.INI"_s, "[TAB_PHG]\nPower=10\nHeight=99\nGain=2.5\nDirection=70000\n"
+                                                  "[TAB_FREQUENCY]\nBand=50\nStep=10\nFrequency=99999\nTone=999\n");
         start();
         QCOMPARE(QStringList({list("lstBand")->currentText(), list("lstStep")->currentText(), list("lstFrequency")->currentText(),
                               list("lstTone")->currentText()}),
                  (QStringList{"UHF - A  420 - 450 MHz.", "100", "420.00000", "254.1"}));
-        QCOMPARE(box("txtPHG")->text(), QStringLiteral("PHG9=28"));
+        QCOMPARE(box("txtPHG")->text(), u"PHG9=28"_s);
     }
     void texts_eachOnItsControl_asPlainText()
     {
         // Every text of this file is its own key, so each control shows which key it got.
         auto shownFor = [](const WindowText &text) {
-            return text.keyText() == QStringLiteral("ITEM0002") ? QStringLiteral("<b>ITEM0002</b>") : text.keyText();
+            return text.keyText() == u"ITEM0002"_s ? u"<b>ITEM0002</b>"_s : text.keyText();
         };
         QByteArray keys = "DEF=Keys\r\n";
         for (const WindowText &text : Form1::window_texts())
             keys += text.key + QByteArray("=") + shownFor(text).toLatin1() + "\r\n";
-        installation->writeFile(QStringLiteral("language/Keys.lf"), keys);
-        installation->writeFile(QStringLiteral("Tavrook.INI"), "[Language]\r\nCurrentLanguage=Keys\r\n");
+        installation->writeFile(u"language/Keys.lf"_s, keys);
+        installation->writeFile(u"Tavrook.INI"_s, "[Language]\r\nCurrentLanguage=Keys\r\n");
         start();
         // Captions found through the control they name, and each page's caption by a control on it.
         const QStringList buddies =
-            QStringLiteral("txtAltFeet:ITEM0021 txtAltMeters:ITEM0022 lstPower:ITEM0006 lstHeight:ITEM0007 "
-                           "lstGain:ITEM0008 lstRate:ITEM0031 lstFrequency:ITEM0025 lstStep:ITEM0042 "
-                           "lstBand:ITEM0043 txtBcnComment:ITEM0041 txtYourBeaconComment:ITEM0029")
-                .split(QLatin1Char(' '));
-        const QStringList pages = QStringLiteral("txtBcnComment:ITEM0001 lstPower:ITEM0004 txtAltFeet:ITEM0019 lstBand:ITEM0023 "
-                                                 "lblIntroExtOprFreq:ITEM0039 txtYourBeaconComment:ITEM0026")
-                                      .split(QLatin1Char(' '));
+            u"txtAltFeet:ITEM0021 txtAltMeters:ITEM0022 lstPower:ITEM0006 lstHeight:ITEM0007 "
+            u"lstGain:ITEM0008 lstRate:ITEM0031 lstFrequency:ITEM0025 lstStep:ITEM0042 "
+            u"lstBand:ITEM0043 txtBcnComment:ITEM0041 txtYourBeaconComment:ITEM0029"_s.split(QLatin1Char(' '));
+        const QStringList pages = u"txtBcnComment:ITEM0001 lstPower:ITEM0004 txtAltFeet:ITEM0019 lstBand:ITEM0023 "
+                                  u"lblIntroExtOprFreq:ITEM0039 txtYourBeaconComment:ITEM0026"_s.split(QLatin1Char(' '));
         QHash<QWidget *, QString> captionOf;
         QStringList shown;
         for (QLabel *label : window->findChildren<QLabel *>()) {
             captionOf.insert(label->buddy(), label->text());
             shown << label->text();
-            QVERIFY(!label->text().contains(QStringLiteral("ITEM")) || label->textFormat() == Qt::PlainText);
+            QVERIFY(!label->text().contains(u"ITEM"_s) || label->textFormat() == Qt::PlainText);
         }
         for (const QString &pair : buddies)
             QCOMPARE(captionOf.value(w<QWidget>(qPrintable(pair.section(QLatin1Char(':'), 0, 0)))),
@@ -307,11 +302,11 @@ private slots:
     }
     void texts_missing_markedReportedAndLogged()
     {
-        installation->writeLanguageWithout(QStringLiteral("English.lf"), {QStringLiteral("ITEM0040"), QStringLiteral("ADD0001")});
+        installation->writeLanguageWithout(u"English.lf"_s, {u"ITEM0040"_s, u"ADD0001"_s});
         start();
-        QCOMPARE(w<QLabel>("lblIntroExtOprFreq")->text(), QStringLiteral("* Not implemented yet"));
+        QCOMPARE(w<QLabel>("lblIntroExtOprFreq")->text(), u"* Not implemented yet"_s);
         QCOMPARE(messages.shown.size(), 1);
-        QVERIFY2(Installation::readLog().contains(QStringLiteral(" Warning-Translation errors : English\r\n")),
+        QVERIFY2(Installation::readLog().contains(u" Warning-Translation errors : English\r\n"_s),
                  qPrintable(Installation::readLog()));
     }
     void layout_keepsStill_readableInLightAndDark_data()
@@ -323,19 +318,18 @@ private slots:
     }
     void layout_keepsStill_readableInLightAndDark()
     {
-        QFile::copy(Installation::shipped(QStringLiteral("Nederlands.lf")),
-                    installation->languagePath(QStringLiteral("Nederlands.lf")));
+        QFile::copy(Installation::shipped(u"Nederlands.lf"_s), installation->languagePath(u"Nederlands.lf"_s));
         start();
         const QSize size = window->size();
         QFETCH(int, language);
         w<QMenu>("mnuOptionsLang")->actions().at(language)->trigger();
-        const QStringList general = {QStringLiteral("txtBcnComment"), QStringLiteral("cmdCopyToClipboard"),
-                                     QStringLiteral("lblTHD7_example_L1"), QStringLiteral("lblTMD710_Example_L1")};
+        const QStringList general = {u"txtBcnComment"_s, u"cmdCopyToClipboard"_s, u"lblTHD7_example_L1"_s,
+                                     u"lblTMD710_Example_L1"_s};
         const QStringList withWarning = where(general);
         QCOMPARE(window->size(), size);
-        QStringList phg = {QStringLiteral("lstPower"), QStringLiteral("lstHeight"), QStringLiteral("lstGain")};
+        QStringList phg = {u"lstPower"_s, u"lstHeight"_s, u"lstGain"_s};
         for (int i = 0; i < 9; ++i)
-            phg << QStringLiteral("optDirection(%1)").arg(i);
+            phg << u"optDirection(%1)"_s.arg(i);
         showPage(1);
         const QStringList compass = where(phg);
         for (int i = 8; i >= 0; --i) {
@@ -343,11 +337,11 @@ private slots:
             QCOMPARE(where(phg), compass);
         }
         showPage(5);
-        box("txtYourBeaconComment")->setText(QStringLiteral("| \u00e9"));
+        box("txtYourBeaconComment")->setText(u"| \u00e9"_s);
         showPage(0); // the character warning comes, the length warning goes
         QVERIFY(w<QLabel>("lblWarning")->isHidden() && !w<QLabel>("lblCharacterWarning")->isHidden());
         QCOMPARE(where(general), withWarning);
-        box("txtYourBeaconComment")->setText(QStringLiteral("ok"));
+        box("txtYourBeaconComment")->setText(u"ok"_s);
         showPage(5);
         showPage(0); // no warning at all
         QCOMPARE(where(general), withWarning);
@@ -358,7 +352,7 @@ private slots:
             for (const char *name : {"lblWarning", "lblCharacterWarning"})
                 QCOMPARE(
                     seenAs(w<QLabel>(name)->palette().color(QPalette::WindowText), window->palette().color(QPalette::Window)),
-                    QStringLiteral("red"));
+                    u"red"_s);
         }
         QApplication::setPalette(QApplication::style()->standardPalette());
 
@@ -372,36 +366,33 @@ private slots:
     }
     void languageMenu_translatesEverythingAndSticks()
     {
-        installation->writeLanguageWithout(QStringLiteral("Deutsch.lf"), {QStringLiteral("ADD0004")});
-        installation->writeFile(QStringLiteral("language/Nederlands.lf"), "DEF=Nederlands\r\nITEM0001=Algemeen\r\n");
+        installation->writeLanguageWithout(u"Deutsch.lf"_s, {u"ADD0004"_s});
+        installation->writeFile(u"language/Nederlands.lf"_s, "DEF=Nederlands\r\nITEM0001=Algemeen\r\n");
         start();
         const QList<QAction *> entries = w<QMenu>("mnuOptionsLang")->actions();
         QCOMPARE(entries.size(), 4);
-        QCOMPARE(entries[1]->text() + entries[2]->text() + entries[3]->text(), QStringLiteral("DeutschEnglishNederlands"));
-        box("txtYourBeaconComment")->setText(QStringLiteral("| \u00e9"));
+        QCOMPARE(entries[1]->text() + entries[2]->text() + entries[3]->text(), u"DeutschEnglishNederlands"_s);
+        box("txtYourBeaconComment")->setText(u"| \u00e9"_s);
         entries[1]->trigger();
         QVERIFY(entries[1]->isChecked() && !entries[2]->isChecked());
-        QCOMPARE(w<QPushButton>("cmdCopyToClipboard")->text(), QStringLiteral("In die Zwischenablage"));
-        QVERIFY(w<QLabel>("lblReceiversRead")
-                    ->text()
-                    .startsWith(QStringLiteral("Empf\u00e4nger lesen: 0 W, 10 ft, 0 dB, Rundstrahler")));
-        QCOMPARE(list("lstPower")->accessibleDescription(), QStringLiteral("Leistung"));
-        QCOMPARE(action("mnuOptionsStandardAltitude")->text(), QStringLiteral("APRS-&Standardh\u00f6he (sechs Ziffern)"));
+        QCOMPARE(w<QPushButton>("cmdCopyToClipboard")->text(), u"In die Zwischenablage"_s);
+        QVERIFY(w<QLabel>("lblReceiversRead")->text().startsWith(u"Empf\u00e4nger lesen: 0 W, 10 ft, 0 dB, Rundstrahler"_s));
+        QCOMPARE(list("lstPower")->accessibleDescription(), u"Leistung"_s);
+        QCOMPARE(action("mnuOptionsStandardAltitude")->text(), u"APRS-&Standardh\u00f6he (sechs Ziffern)"_s);
         w<QRadioButton>("optDirection(3)")->click(); // the range names the direction as its button does
-        QVERIFY2(w<QLabel>("lblPHGRange")->text().endsWith(QStringLiteral(", nach SO verschoben")),
+        QVERIFY2(w<QLabel>("lblPHGRange")->text().endsWith(u", nach SO verschoben"_s),
                  qPrintable(w<QLabel>("lblPHGRange")->text()));
         // ADD0004 is missing from this file: English, silently.
-        QCOMPARE(w<QLabel>("lblCharacterWarning")->text(),
-                 QStringLiteral("APRS erlaubt nicht: |; the radios cannot show \u00e9"));
+        QCOMPARE(w<QLabel>("lblCharacterWarning")->text(), u"APRS erlaubt nicht: |; the radios cannot show \u00e9"_s);
         QVERIFY(messages.shown.isEmpty() && Installation::readLog().isEmpty());
         entries[3]->trigger();
         QCOMPARE(messages.shown.size(), 1);
-        QCOMPARE(w<QPushButton>("cmdCopyToClipboard")->text(), QStringLiteral("* Copy to Clipboard"));
-        QCOMPARE(action("mnuOptionsStandardAltitude")->text(), QStringLiteral("Standard APRS &altitude (six digits)"));
+        QCOMPARE(w<QPushButton>("cmdCopyToClipboard")->text(), u"* Copy to Clipboard"_s);
+        QCOMPARE(action("mnuOptionsStandardAltitude")->text(), u"Standard APRS &altitude (six digits)"_s);
         entries[1]->trigger();
         action("mnuFileExit")->trigger();
         start();
-        QCOMPARE(w<QCheckBox>("Check1(1)")->text(), QStringLiteral("H\u00f6he"));
+        QCOMPARE(w<QCheckBox>("Check1(1)")->text(), u"H\u00f6he"_s);
     }
     void accessibility_everyListAndBoxIsDescribed()
     {
@@ -413,11 +404,11 @@ private slots:
             QVERIFY2(!list->accessibleDescription().isEmpty(), qPrintable(list->objectName()));
         for (QLineEdit *edit : window->findChildren<QLineEdit *>())
             QVERIFY2(labelled.contains(edit), qPrintable(edit->objectName()));
-        QCOMPARE(w<QLabel>("lblTHD7_example_L2")->accessibleDescription(), QStringLiteral("TH-D7 display, line 2"));
+        QCOMPARE(w<QLabel>("lblTHD7_example_L2")->accessibleDescription(), u"TH-D7 display, line 2"_s);
     }
     void helpAndAbout()
     {
-        installation->writeFile(QStringLiteral("Tavrook_Deutsch.html"), "<p>Hilfe</p>");
+        installation->writeFile(u"Tavrook_Deutsch.html"_s, "<p>Hilfe</p>");
         start();
         QCOMPARE(action("mnuHelpHelp")->shortcut(), QKeySequence(Qt::Key_F1));
         action("mnuHelpHelp")->trigger();
@@ -428,11 +419,11 @@ private slots:
         QCOMPARE(topLevels("frm_About").size(), 1);
         QWidget *about = topLevels("frm_About").value(0);
         QVERIFY(about->windowFlags() & Qt::WindowStaysOnTopHint);
-        QCOMPARE(about->findChild<QLabel *>(QStringLiteral("lblTranslators"))->text(),
-                 QStringLiteral("Deutsch by the Tavrook developers\nEnglish by the Tavrook developers"));
-        emit about->findChild<QLabel *>(QStringLiteral("lblWebURL"))->linkActivated(QStringLiteral("web"));
-        QCOMPARE(shell.opened, (QList<QUrl>{QUrl::fromLocalFile(installation->path() + QStringLiteral("/Tavrook.html")),
-                                            QUrl::fromLocalFile(installation->path() + QStringLiteral("/Tavrook_Deutsch.html")),
+        QCOMPARE(about->findChild<QLabel *>(u"lblTranslators"_s)->text(),
+                 u"Deutsch by the Tavrook developers\nEnglish by the Tavrook developers"_s);
+        emit about->findChild<QLabel *>(u"lblWebURL"_s)->linkActivated(u"web"_s);
+        QCOMPARE(shell.opened, (QList<QUrl>{QUrl::fromLocalFile(installation->path() + u"/Tavrook.html"_s),
+                                            QUrl::fromLocalFile(installation->path() + u"/Tavrook_Deutsch.html"_s),
                                             QUrl(QStringLiteral(TAVROOK_WEB_ADDRESS))}));
         about->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(about));
@@ -445,8 +436,8 @@ private slots:
         transfer.answer = {true, "Ostrowind Tavrook Version V1.0.8 ", 0, {}};
         action("mnuHelpUpdate")->trigger();
         QCOMPARE(transfer.requested, QStringList{QStringLiteral(TAVROOK_WEB_ADDRESS)});
-        QCOMPARE(topLevels("frmUpdate").value(0)->findChild<QLabel *>(QStringLiteral("Label1"))->text(),
-                 QStringLiteral("No version information found for app Tavrook"));
+        QCOMPARE(topLevels("frmUpdate").value(0)->findChild<QLabel *>(u"Label1"_s)->text(),
+                 u"No version information found for app Tavrook"_s);
     }
 
 private:
@@ -454,7 +445,7 @@ private:
     {
         window.reset();
         window = std::make_unique<Form1>(Form1Platform{messages, clipboard, shell, transfer},
-                                         Form1Location{installation->path(), QStringLiteral("Tavrook")});
+                                         Form1Location{installation->path(), u"Tavrook"_s});
         window->show();
     }
     template <typename T> T *w(const char *name)
@@ -474,7 +465,7 @@ private:
         for (const QString &name : names) {
             const QWidget *control = w<QWidget>(qPrintable(name));
             const QRect r(control->mapTo(window.get(), QPoint()), control->size());
-            at << QStringLiteral("%1 %2,%3 %4x%5").arg(name).arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+            at << u"%1 %2,%3 %4x%5"_s.arg(name).arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
         }
         return at;
     }

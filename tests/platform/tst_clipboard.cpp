@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 // Runs on a real X server (Xvfb): the offscreen platform has no primary selection.
 class tst_Clipboard : public QObject
 {
@@ -17,11 +19,11 @@ void tst_Clipboard::copy_fillsClipboardAndPrimarySelection()
 {
     QClipboard *clipboard = QGuiApplication::clipboard();
     QVERIFY(clipboard->supportsSelection());
-    clipboard->setText(QStringLiteral("old"), QClipboard::Selection);
+    clipboard->setText(u"old"_s, QClipboard::Selection);
     QtClipboard copy;
-    copy.setText(QStringLiteral("PHG5130/145.500MHz T088 Hello"));
-    QCOMPARE(clipboard->text(QClipboard::Clipboard), QStringLiteral("PHG5130/145.500MHz T088 Hello"));
-    QCOMPARE(clipboard->text(QClipboard::Selection), QStringLiteral("PHG5130/145.500MHz T088 Hello"));
+    copy.setText(u"PHG5130/145.500MHz T088 Hello"_s);
+    QCOMPARE(clipboard->text(QClipboard::Clipboard), u"PHG5130/145.500MHz T088 Hello"_s);
+    QCOMPARE(clipboard->text(QClipboard::Selection), u"PHG5130/145.500MHz T088 Hello"_s);
 }
 
 QTEST_MAIN(tst_Clipboard)

@@ -14,6 +14,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QByteArray firstStartFile = "[TAB_General]\nAltitude_Selected=TRUE\nPHG_Selected=TRUE\nOperFrequency_Selected=TRUE\n"
@@ -30,7 +32,7 @@ class tst_Settings : public QObject
 private slots:
     void init()
     {
-        installation = std::make_unique<Installation>(QStringList{QStringLiteral("English.lf"), QStringLiteral("Deutsch.lf")});
+        installation = std::make_unique<Installation>(QStringList{u"English.lf"_s, u"Deutsch.lf"_s});
         messages.shown.clear();
     }
 
@@ -47,8 +49,8 @@ private slots:
         QTest::newRow("further equals signs") << QByteArray("[S]\nK=a=b\n") << "a=b";
         QTest::newRow("comment line") << QByteArray("[S]\n;K=1\nK=2\n") << "2";
         QTest::newRow("cut to 499 characters") << QByteArray("[S]\nK=" + QByteArray(600, 'v') + "\n") << QString(499, QLatin1Char('v'));
-        QTest::newRow("Windows-1252 value") << QByteArray("[S]\r\nK=M\xfcnster\r\n") << QStringLiteral("M\u00fcnster");
-        QTest::newRow("UTF-8 value") << QByteArray("[S]\nK=M\xc3\xbcnster\n") << QStringLiteral("M\u00fcnster");
+        QTest::newRow("Windows-1252 value") << QByteArray("[S]\r\nK=M\xfcnster\r\n") << u"M\u00fcnster"_s;
+        QTest::newRow("UTF-8 value") << QByteArray("[S]\nK=M\xc3\xbcnster\n") << u"M\u00fcnster"_s;
         QTest::newRow("old Mac lines end in CR alone") << QByteArray("[A]\rK=1\r[S]\rJ=0\rK=2\r") << "2";
         QTest::newRow("binary junk around") << QByteArray("\x01\x02\xff\n[S]\n\0\0\nK=ok\n", 16) << "ok";
         // clang-format on
@@ -57,9 +59,8 @@ private slots:
     {
         QFETCH(QByteArray, file);
         if (!file.isNull())
-            installation->writeFile(QStringLiteral("Tavrook.INI"), file);
-        QTEST(GetIniValue(installation->iniPath(), QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("<default>")),
-              "value");
+            installation->writeFile(u"Tavrook.INI"_s, file);
+        QTEST(GetIniValue(installation->iniPath(), u"S"_s, u"K"_s, u"<default>"_s), "value");
     }
     void write_data()
     {
@@ -75,7 +76,7 @@ private slots:
         QTest::newRow("CRLF file gets CRLF lines") << QByteArray("[B]\r\nY=1\r\n") << "A" << "2" << QByteArray("[B]\r\nY=1\r\n[A]\r\nx=2\r\n");
         QTest::newRow("CR-only file gets CR lines") << QByteArray("[A]\rY=1\r[B]\rZ=3\r") << "A" << "2" << QByteArray("[A]\rY=1\rx=2\r[B]\rZ=3\r");
         QTest::newRow("unterminated last line") << QByteArray("[A]\nY=1") << "A" << "2" << QByteArray("[A]\nY=1\nx=2\n");
-        QTest::newRow("Windows-1252 lines keep their bytes") << QByteArray("[A]\nCity=M\xfcnster\nx=1\n") << "A" << QStringLiteral("\u00e9") << QByteArray("[A]\nCity=M\xfcnster\nx=\xc3\xa9\n");
+        QTest::newRow("Windows-1252 lines keep their bytes") << QByteArray("[A]\nCity=M\xfcnster\nx=1\n") << "A" << u"\u00e9"_s << QByteArray("[A]\nCity=M\xfcnster\nx=\xc3\xa9\n");
         QTest::newRow("a line break plants no key") << QByteArray("[A]\n") << "A" << "hi\n[Language]\nCurrentLanguage=x" << QByteArray("[A]\nx=hi [Language] CurrentLanguage=x\n");
         QTest::newRow("only the first section of a name") << QByteArray("[A]\nx=1\n[A]\nx=2\n") << "A" << "3" << QByteArray("[A]\nx=3\n[A]\nx=2\n");
         // clang-format on
@@ -86,11 +87,11 @@ private slots:
         QFETCH(QString, section);
         QFETCH(QString, value);
         if (!before.isNull())
-            installation->writeFile(QStringLiteral("Tavrook.INI"), before);
-        QVERIFY(PrivateProfile::write(section, QStringLiteral("x"), value, installation->iniPath()));
+            installation->writeFile(u"Tavrook.INI"_s, before);
+        QVERIFY(PrivateProfile::write(section, u"x"_s, value, installation->iniPath()));
         QTEST(ini(), "after");
         if (!value.contains(QLatin1Char('\n')))
-            QCOMPARE(GetIniValue(installation->iniPath(), section, QStringLiteral("X"), QStringLiteral("?")), value);
+            QCOMPARE(GetIniValue(installation->iniPath(), section, u"X"_s, u"?"_s), value);
     }
     void getSet_writesDefaultOnlyWhenEqual_data()
     {
@@ -107,8 +108,8 @@ private slots:
     void getSet_writesDefaultOnlyWhenEqual()
     {
         QFETCH(QByteArray, before);
-        installation->writeFile(QStringLiteral("Tavrook.INI"), before);
-        QTEST(GetSetIniValue(installation->iniPath(), QStringLiteral("A"), QStringLiteral("K"), QStringLiteral("TRUE")), "read");
+        installation->writeFile(u"Tavrook.INI"_s, before);
+        QTEST(GetSetIniValue(installation->iniPath(), u"A"_s, u"K"_s, u"TRUE"_s), "read");
         QTEST(ini(), "after");
     }
     void parseBool()
@@ -126,13 +127,13 @@ private slots:
         loadInto(state);
         QCOMPARE(ini(), firstStartFile);
         QVERIFY(state.phgSelected && state.altitudeSelected && state.freeTextSelected && !state.toneSelected);
-        QCOMPARE(language->get_language(), QStringLiteral("English"));
+        QCOMPARE(language->get_language(), u"English"_s);
         QCOMPARE(SaveSettings(state, installation->iniPath(), *language), QString());
         QCOMPARE(ini(), firstStartFile + "[SETUP]\nLEFT=0\nTOP=0\nMINIMIZED=FALSE\n");
     }
     void completeFile_startWritesNothing()
     {
-        installation->writeFile(QStringLiteral("Tavrook.INI"), firstStartFile);
+        installation->writeFile(u"Tavrook.INI"_s, firstStartFile);
         const QDateTime stamp = QDateTime::currentDateTime().addDays(-1);
         {
             QFile file(installation->iniPath());
@@ -162,10 +163,10 @@ private slots:
     {
         QFETCH(QByteArray, file);
         if (!file.isNull())
-            installation->writeFile(QStringLiteral("Tavrook.INI"), file);
+            installation->writeFile(u"Tavrook.INI"_s, file);
         BeaconState s;
         loadInto(s);
-        const QString tone = s.toneSelected ? QStringLiteral("true") : QStringLiteral("false");
+        const QString tone = s.toneSelected ? u"true"_s : u"false"_s;
         QTEST(QStringList({QString::number(s.phgPower), s.phgHeight, QString::number(s.altitudeFeet), QString::number(s.band),
                            tone, s.freeText})
                   .join(QLatin1Char(' ')),
@@ -173,10 +174,10 @@ private slots:
     }
     void language_missingOnce_isNotErased()
     {
-        installation->writeFile(QStringLiteral("Tavrook.INI"), "[Language]\nCurrentLanguage=Frysk\n");
+        installation->writeFile(u"Tavrook.INI"_s, "[Language]\nCurrentLanguage=Frysk\n");
         BeaconState state;
         loadInto(state);
-        QCOMPARE(messages.texts(), QStringList{QStringLiteral("can not locate language file for language Frysk.")});
+        QCOMPARE(messages.texts(), QStringList{u"can not locate language file for language Frysk."_s});
         SaveSettings(state, installation->iniPath(), *language);
         QVERIFY(ini().contains("CurrentLanguage=Frysk\n"));
     }
@@ -196,17 +197,17 @@ private slots:
         BeaconState state;
         loadInto(state);
         QByteArray precious = "[TAB_PHG]\nPower=5\n";
-        if (kind == QStringLiteral("large"))
+        if (kind == u"large"_s)
             precious += QByteArray(1024 * 1024, ';');
-        installation->writeFile(QStringLiteral("Tavrook.INI"), precious);
-        if (kind == QStringLiteral("fifo"))
+        installation->writeFile(u"Tavrook.INI"_s, precious);
+        if (kind == u"fifo"_s)
             QVERIFY(QFile::remove(installation->iniPath()) &&
                     ::mkfifo(QFile::encodeName(installation->iniPath()).constData(), 0600) == 0);
         // The folder stays writable, so only the rule keeps the file.
         QVERIFY(QFile::setPermissions(installation->path(), QFileDevice::Permissions(0x7777)));
         // Root reads every file: as root the file-system identity becomes nobody meanwhile.
-        const bool root = ::geteuid() == 0 && kind == QStringLiteral("mode 000");
-        if (kind == QStringLiteral("mode 000"))
+        const bool root = ::geteuid() == 0 && kind == u"mode 000"_s;
+        if (kind == u"mode 000"_s)
             QVERIFY(QFile::setPermissions(installation->iniPath(), {}));
         if (root) {
             ::setfsuid(65534);
@@ -219,10 +220,10 @@ private slots:
         if (root)
             ::setfsuid(0);
         QFETCH(QString, why);
-        QCOMPARE(failure, QStringLiteral("Your settings could not be saved to %1: the file exists but cannot be read: %2")
-                              .arg(installation->iniPath(), why));
+        QCOMPARE(failure, u"Your settings could not be saved to %1: the file exists but cannot be read: %2"_s.arg(
+                              installation->iniPath(), why));
         QCOMPARE(again.phgPower, 0);
-        if (kind == QStringLiteral("fifo")) {
+        if (kind == u"fifo"_s) {
             QVERIFY(!QFileInfo(installation->iniPath()).isFile() && QFileInfo::exists(installation->iniPath()));
             return;
         }
@@ -246,16 +247,15 @@ private slots:
         QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
         const QString failure = SaveSettings(state, installation->iniPath(), *language);
         ::setrlimit(RLIMIT_FSIZE, &old);
-        QCOMPARE(failure, QStringLiteral("Your settings could not be saved to %1: File too large").arg(installation->iniPath()));
+        QCOMPARE(failure, u"Your settings could not be saved to %1: File too large"_s.arg(installation->iniPath()));
         QCOMPARE(ini(), before);
-        QCOMPARE(QDir(installation->path()).entryList(QDir::Files), QStringList{QStringLiteral("Tavrook.INI")});
+        QCOMPARE(QDir(installation->path()).entryList(QDir::Files), QStringList{u"Tavrook.INI"_s});
 
         // A folder that cannot be made is named, with the real cause.
-        const QString inside = installation->iniPath() + QStringLiteral("/config/Tavrook.INI");
-        QCOMPARE(
-            SaveSettings(state, inside, *language),
-            QStringLiteral("Your settings could not be saved to %1: the folder %2/config could not be created: Not a directory")
-                .arg(inside, installation->iniPath()));
+        const QString inside = installation->iniPath() + u"/config/Tavrook.INI"_s;
+        QCOMPARE(SaveSettings(state, inside, *language),
+                 u"Your settings could not be saved to %1: the folder %2/config could not be created: Not a directory"_s.arg(
+                     inside, installation->iniPath()));
     }
     void configFolder_followsXdgRules_data()
     {
@@ -263,8 +263,8 @@ private slots:
         QTest::addColumn<QString>("folder");
         // clang-format off
         QTest::newRow("absolute") << QByteArray("/srv/cfg") << "/srv/cfg/Tavrook";
-        QTest::newRow("relative is ignored") << QByteArray("cfg") << QDir::homePath() + QStringLiteral("/.config/Tavrook");
-        QTest::newRow("empty is ignored") << QByteArray("") << QDir::homePath() + QStringLiteral("/.config/Tavrook");
+        QTest::newRow("relative is ignored") << QByteArray("cfg") << QDir::homePath() + u"/.config/Tavrook"_s;
+        QTest::newRow("empty is ignored") << QByteArray("") << QDir::homePath() + u"/.config/Tavrook"_s;
         // clang-format on
     }
     void configFolder_followsXdgRules()
@@ -272,7 +272,7 @@ private slots:
         QFETCH(QByteArray, xdg);
         const QByteArray old = qgetenv("XDG_CONFIG_HOME");
         qputenv("XDG_CONFIG_HOME", xdg);
-        const QString folder = settings_configFolder(QStringLiteral("Tavrook"));
+        const QString folder = settings_configFolder(u"Tavrook"_s);
         qputenv("XDG_CONFIG_HOME", old);
         QTEST(folder, "folder");
     }
@@ -293,8 +293,7 @@ private slots:
 private:
     void loadInto(BeaconState &state)
     {
-        language = std::make_unique<clsLanguage>(installation->path() + QStringLiteral("/language"), QStringLiteral("Tavrook"),
-                                                 messages);
+        language = std::make_unique<clsLanguage>(installation->path() + u"/language"_s, u"Tavrook"_s, messages);
         LoadSettings(state, installation->iniPath(), *language);
     }
     QByteArray ini() const { return installation->ini(); }

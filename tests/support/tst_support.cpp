@@ -9,6 +9,8 @@
 
 #include <sys/stat.h>
 
+using namespace Qt::StringLiterals;
+
 class tst_Support : public QObject
 {
     Q_OBJECT
@@ -48,39 +50,38 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write("earlier run\r\n");
         }
-        log_event(QStringLiteral("W"), QStringLiteral("first\r\nsecond"));
+        log_event(u"W"_s, u"first\r\nsecond"_s);
         for (const char *code : {"I", "S", "E", "F", "w", "", "WW"})
-            log_event(QString::fromLatin1(code), QStringLiteral("x"));
-        const QStringList lines = Installation::readLog().split(QStringLiteral("\r\n"));
+            log_event(QString::fromLatin1(code), u"x"_s);
+        const QStringList lines = Installation::readLog().split(u"\r\n"_s);
         const QString date = QRegularExpression::escape(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
-        const QRegularExpression stamped(QLatin1Char('^') + date +
-                                         QStringLiteral(" \\d{1,2}:\\d\\d:\\d\\d( [AP]M)? Warning-first$"));
+        const QRegularExpression stamped(QLatin1Char('^') + date + u" \\d{1,2}:\\d\\d:\\d\\d( [AP]M)? Warning-first$"_s);
         QVERIFY2(stamped.match(lines.value(1)).hasMatch(), qPrintable(lines.value(1)));
         QStringList prefixes;
         for (const QString &line : lines.mid(3, 7))
             prefixes << line.section(QLatin1Char(' '), -1);
-        QCOMPARE(lines.value(0) + QLatin1Char('|') + lines.value(2), QStringLiteral("earlier run|second"));
+        QCOMPARE(lines.value(0) + QLatin1Char('|') + lines.value(2), u"earlier run|second"_s);
         QCOMPARE(prefixes,
                  (QStringList{"Informational-x", "Success-x", "Error-x", "Fatal-x", "Unknown-x", "Unknown-x", "Unknown-x"}));
         QCOMPARE(lines.size(), 11);
-        QCOMPARE(log_filePath(), temp.path() + QStringLiteral("/tst_support.log"));
+        QCOMPARE(log_filePath(), temp.path() + u"/tst_support.log"_s);
     }
 
     void log_plantedLinkOrFifo_isNotWrittenAndNeverBlocks()
     {
-        const QString target = temp.path() + QStringLiteral("/victim.txt");
+        const QString target = temp.path() + u"/victim.txt"_s;
         QFile file(target);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write("precious") == 8);
         file.close();
         QVERIFY(QFile::link(target, log_filePath()));
-        log_event(QStringLiteral("W"), QStringLiteral("should go nowhere"));
+        log_event(u"W"_s, u"should go nowhere"_s);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("precious"));
 
         // A FIFO without a reader would hold a blocking open forever.
         QVERIFY(QFile::remove(log_filePath()));
         QCOMPARE(::mkfifo(QFile::encodeName(log_filePath()).constData(), 0600), 0);
-        log_event(QStringLiteral("W"), QStringLiteral("should go nowhere"));
+        log_event(u"W"_s, u"should go nowhere"_s);
         QVERIFY(QFileInfo(log_filePath()).exists() && !QFileInfo(log_filePath()).isFile());
     }
 
@@ -89,8 +90,8 @@ private slots:
         QTemporaryDir current;
         const QString before = QDir::currentPath();
         QVERIFY(QDir::setCurrent(current.path()));
-        qputenv("TMPDIR", (current.path() + QStringLiteral("/missing")).toLocal8Bit());
-        log_event(QStringLiteral("W"), QStringLiteral("lost"));
+        qputenv("TMPDIR", (current.path() + u"/missing"_s).toLocal8Bit());
+        log_event(u"W"_s, u"lost"_s);
         qputenv("TMPDIR", temp.path().toLocal8Bit());
         QDir::setCurrent(before);
         QCOMPARE(QDir(current.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
@@ -113,31 +114,30 @@ private slots:
         QFETCH(QString, folder);
         QFETCH(QString, language);
         const QString app = temp.path() + QLatin1Char('/') + folder;
-        QVERIFY(QDir().mkpath(app + QStringLiteral("/Tavrook_Folder.html")));
+        QVERIFY(QDir().mkpath(app + u"/Tavrook_Folder.html"_s));
         for (const char *page : {"Tavrook.html", "Tavrook_Deutsch.html", "Tavrook_english.html"}) {
             QFile f(app + QLatin1Char('/') + QLatin1String(page));
             QVERIFY(f.open(QIODevice::WriteOnly));
         }
         QFETCH(QString, opened);
-        QCOMPARE(help_document(app + QStringLiteral("/Tavrook.html"), language), app + QLatin1Char('/') + opened);
+        QCOMPARE(help_document(app + u"/Tavrook.html"_s, language), app + QLatin1Char('/') + opened);
     }
 
     void shippedHelp_linksReachSomething()
     {
         const QDir help(QStringLiteral(TAVROOK_SOURCE_DIR "/data/help"));
-        const QStringList pages = help.entryList({QStringLiteral("*.html")}, QDir::Files);
-        QVERIFY(pages.contains(QStringLiteral("Tavrook.html")));
+        const QStringList pages = help.entryList({u"*.html"_s}, QDir::Files);
+        QVERIFY(pages.contains(u"Tavrook.html"_s));
         for (const QString &page : pages) {
             QFile file(help.filePath(page));
             QVERIFY(file.open(QIODevice::ReadOnly));
             const QString html = QString::fromUtf8(file.readAll());
-            QVERIFY(html.startsWith(QStringLiteral("<!DOCTYPE html>")) && html.contains(QStringLiteral("<title>")));
-            for (const QRegularExpressionMatch &m : QRegularExpression(QStringLiteral("href=\"([^\"]*)\"")).globalMatch(html)) {
+            QVERIFY(html.startsWith(u"<!DOCTYPE html>"_s) && html.contains(u"<title>"_s));
+            for (const QRegularExpressionMatch &m : QRegularExpression(u"href=\"([^\"]*)\""_s).globalMatch(html)) {
                 const QString target = m.captured(1);
-                const bool reached = target.startsWith(QLatin1Char('#'))
-                                         ? html.contains(QStringLiteral("id=\"%1\"").arg(target.mid(1)))
-                                         : QFileInfo::exists(help.filePath(target));
-                QVERIFY2(reached, qPrintable(page + QStringLiteral(": ") + target));
+                const bool reached = target.startsWith(QLatin1Char('#')) ? html.contains(u"id=\"%1\""_s.arg(target.mid(1)))
+                                                                         : QFileInfo::exists(help.filePath(target));
+                QVERIFY2(reached, qPrintable(page + u": "_s + target));
             }
         }
     }

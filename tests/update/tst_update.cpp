@@ -15,6 +15,8 @@
 #include <QTextDocumentFragment>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(ProgramVersion)
 Q_DECLARE_METATYPE(LoopbackHttpServer::Reply)
 
@@ -27,13 +29,13 @@ const QByteArray appFile = "UpdateFile_Tavrook=Tavrook-1.0.9.tar.gz ";
 const QByteArray docNewer = "Tavrook Language/Documentation Version V2.5 ";
 const QByteArray docSame = "Tavrook Language/Documentation Version V2 ";
 const QByteArray docFile = "UpdateFile_DocLang_Tavrook=language-2.5.zip ";
-const QString noSignature = QStringLiteral("Can not contact webserver, maybe behind proxy ");
-const QString invalidFile = QStringLiteral("The update file information is not found or invalid");
-const QString newerProgram = QStringLiteral("There is a newer version of this program ");
-const QString newerDoc = QStringLiteral("There is a newer version of the documentaion/language");
-const QString docUpToDate = QStringLiteral("Your current documentation/language version is up to date");
-const QString red = QStringLiteral("red");
-const QString green = QStringLiteral("green");
+const QString noSignature = u"Can not contact webserver, maybe behind proxy "_s;
+const QString invalidFile = u"The update file information is not found or invalid"_s;
+const QString newerProgram = u"There is a newer version of this program "_s;
+const QString newerDoc = u"There is a newer version of the documentaion/language"_s;
+const QString docUpToDate = u"Your current documentation/language version is up to date"_s;
+const QString red = u"red"_s;
+const QString green = u"green"_s;
 
 } // namespace
 
@@ -44,7 +46,7 @@ class tst_Update : public QObject
 private slots:
     void init()
     {
-        host = std::make_unique<UpdateWindowHost>(QStringLiteral("Tavrook V9"), shell);
+        host = std::make_unique<UpdateWindowHost>(u"Tavrook V9"_s, shell);
         server = std::make_unique<LoopbackHttpServer>();
         make();
         messages.shown.clear();
@@ -64,7 +66,7 @@ private slots:
         QTest::addColumn<bool>("docLooked");
         QTest::addColumn<QString>("updateFile");
         using Reply = LoopbackHttpServer::Reply;
-        const QString noVersion = QStringLiteral("No version information found for app Tavrook");
+        const QString noVersion = u"No version information found for app Tavrook"_s;
         // clang-format off
         QTest::newRow("signature missing") << Reply{"200 OK", {}, "<html>Proxy error</html>"} << noSignature << false << "";
         QTest::newRow("signature in another letter case") << Reply{"200 OK", {}, "OSTROWIND " + newer + appFile} << noSignature << false << "";
@@ -88,12 +90,12 @@ private slots:
         run();
         QTEST(status(), "status");
         QFETCH(QString, status);
-        QCOMPARE(colour(), status.startsWith(QStringLiteral("There")) || status.startsWith(QStringLiteral("Your")) ? green : red);
-        QTEST(log().contains(QStringLiteral("look for language/documentation version information")), "docLooked");
+        QCOMPARE(colour(), status.startsWith(u"There"_s) || status.startsWith(u"Your"_s) ? green : red);
+        QTEST(log().contains(u"look for language/documentation version information"_s), "docLooked");
         QTEST(update->UpdateFile(), "updateFile");
         QFETCH(QString, updateFile);
         QCOMPARE(linkShown(), !updateFile.isEmpty());
-        QCOMPARE(log().contains(QStringLiteral("  signature not found")), status == noSignature);
+        QCOMPARE(log().contains(u"  signature not found"_s), status == noSignature);
         QVERIFY(form()->isVisible());
         QVERIFY(messages.shown.isEmpty());
     }
@@ -118,16 +120,15 @@ private slots:
         server->setPage(sig + "Tavrook Version " + offered + appFile + docSame);
         run();
         QCOMPARE(status(), newer ? newerProgram : docUpToDate);
-        QCOMPARE(update->UpdateFile(), newer ? QStringLiteral("Tavrook-1.0.9.tar.gz") : QString());
+        QCOMPARE(update->UpdateFile(), newer ? u"Tavrook-1.0.9.tar.gz"_s : QString());
     }
     void numbers_arePlainDecimalInTheUsersFormat()
     {
         make({1, 9, 0}, QLocale(QLocale::German, QLocale::Germany));
         server->setPage(sig + "Tavrook Version V1.10.0 " + "Tavrook Language/Documentation Version V1000000 " + docFile);
         run();
-        QVERIFY2(log().contains(QStringLiteral("current version = 1,9, rev:0\r\nupdate version  = 1,1, rev:0\r\n")),
-                 qPrintable(log()));
-        QVERIFY2(log().contains(QStringLiteral("current version = 2\r\nupdate version  = 1000000\r\n")), qPrintable(log()));
+        QVERIFY2(log().contains(u"current version = 1,9, rev:0\r\nupdate version  = 1,1, rev:0\r\n"_s), qPrintable(log()));
+        QVERIFY2(log().contains(u"current version = 2\r\nupdate version  = 1000000\r\n"_s), qPrintable(log()));
     }
     void duringCheck_menuAndCloseAreDisabled()
     {
@@ -136,14 +137,13 @@ private slots:
         server->setPage(sig + same + docSame);
         server->onRequest = [&] {
             menuDuring = menu.enabled;
-            closeDuring = form()->findChild<QPushButton *>(QStringLiteral("Command1"))->isEnabled();
+            closeDuring = form()->findChild<QPushButton *>(u"Command1"_s)->isEnabled();
         };
         run();
         QVERIFY(!menuDuring && !closeDuring);
-        QCOMPARE(form()->windowTitle(), QStringLiteral("Tavrook V9, checking for update."));
-        QVERIFY(
-            log().startsWith(QStringLiteral("Contacting webserver ") + update->URL + QStringLiteral("\r\nCheck signature\r\n")));
-        QVERIFY(log().contains(QString(51, QLatin1Char('=')) + QStringLiteral("\r\n")));
+        QCOMPARE(form()->windowTitle(), u"Tavrook V9, checking for update."_s);
+        QVERIFY(log().startsWith(u"Contacting webserver "_s + update->URL + u"\r\nCheck signature\r\n"_s));
+        QVERIFY(log().contains(QString(51, QLatin1Char('=')) + u"\r\n"_s));
     }
     void fetchFailures_data()
     {
@@ -160,25 +160,25 @@ private slots:
     {
         QFETCH(QString, kind);
         make({1, 0, 8}, QLocale::c(), 300);
-        if (kind == QStringLiteral("refused")) {
+        if (kind == u"refused"_s) {
             QTcpServer probe; // a port nobody listens on once it is closed again
             QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
-            update->URL = QStringLiteral("http://127.0.0.1:%1").arg(probe.serverPort());
+            update->URL = u"http://127.0.0.1:%1"_s.arg(probe.serverPort());
             probe.close();
-        } else if (kind == QStringLiteral("silent")) {
+        } else if (kind == u"silent"_s) {
             server->set("/", LoopbackHttpServer::Reply{"200 OK", {}, {}, true});
-        } else if (kind == QStringLiteral("huge")) {
+        } else if (kind == u"huge"_s) {
             server->setPage(sig + same + docSame + QByteArray(10 * 1024 * 1024, 'x'));
         } else {
             server->set("/", {"302 Found", "Location: file:///etc/passwd\r\n", {}});
         }
         run();
         QCOMPARE(messages.shown.size(), 1);
-        QVERIFY(messages.shown[0].text.startsWith(QStringLiteral("error ")));
-        QCOMPARE(status(), QStringLiteral("Failed to connect to ") + update->URL);
+        QVERIFY(messages.shown[0].text.startsWith(u"error "_s));
+        QCOMPARE(status(), u"Failed to connect to "_s + update->URL);
         QCOMPARE(colour(), red);
         QFETCH(QString, logged);
-        QVERIFY2(log().contains(logged) && !log().contains(QStringLiteral("Check signature")), qPrintable(log()));
+        QVERIFY2(log().contains(logged) && !log().contains(u"Check signature"_s), qPrintable(log()));
     }
     void updateFile_unusableValue_opensNothing_data()
     {
@@ -205,17 +205,17 @@ private slots:
     {
         // Behind a redirect, with a file name the page writes as HTML would.
         server->setPage("UpdateFile_Tavrook=R&amp;D&lt;1&gt;.tar.gz " + sig + newer, "/real");
-        server->set("/", {"302 Found", "Location: " + server->url(QStringLiteral("/real")).toLatin1() + "\r\n", {}});
+        server->set("/", {"302 Found", "Location: " + server->url(u"/real"_s).toLatin1() + "\r\n", {}});
         run();
         QVERIFY(linkShown());
-        QVERIFY(label("lblWebURL")->text().contains(QStringLiteral(">Download the update R&amp;amp;D&amp;lt;1&amp;gt;.tar.gz<")));
-        const QString tip = QStringLiteral("Download the update R&amp;D&lt;1&gt;.tar.gz from ") + update->URL;
+        QVERIFY(label("lblWebURL")->text().contains(u">Download the update R&amp;amp;D&amp;lt;1&amp;gt;.tar.gz<"_s));
+        const QString tip = u"Download the update R&amp;D&lt;1&gt;.tar.gz from "_s + update->URL;
         // What the tool tip draws: rich text when it looks like it.
         const QString drawn = label("lblWebURL")->toolTip();
         QCOMPARE(Qt::mightBeRichText(drawn) ? QTextDocumentFragment::fromHtml(drawn).toPlainText() : drawn, tip);
         QCOMPARE(label("lblWebURL")->accessibleDescription(), tip);
-        emit label("lblWebURL")->linkActivated(QStringLiteral("download"));
-        QCOMPARE(shell.opened, QList<QUrl>{QUrl(update->URL + QStringLiteral("/R&amp;D&lt;1&gt;.tar.gz"))});
+        emit label("lblWebURL")->linkActivated(u"download"_s);
+        QCOMPARE(shell.opened, QList<QUrl>{QUrl(update->URL + u"/R&amp;D&lt;1&gt;.tar.gz"_s)});
     }
     void twoChecks_secondStartsClean()
     {
@@ -225,22 +225,22 @@ private slots:
         server->setPage(sig + same + docSame);
         run();
         QCOMPARE(form(), first.data()); // reused while open
-        QCOMPARE(log().count(QStringLiteral("Contacting webserver ")), 1);
+        QCOMPARE(log().count(u"Contacting webserver "_s), 1);
         QVERIFY(!linkShown());
-        QCOMPARE(update->UpdateFile(), QStringLiteral("Tavrook-1.0.9.tar.gz"));
+        QCOMPARE(update->UpdateFile(), u"Tavrook-1.0.9.tar.gz"_s);
         // More folds the log out; after Close the next check starts with a new, folded window.
-        auto *more = form()->findChild<QPushButton *>(QStringLiteral("Command3"));
+        auto *more = form()->findChild<QPushButton *>(u"Command3"_s);
         QCOMPARE(form()->height(), form()->scaled(frmUpdate::foldedHeight));
         more->click();
         QCOMPARE(form()->height(), form()->scaled(frmUpdate::unfoldedHeight));
         QVERIFY(form()->findChild<QPlainTextEdit *>()->isVisibleTo(form()));
-        QVERIFY(form()->findChild<QPlainTextEdit *>()->toPlainText().contains(QStringLiteral("Check signature\n")));
-        form()->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        QVERIFY(form()->findChild<QPlainTextEdit *>()->toPlainText().contains(u"Check signature\n"_s));
+        form()->findChild<QPushButton *>(u"Command1"_s)->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(first.isNull());
         run();
-        QCOMPARE(form()->findChild<QPushButton *>(QStringLiteral("Command3"))->text() + QString::number(form()->height()),
-                 QStringLiteral("More") + QString::number(form()->scaled(frmUpdate::foldedHeight)));
+        QCOMPARE(form()->findChild<QPushButton *>(u"Command3"_s)->text() + QString::number(form()->height()),
+                 u"More"_s + QString::number(form()->scaled(frmUpdate::foldedHeight)));
     }
 
     void statusColours_readableInLightAndDarkThemes()
@@ -268,9 +268,9 @@ private slots:
         QFont large = normal;
         large.setPointSize(20);
         QApplication::setFont(large);
-        const frmUpdate window(QStringLiteral("Tavrook V9"));
+        const frmUpdate window(u"Tavrook V9"_s);
         QApplication::setFont(normal);
-        const auto *status = window.findChild<QLabel *>(QStringLiteral("Label1"));
+        const auto *status = window.findChild<QLabel *>(u"Label1"_s);
         QVERIFY(status->height() >= 2 * status->fontMetrics().lineSpacing());
         QVERIFY(window.height() > frmUpdate::foldedHeight);
     }
@@ -279,8 +279,8 @@ private:
     void make(const ProgramVersion &version = {1, 0, 8}, const QLocale &locale = QLocale::c(), int timeoutMs = 15000)
     {
         // The installed language files are at version 2.
-        update = std::make_unique<clsUpdate>(QStringLiteral("Tavrook"), QStringLiteral("Tavrook V9"), 2, transfer, messages,
-                                             *host, version, locale, timeoutMs);
+        update =
+            std::make_unique<clsUpdate>(u"Tavrook"_s, u"Tavrook V9"_s, 2, transfer, messages, *host, version, locale, timeoutMs);
         update->URL = server->url(QString());
     }
     void run()
@@ -289,7 +289,7 @@ private:
         update->check4update(menu);
         update->setSilent(true);
         QVERIFY(menu.enabled);
-        QVERIFY(form()->findChild<QPushButton *>(QStringLiteral("Command1"))->isEnabled());
+        QVERIFY(form()->findChild<QPushButton *>(u"Command1"_s)->isEnabled());
     }
     QLabel *label(const char *name) const { return form()->findChild<QLabel *>(QLatin1String(name)); }
     QString status() const { return label("Label1")->text(); }
