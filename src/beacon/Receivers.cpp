@@ -74,7 +74,7 @@ bool frequency_anywhere(const QString &text, qsizetype from)
 
 // The fields that follow the frequency (or stand in its place): a tone "Tnnn", the
 // same with narrow FM "tnnn", tone squelch "Cnnn", or "Toff". The frequency
-// specification puts a blank before each; receivers also take a slash or nothing.
+// rules of APRS 1.2 put a blank before each; receivers also take a slash or nothing.
 void read_fields(const QString &text, qsizetype at, Reading &reading)
 {
     for (;;) {

@@ -8,8 +8,8 @@
 #include <optional>
 
 // What other stations read from a comment as it is sent: the rules of the APRS
-// protocol reference (data extensions, altitude) and of the APRS 1.2 frequency
-// specification, bent where real decoders bend them.
+// protocol reference (data extensions, altitude) and of APRS 1.2 for frequencies,
+// bent where real decoders bend them.
 namespace Receivers {
 
 struct PhgReading
