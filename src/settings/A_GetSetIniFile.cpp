@@ -187,11 +187,12 @@ QString settings_read(QByteArray &file, BeaconState &state)
         const QString section = latin(row.section);
         const QString key = latin(row.key);
         const QString defaultValue = latin(row.defaultValue);
-        const QString value = PrivateProfile::find_value(file, section, key)
-                                  .value_or(defaultValue)
-                                  .left(maxValueLength);
-        if (row.kind != Kind::Option && value == defaultValue)
-            file = PrivateProfile::with_value(file, section, key, defaultValue);
+        const QString value = row.kind == Kind::Option
+                                  ? PrivateProfile::find_value(file, section, key)
+                                        .value_or(defaultValue)
+                                        .left(maxValueLength)
+                                  : PrivateProfile::read_writingDefault(
+                                        file, section, key, defaultValue, maxValueLength + 1);
         if (row.kind == Kind::Language)
             language = value;
         else

@@ -235,13 +235,22 @@ QString read(const QString &section, const QString &key, const QString &defaultV
     return limited(find_value(load(path).bytes, section, key), defaultValue, bufferSize);
 }
 
+QString read_writingDefault(QByteArray &file, const QString &section, const QString &key,
+                            const QString &defaultValue, int bufferSize)
+{
+    QString value = limited(find_value(file, section, key), defaultValue, bufferSize);
+    if (value == defaultValue)
+        file = with_value(file, section, key, defaultValue);
+    return value;
+}
+
 QString read_writingDefault(const QString &section, const QString &key, const QString &defaultValue,
                             const QString &path, int bufferSize)
 {
     const Loaded before = load(path);
-    QString value = limited(find_value(before.bytes, section, key), defaultValue, bufferSize);
-    if (value == defaultValue)
-        store(path, before, with_value(before.bytes, section, key, defaultValue));
+    QByteArray after = before.bytes;
+    QString value = read_writingDefault(after, section, key, defaultValue, bufferSize);
+    store(path, before, after);
     return value;
 }
 

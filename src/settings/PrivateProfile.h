@@ -50,8 +50,12 @@ bool store(const QString &path, const Loaded &before, const QByteArray &after,
 QString read(const QString &section, const QString &key, const QString &defaultValue,
              const QString &path, int bufferSize = 500);
 
-// As read(), and when the value equals the default (letter case counts) the default
-// is written back. The file is opened once, and again only when its bytes change.
+// As read() on the file's bytes, and when the value equals the default (letter case
+// counts) the default goes back into the bytes.
+QString read_writingDefault(QByteArray &file, const QString &section, const QString &key,
+                            const QString &defaultValue, int bufferSize = 500);
+
+// The same on the file: opened once, and again only when its bytes change.
 QString read_writingDefault(const QString &section, const QString &key, const QString &defaultValue,
                             const QString &path, int bufferSize = 500);
 
