@@ -87,58 +87,43 @@ private slots:
         QVERIFY2(output.contains(decoded), qPrintable(output));
     }
 
-    void settingsOption_readsThatFileOrFails_data()
+    void arguments_data()
     {
-        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("arguments"); // %1: a settings file of the test's
+        QTest::addColumn<QByteArray>("file");   // its bytes, or "fifo" or "folder"; none when empty
         QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("err"); // %1: the file
+        QTest::addColumn<QString>("out"); // its start; empty: nothing
+        QTest::addColumn<QString>("err"); // its start; empty: nothing
+        const QByteArray mobile = "[TAB_General]\nPHG_Selected=FALSE\nOperFrequency_Selected=FALSE\nAltitude_Selected=FALSE\n"
+                                  "[TAB_FREETEXT]\nFreeText=Mobile\n";
         // clang-format off
-        QTest::newRow("another file") << "file" << 0 << "";
-        QTest::newRow("missing") << "missing" << 1 << "Tavrook: cannot read the settings file %1: No such file or directory\n";
-        QTest::newRow("a FIFO") << "fifo" << 1 << "Tavrook: cannot read the settings file %1: it is not a plain file\n";
-        QTest::newRow("a folder") << "folder" << 1 << "Tavrook: cannot read the settings file %1: it is not a plain file\n";
+        QTest::newRow("another settings file") << "--comment --settings %1" << mobile << 0 << "Mobile\n" << "";
+        QTest::newRow("a missing one") << "--comment --settings %1" << QByteArray() << 1 << "" << "Tavrook: cannot read the settings file %1: No such file or directory\n";
+        QTest::newRow("a FIFO") << "--comment --settings %1" << QByteArray("fifo") << 1 << "" << "Tavrook: cannot read the settings file %1: it is not a plain file\n";
+        QTest::newRow("a folder") << "--comment --settings %1" << QByteArray("folder") << 1 << "" << "Tavrook: cannot read the settings file %1: it is not a plain file\n";
+        QTest::newRow("version") << "--version" << QByteArray() << 0 << QStringLiteral(TAVROOK_VERSION_LINE "\n") << "";
+        QTest::newRow("help") << "--help" << QByteArray() << 0 << "Usage: " << "";
+        QTest::newRow("unknown option") << "--beacon" << QByteArray() << 2 << "" << "Tavrook: Unknown option 'beacon'.\nUsage: ";
+        QTest::newRow("stray argument") << "--comment x" << QByteArray() << 2 << "" << "Tavrook: unexpected argument x\nUsage: ";
+        QTest::newRow("explain alone") << "--explain" << QByteArray() << 2 << "" << "Tavrook: --settings and --explain need --comment\n";
         // clang-format on
     }
-    void settingsOption_readsThatFileOrFails()
+    void arguments()
     {
-        QFETCH(QString, kind);
-        const QString file = installation->path() + u"/mobile.ini"_s;
-        if (kind == u"file"_s)
-            installation->writeFile(u"mobile.ini"_s,
-                                    "[TAB_General]\nPHG_Selected=FALSE\nOperFrequency_Selected=FALSE\nAltitude_Selected=FALSE\n["
-                                    "TAB_FREETEXT]\nFreeText=Mobile\n");
-        else if (kind == u"fifo"_s)
-            QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
-        else if (kind == u"folder"_s)
-            QVERIFY(QDir().mkpath(file));
-        const Run result = run({u"--comment"_s, u"--settings"_s, file});
-        QTEST(result.status, "status");
-        QFETCH(QString, err);
-        QCOMPARE(result.err, err.isEmpty() ? err : err.arg(file));
-        QCOMPARE(result.out, result.status == 0 ? u"Mobile\n"_s : QString());
-    }
-
-    void conventions_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("out"); // its start
-        QTest::addColumn<QString>("err"); // its start
-        // clang-format off
-        QTest::newRow("version") << QStringList{u"--version"_s} << 0 << QStringLiteral(TAVROOK_VERSION_LINE "\n") << "";
-        QTest::newRow("help") << QStringList{u"--help"_s} << 0 << "Usage: " << "";
-        QTest::newRow("unknown option") << QStringList{u"--beacon"_s} << 2 << "" << "Tavrook: Unknown option 'beacon'.\nUsage: ";
-        QTest::newRow("stray argument") << QStringList{u"--comment"_s, u"x"_s} << 2 << "" << "Tavrook: unexpected argument x\nUsage: ";
-        QTest::newRow("explain alone") << QStringList{u"--explain"_s} << 2 << "" << "Tavrook: --settings and --explain need --comment\n";
-        // clang-format on
-    }
-    void conventions()
-    {
-        QFETCH(QStringList, arguments);
-        const Run result = run(arguments);
+        QFETCH(QString, arguments);
+        QFETCH(QByteArray, file);
+        const QString path = installation->path() + u"/mobile.ini"_s;
+        if (file == "fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (file == "folder")
+            QVERIFY(QDir().mkpath(path));
+        else if (!file.isEmpty())
+            installation->writeFile(u"mobile.ini"_s, file);
+        const Run result = run(arguments.arg(path).split(u' '));
         QTEST(result.status, "status");
         QFETCH(QString, out);
         QFETCH(QString, err);
+        err = err.contains(u"%1"_s) ? err.arg(path) : err;
         QCOMPARE(out.isEmpty() ? result.out : result.out.left(out.size()), out);
         QCOMPARE(err.isEmpty() ? result.err : result.err.left(err.size()), err);
     }

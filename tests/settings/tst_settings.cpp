@@ -130,19 +130,22 @@ private slots:
         QCOMPARE(language->get_language(), u"English"_s);
         QCOMPARE(SaveSettings(state, installation->iniPath(), *language), QString());
         QCOMPARE(ini(), firstStartFile + "[SETUP]\nLEFT=0\nTOP=0\nMINIMIZED=FALSE\n");
-    }
-    void completeFile_startWritesNothing()
-    {
-        installation->writeFile(u"Tavrook.INI"_s, firstStartFile);
+
+        // The standard-altitude option is stored once the user has chosen it.
+        state.standardAltitude = state.standardAltitudeStored = true;
+        SaveSettings(state, installation->iniPath(), *language);
+        QVERIFY(ini().endsWith("MINIMIZED=FALSE\n[Options]\nStandardAltitude=TRUE\n"));
+
+        // A start with every key in the file writes nothing.
         const QDateTime stamp = QDateTime::currentDateTime().addDays(-1);
         {
             QFile file(installation->iniPath());
-            QVERIFY(file.open(QIODevice::ReadWrite));
-            QVERIFY(file.setFileTime(stamp, QFileDevice::FileModificationTime));
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(stamp, QFileDevice::FileModificationTime));
         }
-        BeaconState state;
-        loadInto(state);
+        BeaconState loaded;
+        loadInto(loaded);
         QCOMPARE(QFileInfo(installation->iniPath()).lastModified(), stamp);
+        QVERIFY(loaded.standardAltitude && loaded.standardAltitudeStored);
     }
     void load_conversions_data()
     {
@@ -237,11 +240,9 @@ private slots:
         const QByteArray before = ini();
         state.phgPower = 7;
         // A file-size limit fails the write part-way, as a full disk does.
-        struct rlimit old
-        {
-        };
+        rlimit old{};
         ::getrlimit(RLIMIT_FSIZE, &old);
-        struct rlimit small = old;
+        rlimit small = old;
         small.rlim_cur = rlim_t(before.size() + 8);
         ::signal(SIGXFSZ, SIG_IGN);
         QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
@@ -275,19 +276,6 @@ private slots:
         const QString folder = settings_configFolder(u"Tavrook"_s);
         qputenv("XDG_CONFIG_HOME", old);
         QTEST(folder, "folder");
-    }
-    void standardAltitude_storedOnlyOnceChanged()
-    {
-        BeaconState state;
-        loadInto(state);
-        SaveSettings(state, installation->iniPath(), *language);
-        QVERIFY(!ini().contains("Options"));
-        state.standardAltitude = state.standardAltitudeStored = true;
-        SaveSettings(state, installation->iniPath(), *language);
-        QVERIFY(ini().endsWith("MINIMIZED=FALSE\n[Options]\nStandardAltitude=TRUE\n"));
-        BeaconState loaded;
-        loadInto(loaded);
-        QVERIFY(loaded.standardAltitude && loaded.standardAltitudeStored);
     }
 
 private:
