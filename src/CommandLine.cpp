@@ -108,9 +108,7 @@ int run_commandLine(int argc, char *argv[])
     if (contents.status == PlainFile::Status::Unreadable ||
         (contents.status == PlainFile::Status::Missing && parser.isSet(settings))) {
         print(stderr, QStringLiteral("Tavrook: cannot read the settings file %1: %2\n")
-                          .arg(file, contents.status == PlainFile::Status::Missing
-                                         ? QStringLiteral("No such file or directory")
-                                         : contents.why));
+                          .arg(file, contents.why));
         return 1;
     }
 

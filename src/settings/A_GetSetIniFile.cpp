@@ -187,12 +187,11 @@ QString settings_read(QByteArray &file, BeaconState &state)
         const QString section = latin(row.section);
         const QString key = latin(row.key);
         const QString defaultValue = latin(row.defaultValue);
-        const QString value = row.kind == Kind::Option
-                                  ? PrivateProfile::find_value(file, section, key)
-                                        .value_or(defaultValue)
-                                        .left(maxValueLength)
-                                  : PrivateProfile::read_writingDefault(
-                                        file, section, key, defaultValue, maxValueLength + 1);
+        const QString value =
+            row.kind == Kind::Option
+                ? PrivateProfile::read(file, section, key, defaultValue, maxValueLength + 1)
+                : PrivateProfile::read_writingDefault(file, section, key, defaultValue,
+                                                      maxValueLength + 1);
         if (row.kind == Kind::Language)
             language = value;
         else

@@ -229,16 +229,22 @@ QString limited(const std::optional<QString> &value, const QString &defaultValue
 
 } // namespace
 
+QString read(const QByteArray &file, const QString &section, const QString &key,
+             const QString &defaultValue, int bufferSize)
+{
+    return limited(find_value(file, section, key), defaultValue, bufferSize);
+}
+
 QString read(const QString &section, const QString &key, const QString &defaultValue,
              const QString &path, int bufferSize)
 {
-    return limited(find_value(load(path).bytes, section, key), defaultValue, bufferSize);
+    return read(load(path).bytes, section, key, defaultValue, bufferSize);
 }
 
 QString read_writingDefault(QByteArray &file, const QString &section, const QString &key,
                             const QString &defaultValue, int bufferSize)
 {
-    QString value = limited(find_value(file, section, key), defaultValue, bufferSize);
+    QString value = read(file, section, key, defaultValue, bufferSize);
     if (value == defaultValue)
         file = with_value(file, section, key, defaultValue);
     return value;

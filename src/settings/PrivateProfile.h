@@ -50,6 +50,10 @@ bool store(const QString &path, const Loaded &before, const QByteArray &after,
 QString read(const QString &section, const QString &key, const QString &defaultValue,
              const QString &path, int bufferSize = 500);
 
+// As read() on the file's bytes.
+QString read(const QByteArray &file, const QString &section, const QString &key,
+             const QString &defaultValue, int bufferSize = 500);
+
 // As read() on the file's bytes, and when the value equals the default (letter case
 // counts) the default goes back into the bytes.
 QString read_writingDefault(QByteArray &file, const QString &section, const QString &key,

@@ -86,10 +86,9 @@ Contents read(const QString &path, qint64 maxBytes)
     Descriptor file(
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (file.fd < 0) {
-        if (errno == ENOENT || errno == ENOTDIR)
-            return contents;
-        contents.status = Status::Unreadable;
-        contents.why = reason(errno);
+        const bool missing = errno == ENOENT || errno == ENOTDIR;
+        contents.status = missing ? Status::Missing : Status::Unreadable;
+        contents.why = reason(missing ? ENOENT : errno);
         return contents;
     }
     contents.status = Status::Unreadable;

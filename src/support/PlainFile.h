@@ -14,7 +14,7 @@ struct Contents
 {
     Status status = Status::Missing;
     QByteArray bytes;
-    QString why; // Unreadable: the reason, as a sentence part ("it is not a plain file")
+    QString why; // not Read: the reason, as a sentence part ("it is not a plain file")
 };
 
 Contents read(const QString &path, qint64 maxBytes);

@@ -3,8 +3,6 @@
 #include "frmUpdate.h"
 #include "support/A_URL.h"
 
-#include <QColor>
-
 UpdateWindowHost::UpdateWindowHost(const QString &title, ShellOpen &shell)
     : title(title), shell(shell)
 {}
@@ -44,9 +42,7 @@ void UpdateWindowHost::setStatus(const QString &text)
 
 void UpdateWindowHost::setStatusColour(Colour colour)
 {
-    static const QColor colours[] = {QColor(0, 0, 0), QColor(0, 128, 0), QColor(255, 255, 0),
-                                     QColor(255, 0, 0)};
-    loaded().setStatusColour(colours[int(colour)]);
+    loaded().setStatusColour(colour);
 }
 
 QString UpdateWindowHost::logText() const

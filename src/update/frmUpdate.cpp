@@ -65,7 +65,7 @@ void frmUpdate::setStatus(const QString &text)
     Label1->setText(text);
 }
 
-void frmUpdate::setStatusColour(const QColor &colour)
+void frmUpdate::setStatusColour(UpdateView::Colour colour)
 {
     statusColour = colour;
     apply_statusColour();
@@ -75,16 +75,18 @@ void frmUpdate::apply_statusColour()
 {
     const QPalette theme = palette();
     QPalette shown = Label1->palette();
+    static const QColor hues[] = {QColor(0, 0, 0), QColor(0, 128, 0), QColor(255, 255, 0),
+                                  QColor(255, 0, 0)};
     shown.setColor(QPalette::WindowText,
-                   statusColour == QColor(Qt::black)
+                   statusColour == UpdateView::Colour::Black
                        ? theme.color(QPalette::WindowText)
-                       : readable_on(statusColour, theme.color(QPalette::Window)));
+                       : readable_on(hues[int(statusColour)], theme.color(QPalette::Window)));
     Label1->setPalette(shown);
 }
 
 void frmUpdate::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::PaletteChange && statusColour.isValid())
+    if (event->type() == QEvent::PaletteChange && Label1)
         apply_statusColour();
     QWidget::changeEvent(event);
 }

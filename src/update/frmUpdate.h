@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QColor>
+#include "UpdateView.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -25,9 +26,9 @@ public:
     explicit frmUpdate(const QString &programTitle);
 
     void setStatus(const QString &text);
-    // Black stands for the theme's text colour; other colours are made readable on
-    // the window's background.
-    void setStatusColour(const QColor &colour);
+    // Black is the theme's text colour; green, yellow and red are made readable on the
+    // window's background.
+    void setStatusColour(UpdateView::Colour colour);
     // A designed size in pixels at 96 DPI, as shown on this screen with this font.
     int scaled(int pixelsAt96) const;
     QString logText() const { return log; }
@@ -53,5 +54,5 @@ private:
     QPushButton *Command1 = nullptr;
     QPlainTextEdit *txtLogging = nullptr;
     QString log;
-    QColor statusColour;
+    UpdateView::Colour statusColour = UpdateView::Colour::Black;
 };
