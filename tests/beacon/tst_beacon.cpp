@@ -19,11 +19,6 @@ Q_DECLARE_METATYPE(Phg::Choice)
 
 namespace {
 
-QString padded(const QString &text, int width)
-{
-    return (text + QString(width, QLatin1Char(' '))).left(width);
-}
-
 BeaconState sample()
 {
     BeaconState s;
@@ -165,8 +160,8 @@ private slots:
         const QByteArray tag = QTest::currentDataTag();
         QCOMPARE(result.shortened, tag.contains("cut") || tag.contains("split"));
         QFETCH(QString, display);
-        QCOMPARE(result.tmd710[0], padded(display, 42));
-        QCOMPARE(result.tmd700[0], padded(display, 14));
+        QCOMPARE(result.tmd710[0], display.leftJustified(42, QLatin1Char(' '), true));
+        QCOMPARE(result.tmd700[0], display.leftJustified(14, QLatin1Char(' '), true));
     }
     void assembly_displays()
     {

@@ -32,12 +32,8 @@ inline QString seenAs(const QColor &text, const QColor &background)
     return QStringLiteral("other");
 }
 
+// A dark theme: light text on dark grey, as QPalette derives it from the window colour.
 inline QPalette darkPalette()
 {
-    QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x2b, 0x2b, 0x2b));
-    dark.setColor(QPalette::WindowText, QColor(0xe8, 0xe8, 0xe8));
-    dark.setColor(QPalette::Text, QColor(0xe8, 0xe8, 0xe8));
-    dark.setColor(QPalette::ButtonText, QColor(0xe8, 0xe8, 0xe8));
-    dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
-    return dark;
+    return {QColor(0x35, 0x35, 0x35), QColor(0x2b, 0x2b, 0x2b)};
 }

@@ -35,19 +35,17 @@ public:
         file.write(bytes);
     }
 
-    QByteArray ini() const { return readFile(QStringLiteral("Tavrook.INI")); }
+    QByteArray ini() const
+    {
+        QFile file(iniPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
 
     // The event log as the program wrote it (the tests point TMPDIR at a scratch folder).
     static QString readLog()
     {
         QFile log(log_filePath());
         return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
-    }
-
-    QByteArray readFile(const QString &relative) const
-    {
-        QFile file(dir.path() + QLatin1Char('/') + relative);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     // A shipped language file without the lines of some keys.

@@ -172,7 +172,12 @@ private slots:
     }
 
 private:
-    clsLanguage &create();
+    clsLanguage &create()
+    {
+        language = std::make_unique<clsLanguage>(installation->path() + u"/language"_s, u"Tavrook V9"_s, messages,
+                                                 [this](const QStringList &names) { menuNames = names; });
+        return *language;
+    }
     void writeLanguage(const QString &file, const QByteArray &bytes) { installation->writeFile(u"language/"_s + file, bytes); }
 
     std::unique_ptr<Installation> installation;
@@ -180,13 +185,6 @@ private:
     std::unique_ptr<clsLanguage> language;
     QStringList menuNames;
 };
-
-clsLanguage &tst_Language::create()
-{
-    language = std::make_unique<clsLanguage>(installation->path() + u"/language"_s, u"Tavrook V9"_s, messages,
-                                             [this](const QStringList &names) { menuNames = names; });
-    return *language;
-}
 
 QTEST_GUILESS_MAIN(tst_Language)
 #include "tst_language.moc"

@@ -12,19 +12,16 @@ class tst_Clipboard : public QObject
     Q_OBJECT
 
 private slots:
-    void copy_fillsClipboardAndPrimarySelection();
+    void copy_fillsClipboardAndPrimarySelection()
+    {
+        QClipboard *clipboard = QGuiApplication::clipboard();
+        QVERIFY(clipboard->supportsSelection());
+        clipboard->setText(u"old"_s, QClipboard::Selection);
+        QtClipboard().setText(u"PHG5130/145.500MHz T088 Hello"_s);
+        QCOMPARE(clipboard->text(QClipboard::Clipboard), u"PHG5130/145.500MHz T088 Hello"_s);
+        QCOMPARE(clipboard->text(QClipboard::Selection), u"PHG5130/145.500MHz T088 Hello"_s);
+    }
 };
-
-void tst_Clipboard::copy_fillsClipboardAndPrimarySelection()
-{
-    QClipboard *clipboard = QGuiApplication::clipboard();
-    QVERIFY(clipboard->supportsSelection());
-    clipboard->setText(u"old"_s, QClipboard::Selection);
-    QtClipboard copy;
-    copy.setText(u"PHG5130/145.500MHz T088 Hello"_s);
-    QCOMPARE(clipboard->text(QClipboard::Clipboard), u"PHG5130/145.500MHz T088 Hello"_s);
-    QCOMPARE(clipboard->text(QClipboard::Selection), u"PHG5130/145.500MHz T088 Hello"_s);
-}
 
 QTEST_MAIN(tst_Clipboard)
 #include "tst_clipboard.moc"
