@@ -48,20 +48,6 @@ public:
         return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
     }
 
-    // A shipped language file without the lines of some keys.
-    void writeLanguageWithout(const QString &file, const QStringList &missingKeys) const
-    {
-        QFile in(shipped(file));
-        QVERIFY(in.open(QIODevice::ReadOnly));
-        QByteArray out;
-        for (const QByteArray &line : in.readAll().split('\n')) {
-            const QByteArray key = line.left(line.indexOf('='));
-            if (!missingKeys.contains(QString::fromLatin1(key)) && !line.isEmpty())
-                out += line + '\n';
-        }
-        writeFile(QStringLiteral("language/") + file, out);
-    }
-
 private:
     QTemporaryDir dir;
 };

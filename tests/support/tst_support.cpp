@@ -51,23 +51,18 @@ private slots:
             file.write("earlier run\r\n");
         }
         log_event(u"W"_s, u"first\r\nsecond"_s);
-        for (const char *code : {"I", "S", "E", "F", "w", "", "WW"})
-            log_event(QString::fromLatin1(code), u"x"_s);
+        log_event(u"E"_s, u"x"_s);
         const QStringList lines = Installation::readLog().split(u"\r\n"_s);
         const QString date = QRegularExpression::escape(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
         const QRegularExpression stamped(QLatin1Char('^') + date + u" \\d{1,2}:\\d\\d:\\d\\d( [AP]M)? Warning-first$"_s);
         QVERIFY2(stamped.match(lines.value(1)).hasMatch(), qPrintable(lines.value(1)));
-        QStringList prefixes;
-        for (const QString &line : lines.mid(3, 7))
-            prefixes << line.section(QLatin1Char(' '), -1);
         QCOMPARE(lines.value(0) + QLatin1Char('|') + lines.value(2), u"earlier run|second"_s);
-        QCOMPARE(prefixes,
-                 (QStringList{"Informational-x", "Success-x", "Error-x", "Fatal-x", "Unknown-x", "Unknown-x", "Unknown-x"}));
-        QCOMPARE(lines.size(), 11);
+        QVERIFY(lines.value(3).endsWith(u" Error-x"_s));
+        QCOMPARE(lines.size(), 5);
         QCOMPARE(log_filePath(), temp.path() + u"/tst_support.log"_s);
     }
 
-    void log_plantedLinkOrFifo_isNotWrittenAndNeverBlocks()
+    void log_plantedLinkFifoOrMissingFolder_writesNothingAndNeverBlocks()
     {
         const QString target = temp.path() + u"/victim.txt"_s;
         QFile file(target);
@@ -83,10 +78,8 @@ private slots:
         QCOMPARE(::mkfifo(QFile::encodeName(log_filePath()).constData(), 0600), 0);
         log_event(u"W"_s, u"should go nowhere"_s);
         QVERIFY(QFileInfo(log_filePath()).exists() && !QFileInfo(log_filePath()).isFile());
-    }
 
-    void log_missingTempDirectory_losesTheEntry()
-    {
+        // Without its temporary folder the entry is lost, not written where the program stands.
         QTemporaryDir current;
         const QString before = QDir::currentPath();
         QVERIFY(QDir::setCurrent(current.path()));

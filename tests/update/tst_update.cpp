@@ -103,21 +103,6 @@ private slots:
         QVERIFY2(log().contains(u"current version = 1,9, rev:0\r\nupdate version  = 1,1, rev:0\r\n"_s), qPrintable(log()));
         QVERIFY2(log().contains(u"current version = 2\r\nupdate version  = 1000000\r\n"_s), qPrintable(log()));
     }
-    void duringCheck_menuAndCloseAreDisabled()
-    {
-        bool menuDuring = true;
-        bool closeDuring = true;
-        server->setPage(sig + same + docSame);
-        server->onRequest = [&] {
-            menuDuring = menu.enabled;
-            closeDuring = form()->findChild<QPushButton *>(u"Command1"_s)->isEnabled();
-        };
-        run();
-        QVERIFY(!menuDuring && !closeDuring);
-        QCOMPARE(form()->windowTitle(), u"Tavrook V9, checking for update."_s);
-        QVERIFY(log().startsWith(u"Contacting webserver "_s + update->URL + u"\r\nCheck signature\r\n"_s));
-        QVERIFY(log().contains(QString(51, QLatin1Char('=')) + u"\r\n"_s));
-    }
     void fetchFailures_data()
     {
         QTest::addColumn<QString>("kind");
@@ -190,15 +175,24 @@ private slots:
         emit label("lblWebURL")->linkActivated(u"download"_s);
         QCOMPARE(shell.opened, QList<QUrl>{QUrl(update->URL + u"/R&amp;D&lt;1&gt;.tar.gz"_s)});
     }
-    void twoChecks_secondStartsClean()
+    void twoChecks_secondStartsClean_menuAndCloseDisabledMeanwhile()
     {
         server->setPage(sig + newer + appFile);
         run();
         QPointer<frmUpdate> first = form();
+        bool menuDuring = true, closeDuring = true;
+        server->onRequest = [&] {
+            menuDuring = menu.enabled;
+            closeDuring = form()->findChild<QPushButton *>(u"Command1"_s)->isEnabled();
+        };
         server->setPage(sig + same + docSame);
         run();
+        QVERIFY(!menuDuring && !closeDuring);
         QCOMPARE(form(), first.data()); // reused while open
+        QCOMPARE(form()->windowTitle(), u"Tavrook V9, checking for update."_s);
         QCOMPARE(log().count(u"Contacting webserver "_s), 1);
+        QVERIFY(log().startsWith(u"Contacting webserver "_s + update->URL + u"\r\nCheck signature\r\n"_s));
+        QVERIFY(log().contains(QString(51, QLatin1Char('=')) + u"\r\n"_s));
         QVERIFY(!linkShown());
         QCOMPARE(update->UpdateFile(), u"Tavrook-1.0.9.tar.gz"_s);
         // More folds the log out; after Close the next check starts with a new, folded window.
@@ -216,7 +210,7 @@ private slots:
                  u"More"_s + QString::number(form()->scaled(frmUpdate::foldedHeight)));
     }
 
-    void statusColours_readableInLightAndDarkThemes()
+    void readableInDarkThemesAndLargeFonts_closedByEsc()
     {
         using C = UpdateView::Colour;
         const std::pair<C, const char *> states[] = {
@@ -233,10 +227,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(form()));
         QTest::keyClick(form(), Qt::Key_Escape);
         QVERIFY(!form() || !form()->isVisible());
-    }
-
-    void largeFont_growsTheWindow()
-    {
+        // A larger font grows the window.
         const QFont normal = QApplication::font();
         QFont large = normal;
         large.setPointSize(20);
