@@ -300,7 +300,6 @@ private slots:
         const QStringList texts = Frequency::tone_texts(Frequency::tone_entries());
         QCOMPARE(texts.size(), Frequency::toneCount);
         QCOMPARE((QStringList{texts[0], texts[8], texts[12], texts.last()}), (QStringList{"067", "088", "100", "254"}));
-        QCOMPARE(Frequency::band_entry(Frequency::band_table()[3]), u"UHF - A  420 - 450 MHz."_s);
         QCOMPARE(Frequency::band_entry({u"X"_s, 144.5, 146.25}), u"X  144.5 - 146.25 MHz."_s);
     }
     void advice_data()

@@ -19,13 +19,6 @@ public:
         QString title;
     };
     void show(const QString &text, Icon icon, const QString &title) override { shown.append({text, icon, title}); }
-    QStringList texts() const
-    {
-        QStringList result;
-        for (const Shown &s : shown)
-            result << s.text;
-        return result;
-    }
     QList<Shown> shown;
 };
 

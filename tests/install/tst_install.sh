@@ -24,6 +24,15 @@ desktop=$data_home/applications/org.example.Tavrook.desktop
 desktop-file-validate "$desktop" || fail "the desktop entry does not validate"
 grep -q "^Exec=\"$prefix/Tavrook\"$" "$desktop" || fail "the desktop entry does not start the installed program"
 [ -e "$data_home/icons/hicolor/scalable/apps/org.example.Tavrook.svg" ] || fail "no scalable icon"
+# Every link of an installed help page reaches an anchor of that page or an installed file.
+for page in "$prefix"/*.html; do
+    for target in $(grep -o 'href="[^"]*"' "$page" | cut -d'"' -f2); do
+        case $target in
+            '#'*) grep -q "id=\"${target#\#}\"" "$page" ;;
+            *) [ -e "$prefix/$target" ] ;;
+        esac || fail "$(basename "$page") links to $target, which is not there"
+    done
+done
 
 # A first start creates the settings beside the program, in the stored language,
 # without translation errors (they would go to the log in TMPDIR).

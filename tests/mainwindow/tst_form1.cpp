@@ -120,8 +120,8 @@ private slots:
         QTest::newRow("letters and signs dropped") << "txtAltFeet" << "" << "1 a 2 - 3 . 4" << "1234" << "A=01234";
         QTest::newRow("Delete removes a digit") << "txtAltFeet" << "" << "1 2 3 Home Delete" << "23" << "A=00023";
         QTest::newRow("Backspace and arrows") << "txtAltFeet" << "" << "1 2 3 Left Backspace End 4" << "134" << "A=00134";
-        QTest::newRow("Enter dropped") << "txtAltFeet" << "" << "1 Enter 2" << "12" << "A=00012";
-        QTest::newRow("letters typed with Alt or Super dropped") << "txtAltFeet" << "" << "1 Alt+a Super+z 2" << "12" << "A=00012";
+        QTest::newRow("Enter (Return) dropped") << "txtAltFeet" << "" << "1 Return 2" << "12" << "A=00012";
+        QTest::newRow("letters typed with Alt or Super (Meta) dropped") << "txtAltFeet" << "" << "1 Alt+a Meta+z 2" << "12" << "A=00012";
         QTest::newRow("cut, select all and paste work") << "txtAltFeet" << "" << "1 2 Ctrl+a Ctrl+x 3 Ctrl+v" << "312" << "A=00312";
         QTest::newRow("a whole number pastes, blanks trimmed") << "txtAltFeet" << " 345 " << "1 Ctrl+v" << "1345" << "A=01345";
         QTest::newRow("a decimal paste changes nothing") << "txtAltMeters" << "12.5" << "7 Ctrl+a Ctrl+v" << "7" << "A=00023";
@@ -137,21 +137,14 @@ private slots:
         auto *edit = w<QLineEdit>(qPrintable(box));
         edit->clear();
         QGuiApplication::clipboard()->setText(clipboard);
-        // The key and the text X11 delivers with it.
-        const QHash<QString, std::pair<int, QString>> named = {
-            {u"Delete"_s, {Qt::Key_Delete, u"\x7f"_s}}, {u"Backspace"_s, {Qt::Key_Backspace, u"\b"_s}},
-            {u"Enter"_s, {Qt::Key_Return, u"\r"_s}},    {u"Left"_s, {Qt::Key_Left, QString()}},
-            {u"Home"_s, {Qt::Key_Home, QString()}},     {u"End"_s, {Qt::Key_End, QString()}}};
-        const QHash<QString, Qt::KeyboardModifier> modifier = {
-            {u"Ctrl"_s, Qt::ControlModifier}, {u"Alt"_s, Qt::AltModifier}, {u"Super"_s, Qt::MetaModifier}};
+        // The text X11 delivers with each key: the character typed, a control character with Ctrl.
+        const QHash<int, QString> named = {{Qt::Key_Delete, u"\x7f"_s}, {Qt::Key_Backspace, u"\b"_s}, {Qt::Key_Return, u"\r"_s}};
         for (const QString &token : keys.split(QLatin1Char(' '))) {
-            const QString base = token.section(QLatin1Char('+'), -1);
-            const Qt::KeyboardModifiers modifiers =
-                token.contains(QLatin1Char('+')) ? modifier.value(token.section(QLatin1Char('+'), 0, 0)) : Qt::NoModifier;
-            auto [key, text] = named.value(base, {base.at(0).toUpper().unicode(), base});
-            if (modifiers == Qt::ControlModifier)
-                text = QChar(base.at(0).unicode() - 'a' + 1); // Ctrl+letter types a control character
-            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key(key), text, modifiers);
+            const QKeyCombination typed = QKeySequence::fromString(token)[0];
+            QString text = typed.key() < 0x80 ? token.right(1) : named.value(typed.key());
+            if (typed.keyboardModifiers() == Qt::ControlModifier)
+                text = QChar(typed.key() - Qt::Key_A + 1);
+            QTest::sendKeyEvent(QTest::Click, edit, typed.key(), text, typed.keyboardModifiers());
         }
         QTEST(edit->text(), "shown");
         QTEST(this->box("txtAltitude")->text(), "element");

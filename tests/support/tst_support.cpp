@@ -43,22 +43,14 @@ private slots:
         QTEST(int(LenientNumber::to_int16(text)), "int16");
     }
 
-    void log_entriesAreStampedAndAppended()
+    void log_entryIsStamped_inTheProgramsLogFile()
     {
-        {
-            QFile file(log_filePath());
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("earlier run\r\n");
-        }
         log_event(u"W"_s, u"first\r\nsecond"_s);
-        log_event(u"E"_s, u"x"_s);
         const QStringList lines = Installation::readLog().split(u"\r\n"_s);
         const QString date = QRegularExpression::escape(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
         const QRegularExpression stamped(QLatin1Char('^') + date + u" \\d{1,2}:\\d\\d:\\d\\d( [AP]M)? Warning-first$"_s);
-        QVERIFY2(stamped.match(lines.value(1)).hasMatch(), qPrintable(lines.value(1)));
-        QCOMPARE(lines.value(0) + QLatin1Char('|') + lines.value(2), u"earlier run|second"_s);
-        QVERIFY(lines.value(3).endsWith(u" Error-x"_s));
-        QCOMPARE(lines.size(), 5);
+        QVERIFY2(stamped.match(lines.value(0)).hasMatch(), qPrintable(lines.value(0)));
+        QCOMPARE(lines.mid(1), (QStringList{u"second"_s, QString()}));
         QCOMPARE(log_filePath(), temp.path() + u"/tst_support.log"_s);
     }
 
@@ -90,49 +82,19 @@ private slots:
         QCOMPARE(QDir(current.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
     }
 
-    void helpDocument_data()
+    void helpDocument_translatedPageWhereThereIsOne()
     {
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("opened");
-        // clang-format off
-        QTest::newRow("English never looks for a variant") << "app" << "English" << "Tavrook.html";
-        QTest::newRow("translated page") << "Tavrook-1.0.8" << "Deutsch" << "Tavrook_Deutsch.html";
-        QTest::newRow("english in small letters") << "app" << "english" << "Tavrook_english.html";
-        QTest::newRow("a folder by the page's name") << "app" << "Folder" << "Tavrook.html";
-        // clang-format on
-    }
-    void helpDocument()
-    {
-        QFETCH(QString, folder);
-        QFETCH(QString, language);
-        const QString app = temp.path() + QLatin1Char('/') + folder;
+        const QString app = temp.path() + u"/Tavrook-1.0.8"_s; // dots in the folder's name
         QVERIFY(QDir().mkpath(app + u"/Tavrook_Folder.html"_s));
         for (const char *page : {"Tavrook.html", "Tavrook_Deutsch.html", "Tavrook_english.html"}) {
             QFile f(app + QLatin1Char('/') + QLatin1String(page));
             QVERIFY(f.open(QIODevice::WriteOnly));
         }
-        QFETCH(QString, opened);
-        QCOMPARE(help_document(app + u"/Tavrook.html"_s, language), app + QLatin1Char('/') + opened);
-    }
-
-    void shippedHelp_linksReachSomething()
-    {
-        const QDir help(QStringLiteral(TAVROOK_SOURCE_DIR "/data/help"));
-        const QStringList pages = help.entryList({u"*.html"_s}, QDir::Files);
-        QVERIFY(pages.contains(u"Tavrook.html"_s));
-        for (const QString &page : pages) {
-            QFile file(help.filePath(page));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            const QString html = QString::fromUtf8(file.readAll());
-            QVERIFY(html.startsWith(u"<!DOCTYPE html>"_s) && html.contains(u"<title>"_s));
-            for (const QRegularExpressionMatch &m : QRegularExpression(u"href=\"([^\"]*)\""_s).globalMatch(html)) {
-                const QString target = m.captured(1);
-                const bool reached = target.startsWith(QLatin1Char('#')) ? html.contains(u"id=\"%1\""_s.arg(target.mid(1)))
-                                                                         : QFileInfo::exists(help.filePath(target));
-                QVERIFY2(reached, qPrintable(page + u": "_s + target));
-            }
-        }
+        // English never looks for a variant, "english" does; a folder by the page's name is no page.
+        QStringList opened;
+        for (const char *language : {"English", "Deutsch", "english", "Folder"})
+            opened << QFileInfo(help_document(app + u"/Tavrook.html"_s, QLatin1String(language))).fileName();
+        QCOMPARE(opened, (QStringList{"Tavrook.html", "Tavrook_Deutsch.html", "Tavrook_english.html", "Tavrook.html"}));
     }
 };
 
