@@ -7,10 +7,8 @@
 #include "mainwindow/Form1.h"
 #include "platform/QtPlatform.h"
 
-#include <QDirIterator>
-#include <QLineEdit>
-#include <QProcess>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <sys/stat.h>
 
@@ -72,7 +70,7 @@ private slots:
     void arguments_data()
     {
         QTest::addColumn<QString>("arguments"); // %1: a settings file of the test's
-        QTest::addColumn<QByteArray>("file");   // its bytes, or "fifo" or "folder"; none when empty
+        QTest::addColumn<QByteArray>("file");   // its bytes, or "fifo"; none when empty
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("out"); // its start; empty: nothing
         QTest::addColumn<QString>("err"); // its start; empty: nothing
@@ -82,7 +80,6 @@ private slots:
         QTest::newRow("another settings file") << "--comment --settings %1" << mobile << 0 << "Mobile\n" << "";
         QTest::newRow("a missing one") << "--comment --settings %1" << QByteArray() << 1 << "" << "Tavrook: cannot read the settings file %1: No such file or directory\n";
         QTest::newRow("a FIFO") << "--comment --settings %1" << QByteArray("fifo") << 1 << "" << "Tavrook: cannot read the settings file %1: it is not a plain file\n";
-        QTest::newRow("a folder") << "--comment --settings %1" << QByteArray("folder") << 1 << "" << "Tavrook: cannot read the settings file %1: it is not a plain file\n";
         QTest::newRow("version") << "--version" << QByteArray() << 0 << QStringLiteral(TAVROOK_VERSION_LINE "\n") << "";
         QTest::newRow("help") << "--help" << QByteArray() << 0 << "Usage: " << "";
         QTest::newRow("unknown option") << "--beacon" << QByteArray() << 2 << "" << "Tavrook: Unknown option 'beacon'.\nUsage: ";
@@ -97,8 +94,6 @@ private slots:
         const QString path = installation->path() + u"/mobile.ini"_s;
         if (file == "fifo")
             QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        else if (file == "folder")
-            QVERIFY(QDir().mkpath(path));
         else if (!file.isEmpty())
             installation->writeFile(u"mobile.ini"_s, file);
         const Run result = run(arguments.arg(path).split(u' '));

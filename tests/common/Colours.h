@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QColor>
-#include <QPalette>
-#include <QString>
+#include <QtGui>
 
 #include <algorithm>
 #include <cmath>

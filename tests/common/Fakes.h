@@ -4,9 +4,7 @@
 #include "platform/ShellOpen.h"
 #include "platform/Transfer.h"
 
-#include <QList>
-#include <QStringList>
-#include <QUrl>
+#include <QtCore>
 
 // A message box that records what it was asked to show and returns at once.
 class RecordingMessageBox final : public MessageBox

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "support/logging.h"
@@ -12,7 +9,7 @@
 class Installation
 {
 public:
-    explicit Installation(const QStringList &shippedLanguages = {QStringLiteral("English.lf")})
+    explicit Installation(const QStringList &shippedLanguages)
     {
         QDir(dir.path()).mkpath(QStringLiteral("language"));
         for (const QString &file : shippedLanguages)

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QHash>
-#include <QTcpServer>
-#include <QTcpSocket>
+#include <QtNetwork>
 
 #include <functional>
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the Debian package, unpacks it into a scratch root and checks its layout,
-# its desktop entry and metainfo and (where lintian is installed) its policy; then
+# its desktop entry and metainfo and, with lintian, its policy; then
 # starts the unpacked program as a user who may not write its folder and checks that
 # the settings went to that user's configuration folder, seeded from a Tavrook.INI
 # beside the program, and that nothing was written beside the program.
@@ -28,9 +28,7 @@ desktop-file-validate "$root/usr/share/applications/org.example.Tavrook.desktop"
 grep -q '^Exec=tavrook$' "$root/usr/share/applications/org.example.Tavrook.desktop" || fail "the desktop entry does not start tavrook"
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.example.Tavrook.metainfo.xml" > /dev/null || fail "the metainfo does not validate"
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "the dependencies were not computed from the program"
-if command -v lintian > /dev/null; then
-    lintian --fail-on error "$deb" || fail "lintian reports errors"
-fi
+lintian --fail-on error "$deb" || fail "lintian reports errors"
 
 # A site default beside the program; a user who may not write there.
 printf '[TAB_PHG]\nPower=7\n' > "$program/Tavrook.INI"

@@ -170,10 +170,10 @@ private slots:
     void exit_savesAndClosesEveryWindowOrSaysWhy_closeBoxSavesNothing()
     {
         start();
-        const QByteArray before = ini();
+        const QByteArray before = installation->ini();
         list("lstPower")->setCurrentIndex(4);
         window->close();
-        QCOMPARE(ini(), before);
+        QCOMPARE(installation->ini(), before);
         start();
         action("mnuHelpAbout")->trigger();
         list("lstPower")->setCurrentIndex(4);
@@ -181,7 +181,7 @@ private slots:
         QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
         for (QWidget *w : QApplication::topLevelWidgets())
             QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
-        QVERIFY(ini().contains("Power=4\n"));
+        QVERIFY(installation->ini().contains("Power=4\n"));
         QVERIFY(messages.shown.isEmpty());
         // A save that fails is reported and logged.
         start();
@@ -192,7 +192,7 @@ private slots:
         QVERIFY(messages.shown[0].text.startsWith(u"Your settings could not be saved to "_s + installation->iniPath()));
         QVERIFY(Installation::readLog().endsWith(u" Error-"_s + messages.shown[0].text + u"\r\n"_s));
     }
-    void restart_bringsBackEveryChoice()
+    void restart_bringsBackEveryChoice_clampsHandEditedOnes()
     {
         start();
         list("lstPower")->setCurrentIndex(5);
@@ -216,9 +216,7 @@ private slots:
         QCOMPARE(box("txtAltFeet")->text() + box("txtYourBeaconComment")->text(), u"45678QRV"_s);
         QVERIFY(w<QCheckBox>("chkTone")->isChecked() && !w<QCheckBox>("Check1(1)")->isChecked());
         QCOMPARE(comment(), u"PHG5<32/430.175MHz t088 QRV"_s); // the rate is not stored
-    }
-    void settings_handEditedValues_areClampedNotFatal()
-    {
+        // Hand-edited values beyond the lists are clamped, not fatal.
         installation->writeFile(u"Tavrook.INI"_s, "[TAB_PHG]\nPower=10\nHeight=99\nGain=2.5\nDirection=70000\n"
                                                   "[TAB_FREQUENCY]\nBand=50\nStep=10\nFrequency=99999\nTone=999\n");
         start();
@@ -422,7 +420,6 @@ private:
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
     void showPage(int index) { w<QTabWidget>("SSTab1")->setCurrentIndex(index); }
-    QByteArray ini() const { return installation->ini(); }
     static QWidgetList topLevels(const char *name)
     {
         QWidgetList found;

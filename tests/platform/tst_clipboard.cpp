@@ -1,7 +1,6 @@
 #include "platform/QtPlatform.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
+#include <QtGui>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;

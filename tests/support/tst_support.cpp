@@ -4,7 +4,6 @@
 #include "support/LenientNumber.h"
 #include "support/logging.h"
 
-#include <QRegularExpression>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -86,7 +85,7 @@ private slots:
     {
         const QString app = temp.path() + u"/Tavrook-1.0.8"_s; // dots in the folder's name
         QVERIFY(QDir().mkpath(app + u"/Tavrook_Folder.html"_s));
-        for (const char *page : {"Tavrook.html", "Tavrook_Deutsch.html", "Tavrook_english.html"}) {
+        for (const char *page : {"Tavrook.html", "Tavrook_Deutsch.html", "Tavrook_english.html", "Tavrook_English.html"}) {
             QFile f(app + QLatin1Char('/') + QLatin1String(page));
             QVERIFY(f.open(QIODevice::WriteOnly));
         }
