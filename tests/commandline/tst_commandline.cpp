@@ -14,14 +14,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-struct Run
-{
-    int status = -1;
-    QString out, err;
-};
-} // namespace
-
 class tst_CommandLine : public QObject
 {
     Q_OBJECT
@@ -106,6 +98,11 @@ private slots:
     }
 
 private:
+    struct Run
+    {
+        int status = -1;
+        QString out, err;
+    };
     QString program() const { return installation->path() + u"/Tavrook"_s; }
 
     // As a beacon program starts it: no display, its own temporary and configuration folders.

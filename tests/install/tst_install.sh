@@ -46,7 +46,6 @@ grep -q "CurrentLanguage=English" "$prefix/Tavrook.INI" || fail "the installed p
 
 "$source_dir"/scripts/uninstall.sh "$prefix" > /dev/null
 [ ! -e "$prefix/Tavrook" ] || fail "uninstall left the program"
-[ ! -e "$desktop" ] || fail "uninstall left the desktop entry"
 [ ! -e "$prefix/language" ] || fail "uninstall left the language folder"
 [ -e "$prefix/Tavrook.INI" ] || fail "uninstall removed the user's settings"
 [ -z "$(find "$data_home" -type f ! -name "*.cache")" ] || fail "uninstall left files: $(find "$data_home" -type f)"

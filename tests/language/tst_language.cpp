@@ -89,21 +89,16 @@ private slots:
         QCOMPARE(l.translate_errors(), 0);
         QCOMPARE(l.translate_errormessage(), QString());
     }
-    void minimumVersion_data()
+    void minimumVersion_lowestOfTheFiles()
     {
-        QTest::addColumn<QList<QByteArray>>("files");
-        QTest::addColumn<int>("minimum");
-        QTest::newRow("no language file") << QList<QByteArray>{} << 9999;
-        QTest::newRow("lowest of several") << QList<QByteArray>{"DEF=A\r\nVER=5\r\n", "DEF=B\r\nVER=3\r\n"} << 3;
-        QTest::newRow("file without VER counts as 0") << QList<QByteArray>{"DEF=A\r\nVER=5\r\n", "DEF=B\r\n"} << 0;
-        QTest::newRow("VER beyond 16 bits is clamped") << QList<QByteArray>{"DEF=A\r\nVER=-99999999\r\n"} << -32768;
-    }
-    void minimumVersion()
-    {
-        QFETCH(QList<QByteArray>, files);
-        for (int i = 0; i < files.size(); ++i)
-            writeLanguage(u"f%1.lf"_s.arg(i), files[i]);
-        QTEST(int(create().MinimumVersion()), "minimum");
+        QCOMPARE(create().MinimumVersion(), 9999); // no language file
+        writeLanguage(u"a.lf"_s, "DEF=A\r\nVER=5\r\n");
+        writeLanguage(u"b.lf"_s, "DEF=B\r\nVER=3\r\n");
+        QCOMPARE(create().MinimumVersion(), 3);
+        writeLanguage(u"c.lf"_s, "DEF=C\r\n"); // a file without VER counts as 0
+        QCOMPARE(create().MinimumVersion(), 0);
+        writeLanguage(u"c.lf"_s, "DEF=C\r\nVER=-99999999\r\n"); // clamped to 16 bits
+        QCOMPARE(create().MinimumVersion(), -32768);
     }
     void language_missing_keepsTableAndShowsMessage()
     {
