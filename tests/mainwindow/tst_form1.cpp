@@ -77,7 +77,7 @@ private slots:
         w<QPushButton>("cmdCopyToClipboard")->click();
         QCOMPARE(QGuiApplication::clipboard()->text(), u"/A=00000 Later"_s);
         showPage(5);
-        activate();
+        QVERIFY(activated());
         QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         QTRY_COMPARE(QGuiApplication::clipboard()->text(), u"/A=00000 Changed"_s);
     }
@@ -183,7 +183,7 @@ private slots:
         start();
         action("mnuHelpAbout")->trigger();
         list("lstPower")->setCurrentIndex(4);
-        activate();
+        QVERIFY(activated());
         QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
         for (QWidget *w : QApplication::topLevelWidgets())
             QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
@@ -422,10 +422,10 @@ private:
     QLineEdit *box(const char *name) { return w<QLineEdit>(name); }
     QAction *action(const char *name) { return w<QAction>(name); }
     QString comment() { return box("txtBcnComment")->text(); }
-    void activate()
+    bool activated()
     {
         window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        return QTest::qWaitForWindowActive(window.get());
     }
     void showPage(int index) { w<QTabWidget>("SSTab1")->setCurrentIndex(index); }
     static QWidgetList topLevels(const char *name)

@@ -14,8 +14,6 @@ using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(LoopbackHttpServer::Reply)
 
-namespace {
-
 const QByteArray sig = "Ostrowind ";
 const QByteArray newer = "Tavrook Version V1.0.9 ";
 const QByteArray same = "Tavrook Version V1.0.8 ";
@@ -28,8 +26,6 @@ const QString invalidFile = u"The update file information is not found or invali
 const QString newerProgram = u"There is a newer version of this program "_s;
 const QString newerDoc = u"There is a newer version of the documentaion/language"_s;
 const QString docUpToDate = u"Your current documentation/language version is up to date"_s;
-
-} // namespace
 
 class tst_Update : public QObject
 {
