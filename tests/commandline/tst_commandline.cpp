@@ -23,7 +23,6 @@ private slots:
     {
         installation = std::make_unique<Installation>(QStringList{u"English.lf"_s});
         QVERIFY(QFile::copy(QStringLiteral(TAVROOK_EXECUTABLE), program()));
-        QDir(installation->path()).mkpath(u"config"_s);
     }
 
     void comment_isTheWindows_andNothingIsWritten_data()
