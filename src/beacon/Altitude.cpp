@@ -2,7 +2,6 @@
 
 #include <QtGlobal>
 
-#include <algorithm>
 #include <cmath>
 
 namespace Altitude {
@@ -35,30 +34,19 @@ QString altitude_text(const BeaconState &state, double feet)
            QStringLiteral("%1").arg(whole, state.standardAltitude ? 6 : 5, 10, QLatin1Char('0'));
 }
 
-bool is_digit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
 } // namespace
 
-bool key_accepted(const QString &typed)
+std::optional<QString> edited_text(const QString &candidate)
 {
-    if (typed.isEmpty())
-        return true;
-    if (typed.size() != 1)
-        return false;
-    const QChar c = typed.at(0);
-    if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
-        return false;
-    return is_digit(c) || c.unicode() < 0x20 || c.unicode() == 0x7F;
-}
-
-QString pasted_number(const QString &text)
-{
-    const QString number = text.trimmed();
-    return !number.isEmpty() && std::all_of(number.cbegin(), number.cend(), is_digit) ? number
-                                                                                      : QString();
+    QString text;
+    text.reserve(candidate.size());
+    for (const QChar c : candidate) {
+        if (c.isDigit()) // any script's digits, full-width ones from an input method too
+            text += QChar(u'0' + c.digitValue());
+        else if (!c.isSpace())
+            return std::nullopt;
+    }
+    return text;
 }
 
 BoxUpdate feet_typed(BeaconState &state, const QString &feetBox, const QString &metersBox)
@@ -89,13 +77,22 @@ BoxUpdate meters_typed(BeaconState &state, const QString &metersBox)
     return boxes;
 }
 
-BoxUpdate restore(BeaconState &state)
+void restore(BeaconState &state)
 {
     if (state.altitudeFeet < 1) {
-        state.altitudeText = altitude_text(state, double(state.altitudeMeters) / metersPerFoot);
-        return {QString(), QString::number(state.altitudeMeters)};
+        meters_typed(state, QString::number(state.altitudeMeters));
+        return;
     }
-    state.altitudeText = altitude_text(state, double(state.altitudeFeet));
+    // The metres stay as loaded, as the feet do in the other case.
+    const qint32 meters = state.altitudeMeters;
+    feet_typed(state, QString::number(state.altitudeFeet), QString());
+    state.altitudeMeters = meters;
+}
+
+BoxUpdate restored_boxes(const BeaconState &state)
+{
+    if (state.altitudeFeet < 1)
+        return {QString(), QString::number(state.altitudeMeters)};
     return {QString::number(state.altitudeFeet), QString()};
 }
 

@@ -16,8 +16,9 @@ struct BandPlan
 };
 
 // The user's selections, the element codes and the derived text tables, with the
-// element texts and the last assembled comment beside them. Owned by the main window
-// for the whole run; every field starts zero, false or empty.
+// element texts beside them. The window and the command line each prepare one from
+// the loaded settings (Module1::prepare_beacon); every field starts zero, false or
+// empty.
 struct BeaconState
 {
     std::array<BandPlan, 4> bands{};
@@ -26,6 +27,7 @@ struct BeaconState
     qint16 phgGain = 0;
     qint16 phgDirection = 0;
     quint8 rateCode = 0;
+    bool rateSelected = false; // the rate goes into the PHG element
     qint32 altitudeFeet = 0;
     qint32 altitudeMeters = 0;
     bool standardAltitude = false;       // six digits, as APRS decoders read it
@@ -47,11 +49,8 @@ struct BeaconState
     QStringList toneTexts;
     std::array<double, 10> stepValues{};
     QByteArray rateCodes;
-    bool initialising = false;
 
-    // Element texts and outputs, each shown in one control of the window.
+    // Element texts, each shown in one control of the window.
     QString phgText;
     QString altitudeText;
-    QString comment;
-    bool commentShortened = false;
 };

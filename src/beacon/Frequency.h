@@ -32,4 +32,15 @@ struct ChannelList
 ChannelList channel_list(const BandPlan &band, const QString &stepEntry, double stepKHz,
                          const QLocale &locale);
 
+// Rebuilds the channel and tone texts of the state for its band and step and selects
+// the first channel; returns the channel list's entries in the locale's format.
+QStringList build_FrequencyList(BeaconState &state, const QLocale &locale);
+
+// The channel list's entries for the state's band and step, the state untouched.
+QStringList channel_entries(const BeaconState &state, const QLocale &locale);
+
+// Tone and CTCSS are paired: ticking one unticks the other, unticking one ticks the other.
+void tone_ticked(BeaconState &state, bool ticked);
+void ctcss_ticked(BeaconState &state, bool ticked);
+
 } // namespace Frequency

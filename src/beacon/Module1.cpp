@@ -108,24 +108,23 @@ void clamp_toLists(BeaconState &state)
     state.phgHeight = QString::number(height);
 }
 
-void restore_elements(BeaconState &state)
+void prepare_beacon(BeaconState &state)
 {
     clamp_toLists(state);
     state.bands = Frequency::band_table();
     state.stepValues = Frequency::step_values();
     state.rateCodes = Phg::rate_codes();
-    const auto step = size_t(state.step);
-    state.frequencyTexts = Frequency::channel_list(state.bands[size_t(state.band)],
-                                                   Frequency::step_entries()[state.step],
-                                                   state.stepValues[step], QLocale::c())
-                               .commentTexts;
-    if (state.frequency < 0 || state.frequency >= state.frequencyTexts.size())
-        state.frequency = 0;
-    state.toneTexts = Frequency::tone_texts(Frequency::tone_entries());
-    state.ctcssSelected = false;
-    state.wideFM = false;
-    Phg::update_PHG(state, {state.phgPower, LenientNumber::to_int16(state.phgHeight), state.phgGain,
-                            state.phgDirection, 1, false});
+
+    const qint16 storedChannel = state.frequency;
+    Frequency::build_FrequencyList(state, QLocale::c());
+    // Users expect their channel back after a restart.
+    if (storedChannel > 0 && storedChannel < state.frequencyTexts.size())
+        state.frequency = storedChannel;
+
+    state.phgHeight = Phg::height_code(LenientNumber::to_int16(state.phgHeight));
+    state.rateCode = quint8(state.rateCodes.at(1));
+    state.rateSelected = false;
+    Phg::update_PHG(state);
     Altitude::restore(state);
 }
 

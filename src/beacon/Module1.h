@@ -36,8 +36,11 @@ BeaconComment assemble_beaconComment(const BeaconState &state, const Advice::Tex
 // becomes the last entry, so a hand-edited settings file cannot select nothing.
 void clamp_toLists(BeaconState &state);
 
-// The element texts and tables as start-up leaves them for the loaded selections:
-// the channel and tone texts, the PHG element (rate unticked) and the altitude.
-void restore_elements(BeaconState &state);
+// Turns the loaded settings into the run's state: the fixed tables, stored positions
+// clamped to their lists, the channel list of the stored band and step with the
+// stored channel when it lies in it, the rate at entry 1 and unticked, the PHG
+// element and the altitude (capped as typed). The window and the command line both
+// start from it.
+void prepare_beacon(BeaconState &state);
 
 } // namespace Module1

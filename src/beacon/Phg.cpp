@@ -61,21 +61,16 @@ int height_position(const QString &code)
     return code.at(0).unicode() - '0';
 }
 
-void update_PHG(BeaconState &state, const Choice &choice)
+int rate_position(const BeaconState &state)
 {
-    if (state.initialising)
-        return;
-    state.phgPower = qint16(choice.power);
-    state.phgHeight = height_code(choice.height);
-    state.phgGain = qint16(choice.gain);
-    if (choice.direction >= 0)
-        state.phgDirection = qint16(choice.direction);
-    if (choice.rate >= 0 && choice.rate < state.rateCodes.size())
-        state.rateCode = quint8(state.rateCodes.at(choice.rate));
+    return int(state.rateCodes.indexOf(char(state.rateCode)));
+}
 
+void update_PHG(BeaconState &state)
+{
     const QString codes = QString::number(state.phgPower) + state.phgHeight +
                           QString::number(state.phgGain) + QString::number(state.phgDirection);
-    state.phgText = choice.rateTicked
+    state.phgText = state.rateSelected
                         ? QStringLiteral("PHGR") + codes + QChar(char16_t(state.rateCode))
                         : QStringLiteral("PHG") + codes;
 }

@@ -25,19 +25,12 @@ QString height_code(int position);
 // The inverse: the position a height code stands for, or -1 for any other text.
 int height_position(const QString &code);
 
-// The choices on the page as the controls hold them; direction is -1 when no
-// option button is set, which keeps the previous direction.
-struct Choice
-{
-    int power = 0;
-    int height = 0;
-    int gain = 0;
-    int direction = 0;
-    int rate = 0;
-    bool rateTicked = false;
-};
+// The position of a rate code in the rate list, or -1.
+int rate_position(const BeaconState &state);
 
-// Recomputes the PHG fields and phgText; does nothing while initialising.
-void update_PHG(BeaconState &state, const Choice &choice);
+// Composes phgText from the PHG fields: "PHG" and the power, height, gain and
+// direction codes, or "PHGR", the four codes and the rate code when the rate is
+// selected.
+void update_PHG(BeaconState &state);
 
 } // namespace Phg

@@ -11,8 +11,6 @@
 
 using namespace Qt::StringLiterals;
 
-Q_DECLARE_METATYPE(Phg::Choice)
-
 namespace {
 
 BeaconState sample()
@@ -35,8 +33,13 @@ QString random_comment(QRandomGenerator &random)
         return int(random.bounded(n));
     };
     BeaconState s;
-    s.rateCodes = Phg::rate_codes();
-    Phg::update_PHG(s, {pick(10), pick(14), pick(10), pick(9), 1 + pick(35), pick(4) == 0});
+    s.phgPower = qint16(pick(10));
+    s.phgHeight = Phg::height_code(pick(14));
+    s.phgGain = qint16(pick(10));
+    s.phgDirection = qint16(pick(9));
+    s.rateCode = quint8(Phg::rate_codes().at(1 + pick(35)));
+    s.rateSelected = pick(4) == 0;
+    Phg::update_PHG(s);
     const int band = pick(Frequency::bandCount);
     const int step = pick(Frequency::stepCount);
     auto &list = channels[band * 100 + step];
@@ -176,30 +179,34 @@ private slots:
     }
     void phg_data()
     {
-        QTest::addColumn<Phg::Choice>("choice");
+        QTest::addColumn<QList<int>>("entries"); // power, height, gain, direction, rate; the rate ticked
+        QTest::addColumn<bool>("rateTicked");
         QTest::addColumn<QString>("phgText");
         // clang-format off
-        QTest::newRow("all first entries") << Phg::Choice{0, 0, 0, 0, 1, false} << "PHG0000";
-        QTest::newRow("25 W, 20 ft, 3 dB, OMNI") << Phg::Choice{5, 1, 3, 0, 1, false} << "PHG5130";
-        QTest::newRow("rate entry 1 included") << Phg::Choice{5, 1, 3, 0, 1, true} << "PHGR51301";
-        QTest::newRow("10240 ft is :, N is 8") << Phg::Choice{9, 10, 9, 8, 1, false} << "PHG9:98";
-        QTest::newRow("height entry 13 is =") << Phg::Choice{0, 13, 0, 0, 1, false} << "PHG0=00";
-        QTest::newRow("rate 10 is A") << Phg::Choice{1, 2, 3, 4, 10, true} << "PHGR1234A";
-        QTest::newRow("rate 35 is Z") << Phg::Choice{1, 2, 3, 4, 35, true} << "PHGR1234Z";
-        QTest::newRow("no option set keeps the direction") << Phg::Choice{5, 1, 3, -1, 1, false} << "PHG5136";
+        QTest::newRow("all first entries") << QList<int>{0, 0, 0, 0, 1} << false << "PHG0000";
+        QTest::newRow("25 W, 20 ft, 3 dB, OMNI") << QList<int>{5, 1, 3, 0, 1} << false << "PHG5130";
+        QTest::newRow("rate entry 1 included") << QList<int>{5, 1, 3, 0, 1} << true << "PHGR51301";
+        QTest::newRow("10240 ft is :, N is 8") << QList<int>{9, 10, 9, 8, 1} << false << "PHG9:98";
+        QTest::newRow("height entry 13 is =") << QList<int>{0, 13, 0, 0, 1} << false << "PHG0=00";
+        QTest::newRow("rate 10 is A") << QList<int>{1, 2, 3, 4, 10} << true << "PHGR1234A";
+        QTest::newRow("rate 35 is Z") << QList<int>{1, 2, 3, 4, 35} << true << "PHGR1234Z";
         // clang-format on
     }
     void phg()
     {
-        QFETCH(Phg::Choice, choice);
+        QFETCH(QList<int>, entries);
         BeaconState s;
         s.rateCodes = Phg::rate_codes();
-        s.phgDirection = 6;
-        Phg::update_PHG(s, choice);
+        s.phgPower = qint16(entries[0]);
+        s.phgHeight = Phg::height_code(entries[1]);
+        s.phgGain = qint16(entries[2]);
+        s.phgDirection = qint16(entries[3]);
+        s.rateCode = quint8(s.rateCodes.at(entries[4]));
+        QFETCH(bool, rateTicked);
+        s.rateSelected = rateTicked;
+        Phg::update_PHG(s);
         QTEST(s.phgText, "phgText");
-        s.initialising = true;
-        Phg::update_PHG(s, {9, 9, 9, 1, 1, true});
-        QTEST(s.phgText, "phgText");
+        QCOMPARE(Phg::rate_position(s), entries[4]);
     }
     void altitude_data()
     {
@@ -241,17 +248,21 @@ private slots:
     }
     void altitude_restore()
     {
-        // A restart rebuilds the box typed in last; capped metres come back below the cap.
+        // A restart rebuilds the box typed in last; capped metres come back below the
+        // cap, and a hand-edited altitude beyond the limits is capped as a typed one.
         auto restored = [](qint32 feet, qint32 meters) {
             BeaconState s;
             s.altitudeFeet = feet;
             s.altitudeMeters = meters;
-            const Altitude::BoxUpdate boxes = Altitude::restore(s);
+            Altitude::restore(s);
+            const Altitude::BoxUpdate boxes = Altitude::restored_boxes(s);
             return QStringList{boxes.feetBox, boxes.metersBox, s.altitudeText};
         };
         QCOMPARE(restored(0, 30499), (QStringList{"", "30499", "A=99997"}));
         QCOMPARE(restored(45678, 30499), (QStringList{"45678", "", "A=45678"}));
         QCOMPARE(restored(0, 0), (QStringList{"", "0", "A=00000"}));
+        QCOMPARE(restored(0, 2000000000), (QStringList{"", "30499", "A=99999"}));
+        QCOMPARE(restored(2000000000, 0), (QStringList{"99999", "", "A=99999"}));
     }
     void channels_data()
     {
