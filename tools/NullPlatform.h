@@ -22,7 +22,7 @@ public:
 class NoTransfer final : public Transfer
 {
 public:
-    TransferResult fetch(const QString &, int) override { return {}; }
+    void fetch(const QString &, int, QObject *, Done) override {}
 };
 
 // An update window that only keeps its status and log.

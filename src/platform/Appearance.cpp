@@ -1,7 +1,11 @@
 #include "Appearance.h"
 
 #include <QFontMetrics>
-#include <QWidget>
+#include <QImage>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionTabWidgetFrame>
+#include <QTabWidget>
 
 #include <algorithm>
 #include <cmath>
@@ -46,6 +50,20 @@ QColor readable_on(const QColor &wanted, const QColor &background)
             return candidate;
     }
     return candidate;
+}
+
+QColor page_colour(const QTabWidget &tabs, const QPalette &palette)
+{
+    QStyleOptionTabWidgetFrame frame;
+    frame.initFrom(&tabs);
+    frame.palette = palette;
+    frame.rect = QRect(0, 0, 32, 32);
+    QImage page(frame.rect.size(), QImage::Format_ARGB32_Premultiplied);
+    page.fill(palette.color(QPalette::Window));
+    QPainter painter(&page);
+    tabs.style()->drawPrimitive(QStyle::PE_FrameTabWidget, &frame, &painter, &tabs);
+    painter.end();
+    return page.pixelColor(16, 16);
 }
 
 double design_scale(const QWidget &window)

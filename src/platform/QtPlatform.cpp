@@ -2,11 +2,12 @@
 
 #include <QClipboard>
 #include <QDesktopServices>
-#include <QEventLoop>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QNetworkReply>
 #include <QTimer>
+
+#include <memory>
 
 void QtMessageBox::show(const QString &text, Icon icon, const QString &title)
 {
@@ -41,14 +42,62 @@ constexpr int networkErrorBase = 12000;
 
 } // namespace
 
-TransferResult QtTransfer::fetch(const QString &url, int timeoutMs)
+namespace {
+
+// What one fetch has seen so far.
+struct Fetch
+{
+    QByteArray data;
+    bool tooLarge = false;
+    bool timedOut = false;
+    bool redirectRefused = false;
+};
+
+TransferResult outcome(QNetworkReply &reply, Fetch &seen, int timeoutMs)
 {
     TransferResult result;
+    if (!seen.tooLarge && reply.isOpen()) {
+        seen.data += reply.read(QtTransfer::maxReplyBytes + 1 - seen.data.size());
+        seen.tooLarge = seen.data.size() > QtTransfer::maxReplyBytes;
+    }
+    const QNetworkReply::NetworkError error = reply.error();
+    // A server that answered with an error page (404, 500, a proxy's page) still
+    // delivered a page; the check finds out that it is not ours.
+    const bool answered =
+        reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() >= 400 && !seen.timedOut;
+    if (seen.tooLarge) {
+        result.errorNumber = networkErrorBase + QNetworkReply::UnknownContentError;
+        result.description = QStringLiteral("the page is larger than 1 MiB");
+    } else if (error == QNetworkReply::NoError || answered) {
+        result.ok = true;
+        result.data = seen.data;
+    } else if (seen.redirectRefused) {
+        result.errorNumber = networkErrorBase + QNetworkReply::InsecureRedirectError;
+        result.description =
+            QStringLiteral("the web server redirected to an address that is not http or https");
+    } else if (seen.timedOut) {
+        result.errorNumber = networkErrorBase + QNetworkReply::TimeoutError;
+        result.description = QStringLiteral("the web server did not answer within %1 seconds")
+                                 .arg(timeoutMs / 1000.0);
+    } else {
+        result.errorNumber = networkErrorBase + int(error);
+        result.description = reply.errorString();
+    }
+    return result;
+}
+
+} // namespace
+
+void QtTransfer::fetch(const QString &url, int timeoutMs, QObject *context, Done done)
+{
     const QUrl address(url, QUrl::StrictMode);
     if (!address.isValid() || !web_scheme(address)) {
-        result.errorNumber = networkErrorBase + QNetworkReply::ProtocolUnknownError;
-        result.description = QStringLiteral("the address is not an http or https address: ") + url;
-        return result;
+        TransferResult refused;
+        refused.errorNumber = networkErrorBase + QNetworkReply::ProtocolUnknownError;
+        refused.description = QStringLiteral("the address is not an http or https address: ") + url;
+        QMetaObject::invokeMethod(
+            context, [done = std::move(done), refused] { done(refused); }, Qt::QueuedConnection);
+        return;
     }
 
     QNetworkRequest request(address);
@@ -59,65 +108,32 @@ TransferResult QtTransfer::fetch(const QString &url, int timeoutMs)
     // The network layer would otherwise buffer an endless page far ahead of our reads.
     reply->setReadBufferSize(64 * 1024);
 
-    QByteArray data;
-    bool tooLarge = false;
-    bool timedOut = false;
-    bool redirectRefused = false;
-    QEventLoop loop;
-    QTimer timer;
-    timer.setSingleShot(true);
-    QObject::connect(&timer, &QTimer::timeout, reply, [&] {
-        timedOut = true;
+    auto seen = std::make_shared<Fetch>();
+    auto *timer = new QTimer(reply);
+    timer->setSingleShot(true);
+    QObject::connect(timer, &QTimer::timeout, reply, [reply, seen] {
+        seen->timedOut = true;
         reply->abort();
     });
-    QObject::connect(reply, &QNetworkReply::redirected, reply, [&](const QUrl &target) {
+    QObject::connect(reply, &QNetworkReply::redirected, reply, [reply, seen](const QUrl &target) {
         if (web_scheme(target)) {
             emit reply->redirectAllowed();
         } else {
-            redirectRefused = true;
+            seen->redirectRefused = true;
             reply->abort();
         }
     });
-    QObject::connect(reply, &QIODevice::readyRead, reply, [&] {
-        data += reply->read(maxReplyBytes + 1 - data.size());
-        if (data.size() > maxReplyBytes) {
-            tooLarge = true;
+    QObject::connect(reply, &QIODevice::readyRead, reply, [reply, seen] {
+        seen->data += reply->read(maxReplyBytes + 1 - seen->data.size());
+        if (seen->data.size() > maxReplyBytes) {
+            seen->tooLarge = true;
             reply->abort();
         }
     });
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    timer.start(timeoutMs);
-    if (!reply->isFinished())
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    timer.stop();
-
-    if (!tooLarge && reply->isOpen()) {
-        data += reply->read(maxReplyBytes + 1 - data.size());
-        tooLarge = data.size() > maxReplyBytes;
-    }
-    const QNetworkReply::NetworkError error = reply->error();
-    // A server that answered with an error page (404, 500, a proxy's page) still
-    // delivered a page; the check finds out that it is not ours.
-    const bool answered =
-        reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() >= 400 && !timedOut;
-    if (tooLarge) {
-        result.errorNumber = networkErrorBase + QNetworkReply::UnknownContentError;
-        result.description = QStringLiteral("the page is larger than 1 MiB");
-    } else if (error == QNetworkReply::NoError || answered) {
-        result.ok = true;
-        result.data = data;
-    } else if (redirectRefused) {
-        result.errorNumber = networkErrorBase + QNetworkReply::InsecureRedirectError;
-        result.description =
-            QStringLiteral("the web server redirected to an address that is not http or https");
-    } else if (timedOut) {
-        result.errorNumber = networkErrorBase + QNetworkReply::TimeoutError;
-        result.description = QStringLiteral("the web server did not answer within %1 seconds")
-                                 .arg(timeoutMs / 1000.0);
-    } else {
-        result.errorNumber = networkErrorBase + int(error);
-        result.description = reply->errorString();
-    }
-    reply->deleteLater();
-    return result;
+    QObject::connect(reply, &QNetworkReply::finished, context,
+                     [reply, seen, timeoutMs, done = std::move(done)] {
+                         done(outcome(*reply, *seen, timeoutMs));
+                     });
+    QObject::connect(reply, &QNetworkReply::finished, reply, &QObject::deleteLater);
+    timer->start(timeoutMs);
 }

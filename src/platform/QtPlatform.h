@@ -34,17 +34,17 @@ public:
     void open(const QUrl &target) override;
 };
 
-// One GET over HTTP or HTTPS. The caller waits, but the windows keep painting;
-// user input is held back meanwhile. Whatever page the server answers with counts,
-// an error page too; a page larger than 1 MiB is a failure, and redirects are
-// followed only to http and https addresses, a few at most.
+// One GET over HTTP or HTTPS, answered by the event loop; the program goes on
+// meanwhile. Whatever page the server answers with counts, an error page too; a
+// page larger than 1 MiB is a failure, and redirects are followed only to http and
+// https addresses, a few at most.
 class QtTransfer final : public Transfer
 {
 public:
     static constexpr qint64 maxReplyBytes = 1024 * 1024;
     static constexpr int maxRedirects = 5;
 
-    TransferResult fetch(const QString &url, int timeoutMs) override;
+    void fetch(const QString &url, int timeoutMs, QObject *context, Done done) override;
 
 private:
     QNetworkAccessManager manager;

@@ -3,6 +3,10 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
+class QObject;
+
 // Fetches the bytes of one document by address. On failure, errorNumber and
 // description say why.
 struct TransferResult
@@ -16,6 +20,10 @@ struct TransferResult
 class Transfer
 {
 public:
+    using Done = std::function<void(const TransferResult &result)>;
+
     virtual ~Transfer() = default;
-    virtual TransferResult fetch(const QString &url, int timeoutMs) = 0;
+    // Starts the fetch and returns at once; done runs once, from the event loop,
+    // unless context is destroyed before.
+    virtual void fetch(const QString &url, int timeoutMs, QObject *context, Done done) = 0;
 };

@@ -23,12 +23,3 @@ public:
                           const QString &address) = 0;
     virtual void setCloseEnabled(bool enabled) = 0;
 };
-
-// The one thing the check uses of the window that started it: the enabled state of
-// its "Check for updates" menu entry.
-class UpdateMenu
-{
-public:
-    virtual ~UpdateMenu() = default;
-    virtual void setUpdateMenuEnabled(bool enabled) = 0;
-};

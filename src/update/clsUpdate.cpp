@@ -1,6 +1,5 @@
 #include "clsUpdate.h"
 
-#include "language/clsLanguage.h"
 #include "platform/MessageBox.h"
 #include "platform/Transfer.h"
 #include "support/LenientNumber.h"
@@ -84,10 +83,14 @@ void clsUpdate::status(const QString &text, Colour colour)
     view.setStatusColour(colour);
 }
 
-void clsUpdate::check4update(UpdateMenu &ctlForm)
+void clsUpdate::check4update()
 {
-    ctlForm.setUpdateMenuEnabled(false);
-    if (!Silent) {
+    if (running)
+        return;
+    running = true;
+    runningSilent = Silent;
+    emit started();
+    if (!runningSilent) {
         view.open();
         status(QString(), Colour::Black);
         view.setLogText(QString());
@@ -98,10 +101,14 @@ void clsUpdate::check4update(UpdateMenu &ctlForm)
     const QString contacting = QStringLiteral("Contacting webserver ") + URL;
     view.setStatus(contacting);
     append_logging(contacting);
+    transfer.fetch(URL, timeoutMs, this, [this](const TransferResult &result) { fetched(result); });
+}
 
-    const TransferResult fetched = transfer.fetch(URL, timeoutMs);
+void clsUpdate::fetched(const TransferResult &fetched)
+{
+    running = false;
     if (!fetched.ok) {
-        ctlForm.setUpdateMenuEnabled(true);
+        emit finished();
         view.setCloseEnabled(true);
         append_logging(QStringLiteral("  ") + fetched.description);
         messages.show(QStringLiteral("error ") + fetched.description, MessageBox::Icon::Information,
@@ -109,18 +116,17 @@ void clsUpdate::check4update(UpdateMenu &ctlForm)
         status(QStringLiteral("Failed to connect to ") + URL, Colour::Red);
         return;
     }
-
-    check_page(fetched.data);
-    ctlForm.setUpdateMenuEnabled(true);
+    check_page(fetched.data, runningSilent);
+    emit finished();
     view.setCloseEnabled(true);
 }
 
-void clsUpdate::check_page(const QByteArray &bytes)
+void clsUpdate::check_page(const QByteArray &bytes, bool silent)
 {
     const QString page = QString::fromLatin1(bytes);
     append_logging(QStringLiteral("Check signature"));
     if (!page.contains(signature)) {
-        if (!Silent) {
+        if (!silent) {
             append_logging(QStringLiteral("  signature not found"));
             status(QStringLiteral("Can not contact webserver, maybe behind proxy "), Colour::Red);
         }

@@ -4,16 +4,21 @@
 #include "support/ProgramIdentity.h"
 
 #include <QLocale>
+#include <QObject>
 #include <QString>
 
 class MessageBox;
 class Transfer;
+struct TransferResult;
 
 // Checks the web site for a newer program or, failing that, newer language and
 // documentation files, by reading one update page. It reports on an UpdateView and
-// downloads nothing itself.
-class clsUpdate
+// downloads nothing itself. The check runs while the program goes on: started and
+// finished mark it, so that whoever starts checks can keep a second one from starting.
+class clsUpdate final : public QObject
 {
+    Q_OBJECT
+
 public:
     static constexpr int fetchTimeoutMs = 15000;
 
@@ -30,18 +35,25 @@ public:
     QString UpdateFile() const { return updateFile; }
     void setSilent(bool silent) { Silent = silent; }
 
-    // Runs one complete check; the menu entry of ctlForm is disabled meanwhile.
-    void check4update(UpdateMenu &ctlForm);
+    // Starts one complete check, unless one is running; it reports on the view and
+    // ends when the page has been fetched and read, or the fetch failed.
+    void check4update();
 
     // The check of a fetched page alone, from the signature to the end.
-    void check_page(const QByteArray &bytes);
+    void check_page(const QByteArray &bytes) { check_page(bytes, Silent); }
 
     // The address the download link opens, or empty when URL and UpdateFile would
     // make anything but a plain http or https address. An update-file value that
     // gives no address is never taken.
     QString download_address() const;
 
+signals:
+    void started();
+    void finished();
+
 private:
+    void fetched(const TransferResult &fetched);
+    void check_page(const QByteArray &bytes, bool silent);
     void append_logging(const QString &text);
     void status(const QString &text, UpdateView::Colour colour);
     bool check_programVersion(const QString &page);
@@ -57,6 +69,8 @@ private:
     UpdateView &view;
     QString updateFile;
     bool Silent = true;
+    bool running = false;
+    bool runningSilent = true; // Silent as it was when the running check started
     ProgramVersion ownVersion;
     QLocale locale;
     int timeoutMs;

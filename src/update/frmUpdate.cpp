@@ -3,10 +3,10 @@
 #include "platform/Appearance.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShortcut>
 
 #include <cmath>
 
@@ -50,8 +50,6 @@ frmUpdate::frmUpdate(const QString &programTitle)
     txtLogging->setAccessibleName(QStringLiteral("Update log"));
     txtLogging->hide();
 
-    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &QWidget::close);
     setFixedSize(scaled(clientWidth), scaled(foldedHeight));
 }
 
@@ -139,4 +137,15 @@ void frmUpdate::Command3_Click()
         txtLogging->hide();
         setFixedSize(scaled(clientWidth), scaled(foldedHeight));
     }
+}
+
+// Esc closes the window as it closes a dialog: the key goes to the control that has
+// the focus and comes up to the window when that control has no use for it.
+void frmUpdate::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

@@ -42,6 +42,7 @@ signals:
     void linkClicked();
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:

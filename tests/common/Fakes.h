@@ -27,15 +27,28 @@ public:
     QList<QUrl> opened;
 };
 
-// A transfer that answers with a fixed page instead of the network.
+// A transfer that answers with a fixed page instead of the network, from the event
+// loop as the network would; a held answer waits for release().
 class ScriptedTransfer final : public Transfer
 {
 public:
-    TransferResult fetch(const QString &url, int) override
+    void fetch(const QString &url, int, QObject *context, Done done) override
     {
         requested.append(url);
-        return answer;
+        pending = [context = QPointer<QObject>(context), done, result = answer] {
+            QMetaObject::invokeMethod(
+                context, [done, result] { done(result); }, Qt::QueuedConnection);
+        };
+        if (!held)
+            release();
     }
+    void release()
+    {
+        if (pending)
+            std::exchange(pending, nullptr)();
+    }
+    bool held = false;
+    std::function<void()> pending;
     TransferResult answer;
     QStringList requested;
 };

@@ -169,7 +169,7 @@ private slots:
         QPointer<frmUpdate> first = form();
         bool menuDuring = true, closeDuring = true;
         server->onRequest = [&] {
-            menuDuring = menu.enabled;
+            menuDuring = menuEnabled;
             closeDuring = form()->findChild<QPushButton *>(u"Command1"_s)->isEnabled();
         };
         server->setPage(sig + same + docSame);
@@ -212,7 +212,8 @@ private slots:
         host->open();
         form()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form()));
-        QTest::keyClick(form(), Qt::Key_Escape);
+        QVERIFY(QApplication::focusWidget() && form()->isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); // where the desktop sends it
         QVERIFY(!form() || !form()->isVisible());
         // A larger font grows the window.
         const QFont normal = QApplication::font();
@@ -233,12 +234,19 @@ private:
         update =
             std::make_unique<clsUpdate>(u"Tavrook"_s, u"Tavrook V9"_s, 2, transfer, messages, *host, version, locale, timeoutMs);
         update->URL = server->url(QString());
+        // What the window's "Check for updates" entry does with the signals.
+        connect(update.get(), &clsUpdate::started, this, [this] { menuEnabled = false; });
+        connect(update.get(), &clsUpdate::finished, this, [this] { menuEnabled = true; });
     }
     void run()
     {
-        update->setSilent(false); // as the menu starts it
-        update->check4update(menu);
-        QVERIFY(menu.enabled);
+        QSignalSpy finished(update.get(), &clsUpdate::finished);
+        update->setSilent(false); // as the menu starts it, and silent again once it runs
+        update->check4update();
+        update->setSilent(true);
+        QVERIFY(!menuEnabled); // the check goes on while the program does
+        QVERIFY(finished.wait(10000));
+        QVERIFY(menuEnabled);
         QVERIFY(form()->findChild<QPushButton *>(u"Command1"_s)->isEnabled());
     }
     QLabel *label(const char *name) const { return form()->findChild<QLabel *>(QLatin1String(name)); }
@@ -257,20 +265,13 @@ private:
     }
     bool linkShown() const { return label("lblWebURL")->isVisibleTo(form()); }
 
-    class Menu final : public UpdateMenu
-    {
-    public:
-        void setUpdateMenuEnabled(bool value) override { enabled = value; }
-        bool enabled = true;
-    };
-
     std::unique_ptr<clsUpdate> update;
     std::unique_ptr<UpdateWindowHost> host;
     std::unique_ptr<LoopbackHttpServer> server;
     RecordingMessageBox messages;
     RecordingShell shell;
     QtTransfer transfer;
-    Menu menu;
+    bool menuEnabled = true;
 };
 
 QTEST_MAIN(tst_Update)
