@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -30,40 +31,25 @@ int usage_error(const QCommandLineParser &parser, const QString &why)
 
 bool wants_commandLine(int argc, char *argv[])
 {
-    if (argc < 2)
-        return false;
-    // Options of Qt's own that a session manager or a user may hand the window.
-    static const char *const windowOptions[] = {"-platform",
-                                                "-platformpluginpath",
-                                                "-platformtheme",
-                                                "-plugin",
-                                                "-qwindowgeometry",
-                                                "-qwindowtitle",
-                                                "-qwindowicon",
-                                                "-reverse",
-                                                "-session",
-                                                "-style",
-                                                "-stylesheet",
-                                                "-widgetcount",
-                                                "-display",
-                                                "-geometry",
-                                                "-name",
-                                                "-title",
-                                                "-visual",
-                                                "-sync"};
-    for (const char *option : windowOptions) {
-        if (qstrcmp(argv[1], option) == 0 || qstrcmp(argv[1] + 1, option) == 0)
-            return false;
+    static const char *const own[] = {"comment", "settings", "explain", "help", "help-all",
+                                      "version", "h",        "v",       "?"};
+    for (int i = 1; i < argc; ++i) {
+        const char *argument = argv[i];
+        if (argument[0] != '-')
+            continue;
+        argument += argument[1] == '-' ? 2 : 1;
+        const char *end = std::strchr(argument, '=');
+        const size_t length = end ? size_t(end - argument) : std::strlen(argument);
+        for (const char *name : own) {
+            if (length == std::strlen(name) && std::strncmp(argument, name, length) == 0)
+                return true;
+        }
     }
-    return true;
+    return false;
 }
 
-int run_commandLine(int argc, char *argv[])
+int run_commandLine(const QStringList &arguments)
 {
-    const QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Tavrook"));
-    QCoreApplication::setApplicationVersion(ProgramIdentity::version_text());
-
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Composes an APRS beacon comment. Without options the window opens."));
@@ -80,7 +66,7 @@ int run_commandLine(int argc, char *argv[])
         QStringLiteral("explain"),
         QStringLiteral("With --comment: print the warnings and what receivers read on stderr."));
     parser.addOptions({comment, settings, explain});
-    if (!parser.parse(QCoreApplication::arguments()))
+    if (!parser.parse(arguments))
         return usage_error(parser, parser.errorText());
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
         print(stdout, parser.helpText());
@@ -114,7 +100,7 @@ int run_commandLine(int argc, char *argv[])
 
     BeaconState state;
     settings_read(contents.bytes, state);
-    Module1::restore_elements(state);
+    Module1::prepare_beacon(state);
     const BeaconComment result = Module1::assemble_beaconComment(state);
     print(stdout, result.comment + QLatin1Char('\n'));
     if (parser.isSet(explain)) {

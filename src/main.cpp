@@ -1,14 +1,13 @@
 #include "CommandLine.h"
+#include "mainwindow/Form1.h"
+#include "platform/QtPlatform.h"
+#include "support/ProgramIdentity.h"
 
-#include <QtGlobal>
+#include <QApplication>
+#include <QIcon>
 
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
-
-#include <dlfcn.h>
-#include <unistd.h>
 
 namespace {
 
@@ -19,41 +18,49 @@ bool display_available()
            qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
 }
 
-// The window lives in lib/Tavrook-window.so beside the executable (links followed);
-// a folder of its own keeps it out of the system's library paths.
-int run_window(int argc, char *argv[])
+void name_application()
 {
-    char self[PATH_MAX];
-    const ssize_t length = ::readlink("/proc/self/exe", self, sizeof self - 1);
-    if (length <= 0) {
-        std::perror("Tavrook: cannot find its own folder");
-        return EXIT_FAILURE;
-    }
-    const std::string executable(self, size_t(length));
-    const std::string module =
-        executable.substr(0, executable.rfind('/')) + "/lib/Tavrook-window.so";
-    void *window = ::dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
-    const auto entry =
-        window ? reinterpret_cast<int (*)(int, char *[])>(::dlsym(window, "tavrook_window_main"))
-               : nullptr;
-    if (!entry) {
-        std::fprintf(stderr, "Tavrook: cannot load its window: %s\n", ::dlerror());
-        return EXIT_FAILURE;
-    }
-    return entry(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Tavrook"));
+    QCoreApplication::setApplicationVersion(ProgramIdentity::version_text());
 }
 
 } // namespace
 
+// The command line runs on a QCoreApplication, the window on a QApplication; which
+// one is decided here, before either exists.
 int main(int argc, char *argv[])
 {
-    if (wants_commandLine(argc, argv))
-        return run_commandLine(argc, argv);
-    if (!display_available()) {
+    const bool display = display_available();
+    if (wants_commandLine(argc, argv) || (argc > 1 && !display)) {
+        const QCoreApplication app(argc, argv);
+        name_application();
+        return run_commandLine(QCoreApplication::arguments());
+    }
+    if (!display) {
         std::fputs("Tavrook needs a desktop: no display found (DISPLAY and WAYLAND_DISPLAY are "
                    "unset). Start it from a desktop session, or run the tests with ./test.sh.\n",
                    stderr);
         return EXIT_FAILURE;
     }
-    return run_window(argc, argv);
+
+    QApplication app(argc, argv);
+    name_application();
+    // Qt has taken its own options (-style, -session, ...) out; anything left is a mistake.
+    if (QCoreApplication::arguments().size() > 1)
+        return run_commandLine(QCoreApplication::arguments());
+    QApplication::setDesktopFileName(QStringLiteral("org.example.Tavrook"));
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QApplication::applicationDirPath() +
+                     QStringLiteral("/icons/tavrook-%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
+
+    QtMessageBox messages;
+    QtClipboard clipboard;
+    QtShellOpen shell;
+    QtTransfer transfer;
+    Form1 window({messages, clipboard, shell, transfer});
+    messages.setParentWindow(&window);
+    window.show();
+    return QApplication::exec();
 }

@@ -15,7 +15,6 @@
 #include "platform/MessageBox.h"
 #include "settings/A_GetSetIniFile.h"
 #include "support/A_URL.h"
-#include "support/LenientNumber.h"
 #include "support/frm_About.h"
 #include "support/logging.h"
 #include "update/UpdateWindowHost.h"
@@ -24,12 +23,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -40,6 +37,7 @@
 #include <QStringListModel>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <QValidator>
 
 namespace {
 
@@ -131,6 +129,25 @@ QLabel *example(const QString &name, const QString &description, const QColor &c
     return l;
 }
 
+// Every way text gets into an altitude box ends in one text change: the rule is
+// applied there.
+class AltitudeValidator final : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &position) const override
+    {
+        const std::optional<QString> kept = Altitude::edited_text(input);
+        if (!kept)
+            return Invalid;
+        if (*kept != input) {
+            position = int(qMin<qsizetype>(position, kept->size()));
+            input = *kept;
+        }
+        return Acceptable;
+    }
+};
+
 QLineEdit *readOnlyBox(const char *name)
 {
     auto *box = named(new QLineEdit, QLatin1String(name));
@@ -174,10 +191,11 @@ void Form1::build_window()
     resize(780, 370 + menuBar()->sizeHint().height());
 }
 
-// The warnings keep their reds on any theme, readable against the window.
+// The warnings keep their reds on any theme, readable against the pages they stand
+// on. The pages take the window's new palette after the window itself.
 void Form1::apply_colours()
 {
-    const QColor background = palette().color(QPalette::Window);
+    const QColor background = page_colour(*SSTab1, palette());
     paint(lblWarning, QPalette::WindowText, readable_on(warningRed, background));
     for (QLabel *l : {lblCharacterWarning, lblFreeTextWarning})
         paint(l, QPalette::WindowText, readable_on(characterWarningRed, background));
@@ -185,7 +203,8 @@ void Form1::apply_colours()
 
 void Form1::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::PaletteChange && lblWarning)
+    if ((event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) &&
+        lblWarning)
         apply_colours();
     QMainWindow::changeEvent(event);
 }
@@ -354,8 +373,12 @@ QWidget *Form1::build_altitudePage()
     txtAltitude = readOnlyBox("txtAltitude");
     txtAltFeet = named(new QLineEdit, QStringLiteral("txtAltFeet"));
     txtAltMeters = named(new QLineEdit, QStringLiteral("txtAltMeters"));
-    txtAltFeet->installEventFilter(this);
-    txtAltMeters->installEventFilter(this);
+    for (QLineEdit *box : {txtAltFeet, txtAltMeters}) {
+        box->setValidator(new AltitudeValidator(box));
+        // What the rule refuses, and Enter, is dropped with a beep.
+        connect(box, &QLineEdit::inputRejected, this, &QApplication::beep);
+        connect(box, &QLineEdit::returnPressed, this, &QApplication::beep);
+    }
     grid->addWidget(label("Label8", txtAltitude, QStringLiteral("Altitude")), 0, 0);
     grid->addWidget(txtAltitude, 0, 1);
     grid->addWidget(lblAltFeet = label("lblAltFeet", txtAltFeet), 1, 0);
@@ -457,6 +480,7 @@ void Form1::build_menus()
 
 void Form1::add_languageEntries(const QStringList &names)
 {
+    languageNames = names;
     for (const QString &name : names) {
         QAction *entry = mnuOptionsLang->addAction(name);
         entry->setObjectName(indexed("mnuOptionsLangList", int(mnuOptionsLangList.size())));
@@ -476,14 +500,18 @@ void Form1::connect_controls()
             &Form1::txtYourBeaconComment_Change);
     connect(cmdCopyToClipboard, &QPushButton::clicked, this, &Form1::cmdCopyToClipboard_Click);
 
-    for (QComboBox *phgList : {lstPower, lstHeight, lstGain, lstRate})
-        connect(phgList, &QComboBox::currentIndexChanged, this, &Form1::update_PHG);
-    connect(chkRate, &QCheckBox::stateChanged, this, &Form1::update_PHG);
-    for (QRadioButton *option : optDirection)
-        connect(option, &QRadioButton::toggled, this, [this](bool on) {
+    connect(lstPower, &QComboBox::currentIndexChanged, this, &Form1::lstPower_Click);
+    connect(lstHeight, &QComboBox::currentIndexChanged, this, &Form1::lstHeight_Click);
+    connect(lstGain, &QComboBox::currentIndexChanged, this, &Form1::lstGain_Click);
+    connect(lstRate, &QComboBox::currentIndexChanged, this, &Form1::lstRate_Click);
+    connect(chkRate, &QCheckBox::stateChanged, this, &Form1::chkRate_Click);
+    for (int i = 0; i < int(optDirection.size()); ++i)
+        connect(optDirection[size_t(i)], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)
-                update_PHG();
+                optDirection_Click(i);
         });
+    connect(txtAltFeet, &QLineEdit::textEdited, this, &Form1::txtAltFeet_KeyUp);
+    connect(txtAltMeters, &QLineEdit::textEdited, this, &Form1::txtAltMeters_KeyUp);
 
     connect(lstBand, &QComboBox::currentIndexChanged, this, &Form1::lstBand_Click);
     connect(lstStep, &QComboBox::currentIndexChanged, this, &Form1::lstStep_Click);
@@ -507,6 +535,11 @@ void Form1::connect_controls()
     connect(mnuHelpHelp, &QAction::triggered, this, &Form1::mnuHelpHelp_Click);
     connect(mnuHelpAbout, &QAction::triggered, this, &Form1::mnuHelpAbout_Click);
     connect(mnuHelpUpdate, &QAction::triggered, this, &Form1::mnuHelpUpdate_Click);
+    // No second check while one runs.
+    connect(context.objUpdate.get(), &clsUpdate::started, mnuHelpUpdate,
+            [this] { mnuHelpUpdate->setEnabled(false); });
+    connect(context.objUpdate.get(), &clsUpdate::finished, mnuHelpUpdate,
+            [this] { mnuHelpUpdate->setEnabled(true); });
 }
 
 // ---- start-up ------------------------------------------------------------------
@@ -523,29 +556,18 @@ void Form1::Form_Load()
     context.objUpdate->URL = context.webAddress;
 
     LoadSettings(state, context.iniFile, *context.objLanguage);
-    const qint16 storedFrequency = state.frequency;
+    Module1::prepare_beacon(state);
     init_controls();
     setWindowTitle(context.programTitle);
     translate_mainWindow();
-    build_FrequencyList();
-    // Users expect their channel back after a restart.
-    if (storedFrequency > 0 && storedFrequency < lstFrequency->count()) {
-        lstFrequency->setCurrentIndex(storedFrequency);
-        lstFrequency_Click();
-    }
-    update_PHG();
+    show_advice();
     update_beaconComment();
 }
 
-// Fills every control from the loaded state. Handlers are not connected yet, so
-// each selection copies its value into the state by calling its handler, as the
-// user's change would; while initialising they build nothing.
+// Fills every control from the prepared state. No handler is connected yet, so
+// nothing here changes the state.
 void Form1::init_controls()
 {
-    state.initialising = true;
-    Module1::clamp_toLists(state);
-    state.bands = Frequency::band_table();
-
     QStringList bandEntries;
     for (const BandPlan &band : state.bands)
         bandEntries << Frequency::band_entry(band);
@@ -555,59 +577,54 @@ void Form1::init_controls()
 
     fill(lstStep, Frequency::step_entries());
     lstStep->setCurrentIndex(state.step);
-    state.stepValues = Frequency::step_values();
-
-    frequencyModel->setStringList({QStringLiteral("dummy")});
+    frequencyModel->setStringList(Frequency::channel_entries(state, QLocale()));
+    lstFrequency->setCurrentIndex(state.frequency);
     fill(lstTone, Frequency::tone_entries());
     lstTone->setCurrentIndex(state.tone);
-
-    chkTone->setChecked(state.toneSelected);
-    chkCTCSS->setChecked(false);
-    state.ctcssSelected = false;
-    state.wideFM = false;
-    optWideFM[0]->setChecked(true);
+    show_toneTicks();
+    optWideFM[state.wideFM ? 1 : 0]->setChecked(true);
 
     fill(lstPower, Phg::power_entries());
     fill(lstHeight, Phg::height_entries(QLocale()));
     fill(lstGain, Phg::gain_entries());
     lstPower->setCurrentIndex(state.phgPower);
-    lstHeight->setCurrentIndex(LenientNumber::to_int16(state.phgHeight));
+    lstHeight->setCurrentIndex(Phg::height_position(state.phgHeight));
     lstGain->setCurrentIndex(state.phgGain);
     optDirection[size_t(state.phgDirection)]->setChecked(true);
-
-    chkRate->setChecked(false);
+    chkRate->setChecked(state.rateSelected);
     fill(lstRate, Phg::rate_entries());
-    state.rateCodes = Phg::rate_codes();
-    lstRate->setCurrentIndex(1);
+    lstRate->setCurrentIndex(Phg::rate_position(state));
+    txtPHG->setText(state.phgText);
 
     mnuOptionsStandardAltitude->setChecked(state.standardAltitude);
-    const Altitude::BoxUpdate boxes = Altitude::restore(state);
+    const Altitude::BoxUpdate boxes = Altitude::restored_boxes(state);
     txtAltFeet->setText(boxes.feetBox);
     txtAltMeters->setText(boxes.metersBox);
     txtAltitude->setText(state.altitudeText);
 
-    for (int i = 0; i < int(Check1.size()); ++i)
-        Check1[size_t(i)]->setChecked(false);
     const std::array<bool, 5> ticked = {state.phgSelected, state.altitudeSelected,
                                         state.operFrequencySelected, state.extOperFrequencySelected,
                                         state.freeTextSelected};
-    for (int i = 0; i < int(Check1.size()); ++i)
-        Check1[size_t(i)]->setChecked(ticked[size_t(i)]);
+    for (size_t i = 0; i < Check1.size(); ++i)
+        Check1[i]->setChecked(ticked[i]);
 
     txtYourBeaconComment->setText(state.freeText);
-    txtYourBeaconComment_Change();
     SSTab1->setCurrentIndex(0);
-    state.initialising = false;
 }
 
 void Form1::translate_mainWindow()
 {
     clsLanguage &language = *context.objLanguage;
     language.translate_start();
-    for (const WindowText &row : window_texts())
-        row.set(*this, language.translate(row.keyText(), row.defaultText(), row.descriptionText()));
+    QHash<QString, QString> translated;
+    for (const WindowText &row : window_texts()) {
+        const QString text =
+            language.translate(row.keyText(), row.defaultText(), row.descriptionText());
+        row.set(*this, text);
+        translated.insert(row.keyText(), text);
+    }
     refresh_accessibility();
-    translate_additions();
+    translate_additions(translated);
 
     if (language.translate_errors() > 0) {
         platform.messages.show(language.translate_errorreport(
@@ -619,7 +636,7 @@ void Form1::translate_mainWindow()
 
 // Texts beyond the window's 48: a language file may leave them out, and then they
 // stay English without a word.
-void Form1::translate_additions()
+void Form1::translate_additions(const QHash<QString, QString> &translated)
 {
     static constexpr std::pair<const char *, QString AdviceTexts::*> keys[] = {
         {"ADD0001", &AdviceTexts::range},
@@ -645,8 +662,9 @@ void Form1::translate_additions()
             context.objLanguage->translate_optional(QLatin1String(key), english.*text),
             english.*text);
     // The range text names a direction as its button does, in the same language.
-    for (size_t i = 0; i < optDirection.size(); ++i)
-        adviceTexts.directions[i] = Advice::direction_name(optDirection[i]->text());
+    for (size_t i = 0; i < adviceTexts.directions.size(); ++i)
+        adviceTexts.directions[i] = Advice::direction_name(
+            translated.value(QStringLiteral("ITEM%1").arg(10 + i, 4, 10, QLatin1Char('0'))));
     mnuOptionsStandardAltitude->setText(adviceTexts.standardAltitude);
 }
 
@@ -672,11 +690,8 @@ void Form1::collect_listLabels()
 
 void Form1::update_beaconComment()
 {
-    if (state.initialising)
-        return;
-    const BeaconComment result = Module1::assemble_beaconComment(state, adviceTexts);
-    state.comment = result.comment;
-    state.commentShortened = result.shortened;
+    assembled = Module1::assemble_beaconComment(state, adviceTexts);
+    const BeaconComment &result = assembled;
     txtBcnComment->setText(result.comment);
     lblReceiversRead->setText(
         Receivers::describe(Receivers::read(result.comment), adviceTexts, QLocale()));
@@ -708,31 +723,52 @@ void Form1::txtYourBeaconComment_Change()
 
 void Form1::cmdCopyToClipboard_Click()
 {
-    platform.clipboard.setText(txtBcnComment->text());
+    platform.clipboard.setText(assembled.comment);
 }
 
 // ---- PHG page -------------------------------------------------------------------
 
 void Form1::update_PHG()
 {
-    Phg::Choice choice;
-    choice.power = lstPower->currentIndex();
-    choice.height = lstHeight->currentIndex();
-    choice.gain = lstGain->currentIndex();
-    choice.direction = -1;
-    for (int i = 0; i < int(optDirection.size()); ++i) {
-        if (optDirection[size_t(i)]->isChecked()) {
-            choice.direction = i;
-            break;
-        }
-    }
-    choice.rate = lstRate->currentIndex();
-    choice.rateTicked = chkRate->checkState() == Qt::Checked;
-    Phg::update_PHG(state, choice);
-    if (state.initialising)
-        return;
+    Phg::update_PHG(state);
     txtPHG->setText(state.phgText);
     show_advice();
+}
+
+void Form1::lstPower_Click()
+{
+    state.phgPower = qint16(lstPower->currentIndex());
+    update_PHG();
+}
+
+void Form1::lstHeight_Click()
+{
+    state.phgHeight = Phg::height_code(lstHeight->currentIndex());
+    update_PHG();
+}
+
+void Form1::lstGain_Click()
+{
+    state.phgGain = qint16(lstGain->currentIndex());
+    update_PHG();
+}
+
+void Form1::optDirection_Click(int index)
+{
+    state.phgDirection = qint16(index);
+    update_PHG();
+}
+
+void Form1::chkRate_Click()
+{
+    state.rateSelected = chkRate->checkState() == Qt::Checked;
+    update_PHG();
+}
+
+void Form1::lstRate_Click()
+{
+    state.rateCode = quint8(state.rateCodes.at(lstRate->currentIndex()));
+    update_PHG();
 }
 
 // The range estimate and the free text's character warning, in the window's language.
@@ -745,34 +781,6 @@ void Form1::show_advice()
 }
 
 // ---- Altitude page --------------------------------------------------------------
-
-bool Form1::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched != txtAltFeet && watched != txtAltMeters)
-        return QMainWindow::eventFilter(watched, event);
-    if (event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        auto *box = static_cast<QLineEdit *>(watched);
-        if (key->matches(QKeySequence::Paste)) {
-            const QString number = Altitude::pasted_number(QGuiApplication::clipboard()->text());
-            if (number.isEmpty())
-                QApplication::beep();
-            else
-                box->insert(number);
-            return true;
-        }
-        if (!Altitude::key_accepted(key->text())) {
-            QApplication::beep();
-            return true;
-        }
-    } else if (event->type() == QEvent::KeyRelease) {
-        if (watched == txtAltFeet)
-            txtAltFeet_KeyUp();
-        else
-            txtAltMeters_KeyUp();
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
 
 void Form1::txtAltFeet_KeyUp()
 {
@@ -796,27 +804,11 @@ void Form1::txtAltMeters_KeyUp()
 
 void Form1::build_FrequencyList()
 {
-    if (state.initialising)
-        return;
-    const int b = lstBand->currentIndex();
-    const int s = lstStep->currentIndex();
-    if (b < 0 || b >= int(state.bands.size()) || s < 0 || s >= int(state.stepValues.size()))
-        return;
-    Frequency::ChannelList channels = Frequency::channel_list(
-        state.bands[size_t(b)], lstStep->itemText(s), state.stepValues[size_t(s)], QLocale());
-    state.frequencyTexts = std::move(channels.commentTexts);
-    {
-        // The whole list goes in at once; the selection below reports the change.
-        const QSignalBlocker quiet(lstFrequency);
-        frequencyModel->setStringList(channels.entries);
-        lstFrequency->setCurrentIndex(0);
-    }
-    lstFrequency_Click();
-
-    QStringList tones;
-    for (int i = 0; i < lstTone->count(); ++i)
-        tones << lstTone->itemText(i);
-    state.toneTexts = Frequency::tone_texts(tones);
+    const QStringList entries = Frequency::build_FrequencyList(state, QLocale());
+    // The whole list goes in at once, with the channel the state selected.
+    const QSignalBlocker quiet(lstFrequency);
+    frequencyModel->setStringList(entries);
+    lstFrequency->setCurrentIndex(state.frequency);
 }
 
 void Form1::lstBand_Click()
@@ -841,17 +833,24 @@ void Form1::lstTone_Click()
     state.tone = qint16(lstTone->currentIndex());
 }
 
-// Exactly one of Tone and CTCSS stays ticked once the user has touched either.
 void Form1::chkTone_Click()
 {
-    state.toneSelected = chkTone->checkState() == Qt::Checked;
-    chkCTCSS->setChecked(!state.toneSelected);
+    Frequency::tone_ticked(state, chkTone->checkState() == Qt::Checked);
+    show_toneTicks();
 }
 
 void Form1::chkCTCSS_Click()
 {
-    state.ctcssSelected = chkCTCSS->checkState() == Qt::Checked;
-    chkTone->setChecked(!state.ctcssSelected);
+    Frequency::ctcss_ticked(state, chkCTCSS->checkState() == Qt::Checked);
+    show_toneTicks();
+}
+
+void Form1::show_toneTicks()
+{
+    const QSignalBlocker quietTone(chkTone);
+    const QSignalBlocker quietCtcss(chkCTCSS);
+    chkTone->setChecked(state.toneSelected);
+    chkCTCSS->setChecked(state.ctcssSelected);
 }
 
 void Form1::optWideFM_Click(int index)
@@ -901,7 +900,7 @@ void Form1::mnuOptionsLangList_Click(int index)
 {
     for (int i = 0; i < int(mnuOptionsLangList.size()); ++i)
         mnuOptionsLangList[size_t(i)]->setChecked(i == index);
-    context.objLanguage->language(mnuOptionsLangList[size_t(index)]->text());
+    context.objLanguage->language(languageNames.at(index - 1));
     translate_mainWindow();
     // The advice follows the language at once. Assembling again shows nothing that
     // the General page would not show on its next visit anyway.
@@ -930,11 +929,6 @@ void Form1::mnuHelpAbout_Click()
 void Form1::mnuHelpUpdate_Click()
 {
     context.objUpdate->setSilent(false);
-    context.objUpdate->check4update(*this);
+    context.objUpdate->check4update();
     context.objUpdate->setSilent(true);
-}
-
-void Form1::setUpdateMenuEnabled(bool enabled)
-{
-    mnuHelpUpdate->setEnabled(enabled);
 }

@@ -4,7 +4,7 @@
 #include "WindowTexts.h"
 #include "beacon/Advice.h"
 #include "beacon/BeaconState.h"
-#include "update/UpdateView.h"
+#include "beacon/Module1.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -58,7 +58,7 @@ struct Form1Location
 // The main window. Its construction is the program's start-up: it loads the
 // settings and the language, fills every control and assembles the first comment.
 // Control names follow the program's own naming ("lstPower", "Check1(2)").
-class Form1 final : public QMainWindow, private UpdateMenu
+class Form1 final : public QMainWindow
 {
     Q_OBJECT
 
@@ -71,7 +71,6 @@ public:
     static const std::array<WindowText, windowTextCount> &window_texts();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
@@ -93,17 +92,27 @@ private:
     // General page is shown.
     void update_beaconComment();
     void translate_mainWindow();
-    void translate_additions();
+    void translate_additions(const QHash<QString, QString> &translated);
     void show_advice();
 
+    // Start-up: the settings are loaded and the state prepared; then the controls
+    // are filled from the state before any handler is connected.
     void Form_Load();
     void init_controls();
     void build_FrequencyList();
     void update_PHG();
+    void show_toneTicks();
 
     void Check1_Click(int index);
     void txtYourBeaconComment_Change();
     void cmdCopyToClipboard_Click();
+    void lstPower_Click();
+    void lstHeight_Click();
+    void lstGain_Click();
+    void optDirection_Click(int index);
+    void chkRate_Click();
+    void lstRate_Click();
+    // Run on every edit of the box's text, whichever way it came.
     void txtAltFeet_KeyUp();
     void txtAltMeters_KeyUp();
     void lstBand_Click();
@@ -122,12 +131,12 @@ private:
     void mnuHelpAbout_Click();
     void mnuHelpUpdate_Click();
 
-    void setUpdateMenuEnabled(bool enabled) override;
-
     Form1Platform platform;
     ProgramContext context;
     BeaconState state;
+    BeaconComment assembled; // the last assembly, as the General page shows it
     AdviceTexts adviceTexts;
+    QStringList languageNames; // of the language menu's entries, from entry 1 on
     std::unique_ptr<UpdateWindowHost> updateWindow;
     QPointer<frm_About> aboutWindow;
     std::vector<std::pair<QLabel *, QComboBox *>> listLabels;

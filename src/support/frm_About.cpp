@@ -5,10 +5,10 @@
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -105,9 +105,6 @@ frm_About::frm_About(const AboutTexts &texts, ShellOpen &shell)
     buttons->addWidget(ok);
     layout->addLayout(buttons);
 
-    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &QWidget::close);
-
     // 460 pixels at 96 DPI, wider with a larger logical DPI or font.
     const int fixedWidth = int(std::lround(460 * design_scale(*this)));
     setFixedWidth(fixedWidth);
@@ -122,4 +119,15 @@ frm_About::frm_About(const AboutTexts &texts, ShellOpen &shell)
 void frm_About::lblWebURL_Click()
 {
     shell_open(shell, webAddress);
+}
+
+// Esc closes the window as it closes a dialog: the key goes to the control that has
+// the focus and comes up to the window when that control has no use for it.
+void frm_About::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

@@ -28,6 +28,9 @@ public:
 
     static QString disclaimer();
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void lblWebURL_Click();
 

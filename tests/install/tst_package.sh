@@ -18,7 +18,7 @@ deb=$(ls "$scratch"/out/tavrook_*.deb)
 root=$scratch/root
 dpkg-deb -x "$deb" "$root"
 program=$root/usr/lib/tavrook
-for file in usr/lib/tavrook/Tavrook usr/lib/tavrook/lib/Tavrook-window.so usr/lib/tavrook/language/English.lf usr/lib/tavrook/Tavrook.html \
+for file in usr/lib/tavrook/Tavrook usr/lib/tavrook/language/English.lf usr/lib/tavrook/Tavrook.html \
     usr/share/icons/hicolor/scalable/apps/org.example.Tavrook.svg usr/share/icons/hicolor/48x48/apps/org.example.Tavrook.png \
     usr/share/doc/tavrook/copyright usr/share/man/man1/tavrook.1.gz; do
     [ -f "$root/$file" ] || fail "$file is not in the package"

@@ -132,9 +132,13 @@ private slots:
         QTest::newRow("Enter (Return) dropped") << "txtAltFeet" << "" << "1 Return 2" << "12" << "A=00012";
         QTest::newRow("letters typed with Alt or Super (Meta) dropped") << "txtAltFeet" << "" << "1 Alt+a Meta+z 2" << "12" << "A=00012";
         QTest::newRow("cut, select all and paste work") << "txtAltFeet" << "" << "1 2 Ctrl+a Ctrl+x 3 Ctrl+v" << "312" << "A=00312";
-        QTest::newRow("a whole number pastes, blanks trimmed") << "txtAltFeet" << " 345 " << "1 Ctrl+v" << "1345" << "A=01345";
+        QTest::newRow("a pasted number loses its blanks") << "txtAltFeet" << " 1 345 " << "1 Ctrl+v" << "11345" << "A=11345";
         QTest::newRow("a decimal paste changes nothing") << "txtAltMeters" << "12.5" << "7 Ctrl+a Ctrl+v" << "7" << "A=00023";
+        QTest::newRow("Ctrl+Z takes an edit back") << "txtAltMeters" << "" << "1 0 0 Ctrl+z" << "" << "A=00000";
         QTest::newRow("metres capped at 30499") << "txtAltMeters" << "" << "3 0 5 0 0" << "30499" << "A=99999";
+        // The key release reaches the box that has just got the focus.
+        QTest::newRow("Tab moves on and changes nothing") << "txtAltFeet" << "" << "1 5 0 0 Tab" << "1500" << "A=01500";
+        QTest::newRow("Shift+Tab moves back and changes nothing") << "txtAltMeters" << "" << "5 0 0 Shift+Tab" << "500" << "A=01639";
         // clang-format on
     }
     void altitude_keysAsX11DeliversThem()
@@ -143,20 +147,83 @@ private slots:
         QFETCH(QString, keys);
         QFETCH(QString, clipboard);
         start();
+        showPage(2);
+        QVERIFY(activated());
         auto *edit = w<QLineEdit>(qPrintable(box));
+        edit->setFocus();
         edit->clear();
         QGuiApplication::clipboard()->setText(clipboard);
         // The text X11 delivers with each key: the character typed, a control character with Ctrl.
-        const QHash<int, QString> named = {{Qt::Key_Delete, u"\x7f"_s}, {Qt::Key_Backspace, u"\b"_s}, {Qt::Key_Return, u"\r"_s}};
+        const QHash<int, QString> named = {
+            {Qt::Key_Delete, u"\x7f"_s}, {Qt::Key_Backspace, u"\b"_s}, {Qt::Key_Return, u"\r"_s}, {Qt::Key_Tab, u"\t"_s}};
         for (const QString &token : keys.split(QLatin1Char(' '))) {
-            const QKeyCombination typed = QKeySequence::fromString(token)[0];
+            QKeyCombination typed = QKeySequence::fromString(token)[0];
             QString text = typed.key() < 0x80 ? token.right(1) : named.value(typed.key());
             if (typed.keyboardModifiers() == Qt::ControlModifier)
                 text = QChar(typed.key() - Qt::Key_A + 1);
-            QTest::sendKeyEvent(QTest::Click, edit, typed.key(), text, typed.keyboardModifiers());
+            if (typed == QKeyCombination(Qt::ShiftModifier, Qt::Key_Tab))
+                typed = QKeyCombination(Qt::ShiftModifier, Qt::Key_Backtab);
+            // Each half goes to whichever control has the focus at that moment.
+            QTest::sendKeyEvent(QTest::Press, QApplication::focusWidget(), typed.key(), text, typed.keyboardModifiers());
+            QTest::sendKeyEvent(QTest::Release, QApplication::focusWidget(), typed.key(), text, typed.keyboardModifiers());
         }
         QTEST(edit->text(), "shown");
         QTEST(this->box("txtAltitude")->text(), "element");
+    }
+    void altitude_everyOtherWayIn_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("element");
+        // clang-format off
+        QTest::newRow("context menu paste of a number") << "menu" << "25" << "10025" << "A=10025";
+        QTest::newRow("context menu paste of a text") << "menu" << "abc 12.5" << "100" << "A=00100";
+        QTest::newRow("dropped number") << "drop" << "25" << "10025" << "A=10025";
+        QTest::newRow("dropped text") << "drop" << "x" << "100" << "A=00100";
+        QTest::newRow("input method's full-width digits") << "input method" << "\uff12\uff15" << "10025" << "A=10025";
+        QTest::newRow("input method's letters") << "input method" << "\uff41" << "100" << "A=00100";
+        // clang-format on
+    }
+    void altitude_everyOtherWayIn()
+    {
+        QFETCH(QString, way);
+        QFETCH(QString, text);
+        start();
+        QLineEdit *feet = box("txtAltFeet");
+        QTest::keyClicks(feet, u"100"_s);
+        feet->end(false);
+        if (way == u"menu"_s) {
+            QGuiApplication::clipboard()->setText(text);
+            const std::unique_ptr<QMenu> menu(feet->createStandardContextMenu());
+            for (QAction *entry : menu->actions())
+                if (entry->text().startsWith(u"&Paste"_s))
+                    entry->trigger();
+        } else if (way == u"drop"_s) {
+            QMimeData data;
+            data.setText(text);
+            const QPoint end = feet->rect().bottomRight() - QPoint(2, 2);
+            QDragEnterEvent enter(end, Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(feet, &enter);
+            QDropEvent drop(QPointF(end), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(feet, &drop);
+        } else {
+            QInputMethodEvent commit;
+            commit.setCommitString(text);
+            QApplication::sendEvent(feet, &commit);
+        }
+        QTEST(feet->text(), "shown");
+        QTEST(box("txtAltitude")->text(), "element");
+    }
+    void altitude_middleClickPastesTheSelection() // CTest runs this under Xvfb too
+    {
+        if (!QGuiApplication::clipboard()->supportsSelection())
+            QSKIP("this platform has no primary selection");
+        start();
+        QGuiApplication::clipboard()->setText(u"2500"_s, QClipboard::Selection);
+        QTest::mouseClick(box("txtAltFeet"), Qt::MiddleButton);
+        QCOMPARE(box("txtAltFeet")->text(), u"2500"_s);
+        QCOMPARE(box("txtAltitude")->text(), u"A=02500"_s);
     }
     void standardAltitude_optionChangesEveryView()
     {
@@ -313,12 +380,19 @@ private slots:
         QCOMPARE(where(general), withWarning);
         QCOMPARE(window->size(), size);
 
+        // The warnings against what the page really shows behind them: Fusion, the style
+        // here, paints its pages lighter than the window.
+        QCOMPARE(QApplication::style()->name(), u"fusion"_s);
         for (const QPalette &theme : {QApplication::style()->standardPalette(), darkPalette()}) {
             QApplication::setPalette(theme);
-            for (const char *name : {"lblWarning", "lblCharacterWarning"})
-                QCOMPARE(
-                    seenAs(w<QLabel>(name)->palette().color(QPalette::WindowText), window->palette().color(QPalette::Window)),
-                    u"red"_s);
+            where({});
+            auto *tabs = w<QTabWidget>("SSTab1");
+            const QImage shot = tabs->grab().toImage();
+            for (const char *name : {"lblWarning", "lblCharacterWarning"}) {
+                QLabel *label = w<QLabel>(name);
+                const QColor behind = shot.pixelColor(label->mapTo(tabs, QPoint(label->width() - 2, 1)));
+                QCOMPARE(seenAs(label->palette().color(QPalette::WindowText), behind), u"red"_s);
+            }
         }
         QApplication::setPalette(QApplication::style()->standardPalette());
 
@@ -381,13 +455,27 @@ private slots:
                                             QUrl(QStringLiteral(TAVROOK_WEB_ADDRESS))}));
         about->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(about));
-        QTest::keyClick(about, Qt::Key_Escape);
+        QVERIFY(QApplication::focusWidget() && about->isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); // where the desktop sends it
         QTRY_VERIFY(topLevels("frm_About").isEmpty());
+
+        // The window goes on answering while the check waits for the web site.
         transfer.answer = {true, "Ostrowind Tavrook Version V1.0.8 ", 0, {}};
+        transfer.held = true;
         action("mnuHelpUpdate")->trigger();
         QCOMPARE(transfer.requested, QStringList{QStringLiteral(TAVROOK_WEB_ADDRESS)});
-        QCOMPARE(topLevels("frmUpdate").value(0)->findChild<QLabel *>(u"Label1"_s)->text(),
-                 u"No version information found for app Tavrook"_s);
+        QVERIFY(!action("mnuHelpUpdate")->isEnabled());
+        QVERIFY(activated());
+        auto *tabs = w<QTabWidget>("SSTab1");
+        QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(1).center());
+        QCOMPARE(tabs->currentIndex(), 1);
+        list("lstPower")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(box("txtPHG")->text(), u"PHG1000"_s);
+        transfer.release();
+        QTRY_COMPARE(topLevels("frmUpdate").value(0)->findChild<QLabel *>(u"Label1"_s)->text(),
+                     u"No version information found for app Tavrook"_s);
+        QVERIFY(action("mnuHelpUpdate")->isEnabled());
     }
 
 private:
