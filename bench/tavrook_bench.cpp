@@ -203,8 +203,9 @@ int main(int argc, char *argv[])
     }
     print_row("start-up, bare QCoreApplication", summarise(coreMs));
     print_row("Tavrook --comment", summarise(commentMs));
-    print_ratio("--comment ratio to QCoreApplication", summarise(commentMs).median,
-                summarise(coreMs).median, 2.0);
+    // A beacon program runs it every 30 s or more: it must stay well under that.
+    std::printf("%-44s %9.2f ms (goal: under 50 ms)\n", "Tavrook --comment, median",
+                summarise(commentMs).median);
     std::printf("\n");
 
     // The largest channel list in the real window against building its texts alone.
