@@ -4,6 +4,7 @@
 #include "beacon/Phg.h"
 #include "language/clsLanguage.h"
 #include "support/LenientNumber.h"
+#include "support/PlainFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -148,10 +149,13 @@ QString settings_location(const QString &appDir, const QString &exeBaseName,
     QString own = folder + QLatin1Char('/') + fileName;
     if (!prepare) // the file the program would use, without creating it
         return QFileInfo::exists(own) || !QFileInfo::exists(beside) ? own : beside;
-    if (!QFileInfo::exists(own) && QDir().mkpath(folder) && QFileInfo::exists(beside) &&
-        QFile::copy(beside, own))
-        QFile::setPermissions(own, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                       QFile::ReadOther);
+    QString why;
+    if (!QFileInfo::exists(own) && PlainFile::make_folder(folder, &why)) {
+        // The seed is read like every other settings file: never blocking, never too large.
+        const PlainFile::Contents seed = PlainFile::read(beside, PrivateProfile::maxFileBytes);
+        if (seed.status == PlainFile::Status::Read)
+            PlainFile::replace(own, seed.bytes, &why);
+    }
     return own;
 }
 
@@ -202,12 +206,17 @@ QString settings_read(QByteArray &file, BeaconState &state)
 
 // The file is read once; the defaults of missing keys go back in one write, which
 // when it fails leaves the file as it was.
-void LoadSettings(BeaconState &state, const QString &iniFile, clsLanguage &language)
+QString LoadSettings(BeaconState &state, const QString &iniFile, clsLanguage &language)
 {
     const PrivateProfile::Loaded before = PrivateProfile::load(iniFile);
     QByteArray after = before.bytes;
     language.language(settings_read(after, state));
     PrivateProfile::store(iniFile, before, after);
+    if (before.readable)
+        return {};
+    return QStringLiteral("Your settings could not be read from ") + iniFile +
+           QStringLiteral(": ") + before.why +
+           QStringLiteral(". Tavrook starts with its defaults and will not save over that file.");
 }
 
 // Every entry is applied to the file's bytes in memory, then the file is written

@@ -34,10 +34,10 @@ bool ParseIniBool(const QString &text);
 QString FormatIniBool(bool value);
 
 // Moves the stored selections between the settings file and the state; the load
-// also chooses the stored language, the save stores the active one. The save
-// returns what to tell the user when it failed (the file and why), or the empty
-// text when every value was written.
-void LoadSettings(BeaconState &state, const QString &iniFile, clsLanguage &language);
+// also chooses the stored language, the save stores the active one. Each returns
+// what to tell the user when the file could not be read or written (the file and
+// why), or the empty text.
+QString LoadSettings(BeaconState &state, const QString &iniFile, clsLanguage &language);
 
 // The load on the file's bytes alone: the stored selections go into the state, the
 // defaults of missing keys into the bytes; returns the stored language.

@@ -102,6 +102,21 @@ QString unquoted(const QString &raw)
     return value;
 }
 
+// A value that a reader would change (blanks at its ends, or a pair of quotes around
+// it) goes between double quotes, which every reader of the format takes off again.
+QString quoted_ifNeeded(const QString &value)
+{
+    if (value.isEmpty())
+        return value;
+    const QChar first = value.front();
+    const bool quotedAlready = value.size() >= 2 &&
+                               (first == QLatin1Char('"') || first == QLatin1Char('\'')) &&
+                               value.back() == first;
+    if (is_blank(first) || is_blank(value.back()) || quotedAlready)
+        return QLatin1Char('"') + value + QLatin1Char('"');
+    return value;
+}
+
 // A line break inside a name or value would split the entry and could plant other keys.
 QByteArray single_line(const QString &text)
 {
@@ -171,7 +186,8 @@ QByteArray with_value(const QByteArray &file, const QString &section, const QStr
 {
     const std::vector<Line> lines = split_lines(file);
     const QByteArray eol = line_end_of(file, lines);
-    const QByteArray entry = single_line(key) + '=' + single_line(value);
+    const QByteArray stored = single_line(quoted_ifNeeded(value));
+    const QByteArray entry = single_line(key) + '=' + stored;
     const Located found = locate(file, lines, section, key);
 
     if (found.entryLine >= 0) {
@@ -180,7 +196,7 @@ QByteArray with_value(const QByteArray &file, const QString &section, const QStr
         const QByteArray text = file.mid(line.start, line.length);
         const QByteArray spelled = text.left(text.indexOf('=')).trimmed();
         QByteArray result = file;
-        result.replace(line.start, line.length, spelled + '=' + single_line(value));
+        result.replace(line.start, line.length, spelled + '=' + stored);
         return result;
     }
 
@@ -203,18 +219,61 @@ QByteArray with_value(const QByteArray &file, const QString &section, const QStr
 Loaded load(const QString &path)
 {
     PlainFile::Contents contents = PlainFile::read(path, maxFileBytes);
-    return {contents.status != PlainFile::Status::Unreadable, std::move(contents.bytes),
-            std::move(contents.why)};
+    Loaded loaded{contents.status != PlainFile::Status::Unreadable,
+                  contents.status == PlainFile::Status::Missing,
+                  false,
+                  false,
+                  std::move(contents.bytes),
+                  std::move(contents.why)};
+    // Notepad's "Unicode" is UTF-16 with a byte-order mark; the rules work on its UTF-8 form.
+    const bool little = loaded.bytes.startsWith("\xFF\xFE");
+    if (little || loaded.bytes.startsWith("\xFE\xFF")) {
+        loaded.utf16 = true;
+        loaded.bigEndian = !little;
+        const QByteArray text = loaded.bytes.mid(2);
+        QString decoded(text.size() / 2, Qt::Uninitialized);
+        for (qsizetype i = 0; i < decoded.size(); ++i) {
+            const auto high = uchar(text.at(2 * i + (little ? 1 : 0)));
+            const auto low = uchar(text.at(2 * i + (little ? 0 : 1)));
+            decoded[i] = QChar(char16_t(high << 8 | low));
+        }
+        loaded.bytes = decoded.toUtf8();
+    }
+    return loaded;
 }
+
+namespace {
+
+QByteArray encoded_asLoaded(const Loaded &before, const QByteArray &utf8)
+{
+    if (!before.utf16)
+        return utf8;
+    const QString text = QString::fromUtf8(utf8);
+    QByteArray bytes = before.bigEndian ? QByteArray("\xFE\xFF", 2) : QByteArray("\xFF\xFE", 2);
+    bytes.reserve(2 + 2 * text.size());
+    for (const QChar c : text) {
+        const char high = char(c.unicode() >> 8);
+        const char low = char(c.unicode() & 0xFF);
+        bytes.append(before.bigEndian ? high : low).append(before.bigEndian ? low : high);
+    }
+    return bytes;
+}
+
+} // namespace
 
 bool store(const QString &path, const Loaded &before, const QByteArray &after, QString *error)
 {
     QString why;
-    const bool stored = before.readable && // never overwrite a file we could not read
-                        ((after == before.bytes && QFileInfo::exists(path)) ||
-                         PlainFile::replace(path, after, &why));
-    if (!before.readable)
+    bool stored = false;
+    const QByteArray bytes = encoded_asLoaded(before, after);
+    if (!before.readable) // never overwrite a file we could not read
         why = QStringLiteral("the file exists but cannot be read: ") + before.why;
+    else if (after == before.bytes && QFileInfo::exists(path))
+        stored = true;
+    else if (bytes.size() > maxFileBytes) // the next start could not read it
+        why = QStringLiteral("the settings would be larger than 1 MiB");
+    else
+        stored = PlainFile::replace(path, bytes, &why);
     if (!stored && error)
         *error = why;
     return stored;

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -64,18 +65,41 @@ bool write_all(int fd, const QByteArray &bytes)
     return true;
 }
 
-// mkdir -p, saying which folder could not be made and why.
-bool make_folder(const QString &folder, QString *why)
+// The file a path names once its symbolic links are followed, whether it exists or not.
+QString link_target(const QString &path)
 {
-    if (QFileInfo(folder).isDir())
-        return true;
-    const QString parent = QFileInfo(folder).absolutePath();
-    if (parent != folder && !make_folder(parent, why))
-        return false;
-    if (::mkdir(QFile::encodeName(folder).constData(), 0755) == 0 || errno == EEXIST)
-        return true;
-    *why = QStringLiteral("the folder %1 could not be created: %2").arg(folder, reason(errno));
-    return false;
+    QString target = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        const QFileInfo info(target);
+        if (!info.isSymLink())
+            break;
+        target = info.symLinkTarget();
+    }
+    return target;
+}
+
+// Temporary files of ours ("<name>.XXXXXX") left by a write that was killed.
+void remove_strays(const QString &target)
+{
+    const QFileInfo file(target);
+    const QString prefix = file.fileName() + QLatin1Char('.');
+    const QStringList entries =
+        file.dir().entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString &name : entries) {
+        if (name.size() != prefix.size() + 6 || !name.startsWith(prefix))
+            continue;
+        const QStringView suffix = QStringView(name).mid(prefix.size());
+        if (std::all_of(suffix.begin(), suffix.end(),
+                        [](QChar c) { return c.isLetterOrNumber() && c.unicode() < 0x80; }))
+            QFile::remove(file.dir().filePath(name));
+    }
+}
+
+mode_t created_mode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
 }
 
 } // namespace
@@ -139,37 +163,59 @@ Contents read(const QString &path, qint64 maxBytes)
     return contents;
 }
 
+bool make_folder(const QString &folder, QString *why, int mode)
+{
+    if (QFileInfo(folder).isDir())
+        return true;
+    const QString parent = QFileInfo(folder).absolutePath();
+    if (parent != folder && !make_folder(parent, why, mode))
+        return false;
+    if (::mkdir(QFile::encodeName(folder).constData(), mode_t(mode)) == 0 || errno == EEXIST)
+        return true;
+    *why = QStringLiteral("the folder %1 could not be created: %2").arg(folder, reason(errno));
+    return false;
+}
+
 bool replace(const QString &path, const QByteArray &bytes, QString *why)
 {
     // A settings file kept as a link (in a folder of dotfiles) stays a link.
-    const QFileInfo given(path);
-    const QString target = given.isSymLink() && given.exists() ? given.canonicalFilePath() : path;
+    const QString target = link_target(path);
+    const QByteArray name = QFile::encodeName(target);
     const QString folder = QFileInfo(target).absolutePath();
     if (!make_folder(folder, why))
         return false;
+    struct stat old
+    {
+    };
+    const bool existed = ::stat(name.constData(), &old) == 0;
+    // The rename needs only the folder's permission; the file's own says whether we
+    // may. Opening it for writing asks exactly that, and changes nothing.
+    if (existed && S_ISREG(old.st_mode)) {
+        const Descriptor probe(
+            ::open(name.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+        if (probe.fd < 0) {
+            *why = reason(errno);
+            return false;
+        }
+    }
+    remove_strays(target);
 
-    QByteArray temporary = QFile::encodeName(target) + ".XXXXXX";
+    QByteArray temporary = name + ".XXXXXX";
     Descriptor out(::mkostemp(temporary.data(), O_CLOEXEC));
     if (out.fd < 0) {
         *why = reason(errno);
         return false;
     }
-    struct stat old
-    {
-    };
-    const mode_t mode = ::stat(QFile::encodeName(target).constData(), &old) == 0
-                            ? (old.st_mode & 07777)
-                            : mode_t(0666 & ~[] {
-                                  const mode_t mask = ::umask(0);
-                                  ::umask(mask);
-                                  return mask;
-                              }());
+    // The owner stays where the system lets us keep it (always for root), the group
+    // where we belong to it.
+    if (existed && ::fchown(out.fd, old.st_uid, old.st_gid) != 0)
+        (void)!::fchown(out.fd, uid_t(-1), old.st_gid);
+    const mode_t mode = existed ? (old.st_mode & 07777) : created_mode();
     // Every step is checked: a buffered write that fails on a full disk must not
     // let an empty file take the place of a good one.
-    const bool written =
-        ::fchmod(out.fd, mode) == 0 && write_all(out.fd, bytes) && ::fsync(out.fd) == 0 &&
-        ::close(out.release()) == 0 &&
-        ::rename(temporary.constData(), QFile::encodeName(target).constData()) == 0;
+    const bool written = ::fchmod(out.fd, mode) == 0 && write_all(out.fd, bytes) &&
+                         ::fsync(out.fd) == 0 && ::close(out.release()) == 0 &&
+                         ::rename(temporary.constData(), name.constData()) == 0;
     if (!written) {
         *why = reason(errno);
         ::unlink(temporary.constData());

@@ -20,9 +20,16 @@ struct Contents
 Contents read(const QString &path, qint64 maxBytes);
 
 // Writes the bytes to a new file in the same folder, syncs it and renames it over
-// the old one, keeping the old file's permissions; a symbolic link keeps pointing
-// at the file it names. A missing folder is created. On any failure the old file is
-// untouched and why says what failed.
+// the old one, as careful editors do: the file keeps its mode, owner and group; a
+// symbolic link, dangling or not, is written through and keeps pointing at its
+// target; a file the user may not write is refused, not replaced. A missing folder
+// is created for the user alone (mode 0700), and a temporary file that a killed
+// write left beside the file is removed. On any failure the old file is untouched
+// and why says what failed.
 bool replace(const QString &path, const QByteArray &bytes, QString *why);
+
+// mkdir -p, each new folder with the given mode; on failure why says which folder
+// could not be made and why.
+bool make_folder(const QString &folder, QString *why, int mode = 0700);
 
 } // namespace PlainFile

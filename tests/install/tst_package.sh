@@ -2,8 +2,9 @@
 # Builds the Debian package, unpacks it into a scratch root and checks its layout,
 # its desktop entry and metainfo and, with lintian, its policy; then
 # starts the unpacked program as a user who may not write its folder and checks that
-# the settings went to that user's configuration folder, seeded from a Tavrook.INI
-# beside the program, and that nothing was written beside the program.
+# the settings went to that user's configuration folder (its own, mode 0700), seeded
+# from a Tavrook.INI beside the program, that nothing was written beside the program,
+# and that a FIFO there holds up nothing.
 # Usage: tst_package.sh BUILD_DIR
 set -euo pipefail
 build_dir=$1
@@ -52,4 +53,14 @@ grep -q "CurrentLanguage=English" "$config" || fail "the settings did not land i
 grep -q "Power=7" "$config" || fail "the settings beside the program were not the starting point"
 [ "$(cat "$program/Tavrook.INI")" = "$(printf '[TAB_PHG]\nPower=7')" ] || fail "the settings beside the program were changed"
 [ -z "$(find "$program" -newer "$scratch/started")" ] || fail "the program wrote beside itself: $(find "$program" -newer "$scratch/started")"
+[ "$(stat -c %a "$scratch/home/config/Tavrook")" = 700 ] || fail "the configuration folder is open to others"
+
+# A FIFO in place of the seed holds nothing up: the first start goes on with the defaults.
+rm -rf "$scratch/home/config/Tavrook" "$program/Tavrook.INI"
+mkfifo "$program/Tavrook.INI"
+[ "$(id -u)" -eq 0 ] || chmod -R a-w "$root"
+first_start "$config" "${run_as[@]}" env HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/home/config" \
+    TMPDIR="$scratch/tmp" QT_QPA_PLATFORM=offscreen "$root/usr/lib/tavrook/Tavrook"
+chmod -R u+w "$root"
+grep -q "CurrentLanguage=English" "$config" || fail "a FIFO beside the program held up the first start"
 echo "Debian package, system layout and settings of a read-only install: 1 passed, 0 failed"

@@ -70,6 +70,8 @@ private slots:
         QTest::newRow("Windows-1252 lines keep their bytes") << QByteArray("[A]\nCity=M\xfcnster\nx=1\n") << "A" << u"\u00e9"_s << QByteArray("[A]\nCity=M\xfcnster\nx=\xc3\xa9\n");
         QTest::newRow("a line break plants no key") << QByteArray("[A]\n") << "A" << "hi\n[Language]\nCurrentLanguage=x" << QByteArray("[A]\nx=hi [Language] CurrentLanguage=x\n");
         QTest::newRow("only the first section of a name") << QByteArray("[A]\nx=1\n[A]\nx=2\n") << "A" << "3" << QByteArray("[A]\nx=3\n[A]\nx=2\n");
+        QTest::newRow("blanks at the ends kept by quotes") << QByteArray() << "A" << "  QRV  " << QByteArray("[A]\nx=\"  QRV  \"\n");
+        QTest::newRow("quotes around kept by more quotes") << QByteArray("[A]\nx=1\n") << "A" << "'QRV 145.500'" << QByteArray("[A]\nx=\"'QRV 145.500'\"\n");
         // clang-format on
     }
     void write()
@@ -211,11 +213,13 @@ private slots:
                 QSKIP("cannot take the file-system identity of an unprivileged user here");
         }
         BeaconState again;
-        LoadSettings(again, installation->iniPath(), *language);
+        const QString told = LoadSettings(again, installation->iniPath(), *language);
         const QString failure = SaveSettings(state, installation->iniPath(), *language);
         if (root)
             ::setfsuid(0);
         QFETCH(QString, why);
+        QCOMPARE(told, u"Your settings could not be read from %1: %2. Tavrook starts with its defaults and will "
+                       u"not save over that file."_s.arg(installation->iniPath(), why));
         QCOMPARE(failure, u"Your settings could not be saved to %1: the file exists but cannot be read: %2"_s.arg(
                               installation->iniPath(), why));
         QCOMPARE(again.phgPower, 0);
@@ -225,6 +229,100 @@ private slots:
         }
         QVERIFY(QFile::setPermissions(installation->iniPath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
         QCOMPARE(ini(), precious);
+    }
+    void save_keepsTheFilesIdentity_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("a dangling link is written through") << "dangling link";
+        QTest::newRow("a read-only file is refused") << "read-only";
+        QTest::newRow("mode, owner and group stay") << "owner";
+        QTest::newRow("a killed save's leftover goes") << "leftover";
+    }
+    void save_keepsTheFilesIdentity()
+    {
+        QFETCH(QString, kind);
+        const QString file = installation->iniPath();
+        const QByteArray path = QFile::encodeName(file);
+        const QString target = installation->path() + u"/dotfiles/tavrook.ini"_s;
+        if (kind == u"dangling link"_s)
+            QVERIFY(QFile::link(target, file));
+        else
+            installation->writeFile(u"Tavrook.INI"_s, "[TAB_PHG]\nPower=5\n");
+        if (kind == u"leftover"_s) {
+            installation->writeFile(u"Tavrook.INI.a1B2c3"_s, "half");
+            installation->writeFile(u"Tavrook.INI.bak"_s, "mine");
+        }
+        const bool root = ::geteuid() == 0;
+        if (kind == u"owner"_s) {
+            QVERIFY(::chmod(path.constData(), 0640) == 0);
+            if (root) // a user's file saved by root stays the user's
+                QVERIFY(::chown(path.constData(), 65534, 65534) == 0);
+        }
+        if (kind == u"read-only"_s) {
+            QVERIFY(::chmod(path.constData(), 0444) == 0);
+            if (root) { // root writes anything: as root the file-system identity becomes nobody meanwhile
+                QVERIFY(QFile::setPermissions(installation->path(), QFileDevice::Permissions(0x7777)));
+                ::setfsuid(65534);
+                if (::setfsuid(uid_t(-1)) != 65534)
+                    QSKIP("cannot take the file-system identity of an unprivileged user here");
+            }
+        }
+        BeaconState state;
+        loadInto(state);
+        state.freeText = u"Saved"_s;
+        const QString failure = SaveSettings(state, file, *language);
+        if (root)
+            ::setfsuid(0);
+        struct stat info
+        {
+        };
+        QVERIFY(::stat(path.constData(), &info) == 0);
+        if (kind == u"read-only"_s) {
+            QCOMPARE(failure, u"Your settings could not be saved to %1: Permission denied"_s.arg(file));
+            QCOMPARE(ini(), QByteArray("[TAB_PHG]\nPower=5\n"));
+            return;
+        }
+        QCOMPARE(failure, QString());
+        QVERIFY(ini().contains("FreeText=Saved\n"));
+        if (kind == u"dangling link"_s) {
+            QCOMPARE(QFileInfo(file).symLinkTarget(), target);
+            QVERIFY(QFileInfo(target).isFile());
+        } else if (kind == u"owner"_s) {
+            QCOMPARE(info.st_mode & 07777, mode_t(0640));
+            if (root)
+                QCOMPARE(u"%1:%2"_s.arg(info.st_uid).arg(info.st_gid), u"65534:65534"_s);
+        } else {
+            QCOMPARE(QDir(installation->path()).entryList(QDir::Files), (QStringList{u"Tavrook.INI"_s, u"Tavrook.INI.bak"_s}));
+        }
+    }
+    void settingsFile_alwaysReadsBackWhatItWrote()
+    {
+        // A file just under the read limit: the missing keys would take it over.
+        QByteArray nearlyFull = "[TAB_PHG]\nPower=5\n";
+        nearlyFull += QByteArray(1048566 - nearlyFull.size() - 1, ';') + '\n';
+        installation->writeFile(u"Tavrook.INI"_s, nearlyFull);
+        BeaconState state;
+        loadInto(state);
+        QCOMPARE(state.phgPower, 5);
+        QCOMPARE(ini(), nearlyFull);
+        QCOMPARE(
+            SaveSettings(state, installation->iniPath(), *language),
+            u"Your settings could not be saved to %1: the settings would be larger than 1 MiB"_s.arg(installation->iniPath()));
+        QCOMPARE(ini(), nearlyFull);
+
+        // Notepad's "Unicode": UTF-16 with its byte-order mark is read, and stays UTF-16.
+        const QString text = u"[TAB_FREETEXT]\r\nFreeText=Gr\u00fc\u00dfe \u20ac\r\n"_s;
+        QByteArray utf16("\xff\xfe", 2);
+        utf16.append(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+        installation->writeFile(u"Tavrook.INI"_s, utf16);
+        BeaconState unicode;
+        loadInto(unicode);
+        QCOMPARE(unicode.freeText, u"Gr\u00fc\u00dfe \u20ac"_s);
+        const QByteArray written = ini();
+        QVERIFY(written.startsWith(utf16));
+        const QString back =
+            QString::fromUtf16(reinterpret_cast<const char16_t *>(written.constData() + 2), (written.size() - 2) / 2);
+        QVERIFY2(back.contains(u"\r\nCurrentLanguage=English\r\n"_s), qPrintable(back));
     }
     void failedWrite_keepsTheOldFileWhole()
     {
