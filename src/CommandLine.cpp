@@ -4,12 +4,12 @@
 #include "beacon/Receivers.h"
 #include "settings/A_GetSetIniFile.h"
 #include "settings/PrivateProfile.h"
-#include "support/PlainFile.h"
 #include "support/ProgramIdentity.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -89,10 +89,9 @@ int run_commandLine(const QStringList &arguments)
                              : settings_location(ProgramIdentity::executable_dir(),
                                                  ProgramIdentity::executable_baseName(),
                                                  QStringLiteral("Tavrook"), false);
-    PlainFile::Contents contents = PlainFile::read(file, PrivateProfile::maxFileBytes);
+    PrivateProfile::Loaded contents = PrivateProfile::load(file);
     // A beacon must never go out with defaults the user did not choose.
-    if (contents.status == PlainFile::Status::Unreadable ||
-        (contents.status == PlainFile::Status::Missing && parser.isSet(settings))) {
+    if (!contents.readable || (contents.missing && parser.isSet(settings))) {
         print(stderr, QStringLiteral("Tavrook: cannot read the settings file %1: %2\n")
                           .arg(file, contents.why));
         return 1;
@@ -100,10 +99,20 @@ int run_commandLine(const QStringList &arguments)
 
     BeaconState state;
     settings_read(contents.bytes, state);
-    Module1::prepare_beacon(state);
+    const Module1::Preparation prepared = Module1::prepare_beacon(state);
     const BeaconComment result = Module1::assemble_beaconComment(state);
     print(stdout, result.comment + QLatin1Char('\n'));
+    // What a beacon program reads must arrive whole, or the failure must show.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        print(stderr, QStringLiteral("Tavrook: cannot write the comment: %1\n")
+                          .arg(QString::fromLocal8Bit(std::strerror(errno))));
+        return 1;
+    }
     if (parser.isSet(explain)) {
+        if (prepared.droppedCharacters > 0)
+            print(stderr, QStringLiteral("The stored free text held %1 control character(s); "
+                                         "they were left out.\n")
+                              .arg(prepared.droppedCharacters));
         if (result.shortened)
             print(stderr, QStringLiteral("The comment was cut to %1 characters.\n")
                               .arg(Module1::maxCommentLength));

@@ -108,8 +108,20 @@ void clamp_toLists(BeaconState &state)
     state.phgHeight = QString::number(height);
 }
 
-void prepare_beacon(BeaconState &state)
+QString typeable_text(const QString &text)
 {
+    QList<uint> kept = text.toUcs4();
+    kept.removeIf([](uint c) { return !QChar::isPrint(char32_t(c)); });
+    return QString::fromUcs4(reinterpret_cast<const char32_t *>(kept.constData()), kept.size());
+}
+
+Preparation prepare_beacon(BeaconState &state)
+{
+    Preparation preparation;
+    const QString typeable = typeable_text(state.freeText);
+    preparation.droppedCharacters = state.freeText.toUcs4().size() - typeable.toUcs4().size();
+    state.freeText = typeable;
+
     clamp_toLists(state);
     state.bands = Frequency::band_table();
     state.stepValues = Frequency::step_values();
@@ -126,6 +138,7 @@ void prepare_beacon(BeaconState &state)
     state.rateSelected = false;
     Phg::update_PHG(state);
     Altitude::restore(state);
+    return preparation;
 }
 
 } // namespace Module1

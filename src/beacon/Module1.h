@@ -36,11 +36,21 @@ BeaconComment assemble_beaconComment(const BeaconState &state, const Advice::Tex
 // becomes the last entry, so a hand-edited settings file cannot select nothing.
 void clamp_toLists(BeaconState &state);
 
+// The text without the characters that cannot be typed into a box (control and
+// format characters), which must never go on the air.
+QString typeable_text(const QString &text);
+
+// What the preparation changed of the loaded settings that the user may want to know.
+struct Preparation
+{
+    qsizetype droppedCharacters = 0; // of the stored free text
+};
+
 // Turns the loaded settings into the run's state: the fixed tables, stored positions
 // clamped to their lists, the channel list of the stored band and step with the
 // stored channel when it lies in it, the rate at entry 1 and unticked, the PHG
-// element and the altitude (capped as typed). The window and the command line both
-// start from it.
-void prepare_beacon(BeaconState &state);
+// element, the altitude (capped as typed) and the free text without characters that
+// cannot be typed. The window and the command line both start from it.
+Preparation prepare_beacon(BeaconState &state);
 
 } // namespace Module1

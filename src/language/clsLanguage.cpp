@@ -20,7 +20,7 @@ constexpr qint64 maxLanguageFileSize = 1024 * 1024;
 const QString crlf = QStringLiteral("\r\n");
 
 // Lines end at CR or CR LF; a lone LF stays inside the line.
-QList<QByteArrayView> split_lines(const QByteArray &bytes)
+QList<QByteArrayView> split_lines(QByteArrayView bytes)
 {
     QList<QByteArrayView> lines;
     qsizetype start = 0;
@@ -37,14 +37,6 @@ QList<QByteArrayView> split_lines(const QByteArray &bytes)
             ++start;
     }
     return lines;
-}
-
-QByteArray read_bytes(const QString &path)
-{
-    QByteArray bytes = PlainFile::read(path, maxLanguageFileSize).bytes;
-    if (bytes.startsWith("\xEF\xBB\xBF")) // a UTF-8 byte-order mark from a Windows editor
-        bytes.remove(0, 3);
-    return bytes;
 }
 
 } // namespace
@@ -87,35 +79,50 @@ void clsLanguage::scan_languageFiles(const LanguagesFound &languagesFound)
         minimumVersion = std::min(minimumVersion, info.version);
 }
 
-void clsLanguage::read_languageFile(const QString &path, size_t position)
+LanguageFile clsLanguage::parse_languageFile(const QByteArray &bytes)
 {
-    entries.clear();
-    LanguageFileInfo &info = languages[position];
-    bool nameTaken = false;
-    bool translatorTaken = false;
-    const QByteArray bytes = read_bytes(path);
-    for (QByteArrayView raw : split_lines(bytes)) {
+    LanguageFile file;
+    QByteArrayView text = bytes;
+    if (text.startsWith("\xEF\xBB\xBF")) // a UTF-8 byte-order mark from a Windows editor
+        text = text.sliced(3);
+    for (QByteArrayView raw : split_lines(text)) {
         if (raw.size() > 2 && static_cast<unsigned char>(raw[0]) == 255 &&
             static_cast<unsigned char>(raw[1]) == 254)
             raw = raw.sliced(2);
         if (raw.isEmpty() || raw[0] == ';')
             continue;
         const QString line = TextCodec::decode(raw);
-        if (!nameTaken && line.startsWith(QStringLiteral("DEF="))) {
-            nameTaken = true;
-            info.name = line.mid(4);
-            info.path = path;
-        } else if (!translatorTaken && line.startsWith(QStringLiteral("TRANSLATOR="))) {
-            translatorTaken = true;
-            info.translator = line.mid(11);
+        if (!file.named && line.startsWith(QStringLiteral("DEF="))) {
+            file.named = true;
+            file.info.name = line.mid(4);
+        } else if (!file.translated && line.startsWith(QStringLiteral("TRANSLATOR="))) {
+            file.translated = true;
+            file.info.translator = line.mid(11);
         } else if (line.startsWith(QStringLiteral("VER="))) {
-            info.version = LenientNumber::to_int16(QStringView(line).mid(4));
+            file.versioned = true;
+            file.info.version = LenientNumber::to_int16(QStringView(line).mid(4));
         } else if (const qsizetype eq = line.indexOf(QLatin1Char('=')); eq >= 0) {
             const QString key = line.left(eq);
-            if (!entries.contains(key))
-                entries.insert(key, line.mid(eq + 1));
+            if (!file.entries.contains(key))
+                file.entries.insert(key, line.mid(eq + 1));
         }
     }
+    return file;
+}
+
+void clsLanguage::read_languageFile(const QString &path, size_t position)
+{
+    LanguageFile file = parse_languageFile(PlainFile::read(path, maxLanguageFileSize).bytes);
+    entries = std::move(file.entries);
+    LanguageFileInfo &info = languages[position];
+    if (file.named) {
+        info.name = file.info.name;
+        info.path = path;
+    }
+    if (file.translated)
+        info.translator = file.info.translator;
+    if (file.versioned)
+        info.version = file.info.version;
 }
 
 void clsLanguage::translate_start()

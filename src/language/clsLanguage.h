@@ -17,6 +17,15 @@ struct LanguageFileInfo
     QString translator;
 };
 
+// What one language file holds: its name, version and translator, and its texts by
+// key (the first entry of a key counts).
+struct LanguageFile
+{
+    LanguageFileInfo info;                                     // without its path
+    bool named = false, versioned = false, translated = false; // the lines were there
+    QHash<QString, QString> entries;
+};
+
 // The translator: finds the language files ("*.lf" in the folder "language" beside
 // the executable) on creation, loads the chosen language's table, and translates
 // texts by key, falling back to a marked English default that counts as an error.
@@ -53,6 +62,10 @@ public:
     QString requested_language() const;
     QString get_translators() const;
     qint16 MinimumVersion() const;
+
+    // The rules of a language file on its bytes: lines end at CR or CR LF, ";" starts
+    // a comment, "DEF=", "VER=" and "TRANSLATOR=" describe the file, "KEY=text" the rest.
+    static LanguageFile parse_languageFile(const QByteArray &bytes);
 
 private:
     void read_languageFile(const QString &path, size_t position);

@@ -148,6 +148,22 @@ public:
     }
 };
 
+// The free text takes only what can be typed, whichever way it comes in.
+class TypeableValidator final : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &position) const override
+    {
+        const QString kept = Module1::typeable_text(input);
+        if (kept != input) {
+            position = int(qMin<qsizetype>(position, kept.size()));
+            input = kept;
+        }
+        return Acceptable;
+    }
+};
+
 QLineEdit *readOnlyBox(const char *name)
 {
     auto *box = named(new QLineEdit, QLatin1String(name));
@@ -442,6 +458,7 @@ QWidget *Form1::build_freeTextPage()
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(lblIntroFreeText = intro("lblIntroFreeText"));
     txtYourBeaconComment = named(new QLineEdit, QStringLiteral("txtYourBeaconComment"));
+    txtYourBeaconComment->setValidator(new TypeableValidator(txtYourBeaconComment));
     auto *row = new QHBoxLayout;
     row->addWidget(lblYourComment = label("lblYourComment", txtYourBeaconComment));
     row->addWidget(txtYourBeaconComment, 1);
@@ -555,7 +572,11 @@ void Form1::Form_Load()
         platform.transfer, platform.messages, *updateWindow);
     context.objUpdate->URL = context.webAddress;
 
-    LoadSettings(state, context.iniFile, *context.objLanguage);
+    const QString unreadable = LoadSettings(state, context.iniFile, *context.objLanguage);
+    if (!unreadable.isEmpty()) {
+        log_event(QStringLiteral("E"), unreadable);
+        platform.messages.show(unreadable, MessageBox::Icon::Critical, context.programTitle);
+    }
     Module1::prepare_beacon(state);
     init_controls();
     setWindowTitle(context.programTitle);

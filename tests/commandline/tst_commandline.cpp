@@ -33,6 +33,7 @@ private slots:
         QTest::newRow("worked example") << QByteArray("[TAB_PHG]\r\nPower=5\r\nHeight=1\r\nGain=3\r\n[TAB_ALTITUDE]\r\nFeet=1234\r\n[TAB_FREQUENCY]\r\nBand=0\r\nStep=6\r\nFrequency=60\r\nTone=8\r\nToneSelected=TRUE\r\n[TAB_FREETEXT]\r\nFreeText=Hello\r\n") << "Receivers read: 25 W, 20 ft, 3 dB, OMNI \u00b7 145.500 MHz, tone 88.5 Hz, narrow FM \u00b7 altitude not read: needs six digits (Options)\n";
         QTest::newRow("cut, with warnings") << QByteArray("[TAB_FREETEXT]\nFreeText=QRV | Gr\xc3\xbc\xc3\x9f" "e 73 de QQ9ZZ on 145.500\n") << "The comment was cut to 43 characters.\nAPRS does not allow |; the radios cannot show \u00fc \u00df\nReceivers read: 0 W, 10 ft, 0 dB, OMNI \u00b7 144.000 MHz \u00b7 altitude not read: needs six digits (Options)\n";
         QTest::newRow("standard altitude, no PHG") << QByteArray("[TAB_General]\nPHG_Selected=FALSE\n[TAB_ALTITUDE]\nMeters=100\n[Options]\nStandardAltitude=TRUE\n") << "Receivers read: 144.000 MHz \u00b7 altitude 328 ft\n";
+        QTest::newRow("control characters never go out") << QByteArray("[TAB_FREETEXT]\nFreeText=QRV\x07\x1b 73\n") << "The stored free text held 2 control character(s); they were left out.\nReceivers read: 0 W, 10 ft, 0 dB, OMNI \u00b7 144.000 MHz \u00b7 altitude not read: needs six digits (Options)\n";
         QTest::newRow("no settings yet") << QByteArray() << "The comment was cut to 43 characters.\nReceivers read: 0 W, 10 ft, 0 dB, OMNI \u00b7 144.000 MHz \u00b7 altitude not read: needs six digits (Options)\n";
         // clang-format on
     }
@@ -73,6 +74,7 @@ private slots:
         QTest::newRow("a FIFO") << "--comment --settings %1" << QByteArray("fifo") << 1 << "" << "Tavrook: cannot read the settings file %1: it is not a plain file\n";
         QTest::newRow("version") << "--version" << QByteArray() << 0 << QStringLiteral(TAVROOK_VERSION_LINE "\n") << "";
         QTest::newRow("help") << "--help" << QByteArray() << 0 << "Usage: " << "";
+        QTest::newRow("an empty argument first") << " --version" << QByteArray() << 0 << QStringLiteral(TAVROOK_VERSION_LINE "\n") << "";
         QTest::newRow("unknown option") << "--beacon" << QByteArray() << 2 << "" << "Tavrook: Unknown option 'beacon'.\nUsage: ";
         QTest::newRow("stray argument") << "--comment x" << QByteArray() << 2 << "" << "Tavrook: unexpected argument x\nUsage: ";
         QTest::newRow("explain alone") << "--explain" << QByteArray() << 2 << "" << "Tavrook: --settings and --explain need --comment\n";
@@ -94,6 +96,17 @@ private slots:
         err = err.contains(u"%1"_s) ? err.arg(path) : err;
         QCOMPARE(out.isEmpty() ? result.out : result.out.left(out.size()), out);
         QCOMPARE(err.isEmpty() ? result.err : result.err.left(err.size()), err);
+    }
+
+    void comment_lostOnTheWay_failsLoudly()
+    {
+        QProcess process;
+        process.setStandardOutputFile(u"/dev/full"_s);
+        process.start(program(), {u"--comment"_s});
+        QVERIFY(process.waitForFinished(20000));
+        QCOMPARE(process.exitCode(), 1);
+        QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
+                 u"Tavrook: cannot write the comment: No space left on device\n"_s);
     }
 
 private:

@@ -264,6 +264,12 @@ private slots:
         QCOMPARE(messages.shown[0].icon, MessageBox::Icon::Critical);
         QVERIFY(messages.shown[0].text.startsWith(u"Your settings could not be saved to "_s + installation->iniPath()));
         QVERIFY(Installation::readLog().endsWith(u" Error-"_s + messages.shown[0].text + u"\r\n"_s));
+        // The next start says at once that it cannot read the settings.
+        messages.shown.clear();
+        start();
+        QCOMPARE(messages.shown.size(), 1);
+        QVERIFY(messages.shown[0].text.startsWith(u"Your settings could not be read from "_s + installation->iniPath()));
+        QVERIFY(Installation::readLog().endsWith(u" Error-"_s + messages.shown[0].text + u"\r\n"_s));
     }
     void restart_bringsBackEveryChoice_clampsHandEditedOnes()
     {
@@ -281,16 +287,16 @@ private slots:
         list("lstFrequency")->setCurrentIndex(7);
         list("lstTone")->setCurrentIndex(8);
         w<QCheckBox>("chkTone")->click();
-        box("txtYourBeaconComment")->setText(u"  QRV  "_s);
+        box("txtYourBeaconComment")->setText(u" \"QRV\" "_s);
         w<QCheckBox>("Check1(1)")->click();
         action("mnuOptionsStandardAltitude")->trigger();
         action("mnuFileExit")->trigger();
         start();
         QVERIFY(action("mnuOptionsStandardAltitude")->isChecked());
         QCOMPARE(list("lstFrequency")->currentText(), u"430.17500"_s);
-        QCOMPARE(box("txtAltFeet")->text() + box("txtYourBeaconComment")->text(), u"45678QRV"_s);
+        QCOMPARE(box("txtAltFeet")->text() + box("txtYourBeaconComment")->text(), u"45678 \"QRV\" "_s);
         QVERIFY(w<QCheckBox>("chkTone")->isChecked() && !w<QCheckBox>("Check1(1)")->isChecked());
-        QCOMPARE(comment(), u"PHG5<32/430.175MHz t088 QRV"_s); // the rate is not stored
+        QCOMPARE(comment(), u"PHG5<32/430.175MHz t088  \"QRV\" "_s); // the rate is not stored
         // Hand-edited values beyond the lists are clamped, not fatal.
         installation->writeFile(u"Tavrook.INI"_s, "[TAB_PHG]\nPower=10\nHeight=99\nGain=2.5\nDirection=70000\n"
                                                   "[TAB_FREQUENCY]\nBand=50\nStep=10\nFrequency=99999\nTone=999\n");
