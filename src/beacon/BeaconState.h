@@ -44,6 +44,11 @@ struct BeaconState
     bool altitudeSelected = false;
     bool operFrequencySelected = false;
     bool extOperFrequencySelected = false;
+    // The extended frequency element's fields (APRS 1.2): each 0 when not given.
+    qint16 repeaterOffset = 0; // in 10 kHz units, negative below the frequency
+    qint16 dcsCode = 0;        // the code's three digits read as a number (23 for D023)
+    qint16 range = 0;          // 1 to 99
+    bool rangeKm = false;      // the range in kilometres, else in miles
     bool freeTextSelected = false;
     QStringList frequencyTexts;
     QStringList toneTexts;

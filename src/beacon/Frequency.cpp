@@ -134,6 +134,54 @@ QStringList build_FrequencyList(BeaconState &state, const QLocale &locale)
     return std::move(channels.entries);
 }
 
+const std::array<qint16, 104> &dcs_codes()
+{
+    static constexpr std::array<qint16, 104> codes = {
+        23,  25,  26,  31,  32,  36,  43,  47,  51,  53,  54,  65,  71,  72,  73,  74,  114, 115,
+        116, 122, 125, 131, 132, 134, 143, 145, 152, 155, 156, 162, 165, 172, 174, 205, 212, 223,
+        225, 226, 243, 244, 245, 246, 251, 252, 255, 261, 263, 265, 266, 271, 274, 306, 311, 315,
+        325, 331, 332, 343, 346, 351, 356, 364, 365, 371, 411, 412, 413, 423, 431, 432, 445, 446,
+        452, 454, 455, 462, 464, 465, 466, 503, 506, 516, 523, 526, 532, 546, 565, 606, 612, 624,
+        627, 631, 632, 654, 662, 664, 703, 712, 723, 731, 732, 734, 743, 754};
+    return codes;
+}
+
+QString dcs_text(int code)
+{
+    return QStringLiteral("%1").arg(code, 3, 10, QLatin1Char('0'));
+}
+
+QList<OffsetPreset> offset_presets(const BandPlan &band)
+{
+    const QList<qint16> twoMetres = {60};            // 600 kHz
+    const QList<qint16> seventyCm = {160, 500, 760}; // 1.6, 5 and 7.6 MHz
+    const QList<qint16> amounts =
+        band.lowerMHz >= 300.0 ? seventyCm + twoMetres : twoMetres + seventyCm;
+    QList<OffsetPreset> presets;
+    for (const qint16 units : amounts) {
+        const QString amount = units >= 100
+                                   ? QString::number(units / 100.0) + QStringLiteral(" MHz")
+                                   : QString::number(units * 10) + QStringLiteral(" kHz");
+        presets << OffsetPreset{qint16(-units), QStringLiteral("-") + amount}
+                << OffsetPreset{units, QStringLiteral("+") + amount};
+    }
+    return presets;
+}
+
+QString extended_fields(const BeaconState &state)
+{
+    QString fields;
+    if (state.repeaterOffset != 0)
+        fields += QStringLiteral(" %1%2")
+                      .arg(state.repeaterOffset < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+                      .arg(qAbs(state.repeaterOffset), 3, 10, QLatin1Char('0'));
+    if (state.range > 0)
+        fields += QStringLiteral(" R%1%2")
+                      .arg(state.range, 2, 10, QLatin1Char('0'))
+                      .arg(state.rangeKm ? QLatin1Char('k') : QLatin1Char('m'));
+    return fields;
+}
+
 void tone_ticked(BeaconState &state, bool ticked)
 {
     state.toneSelected = ticked;

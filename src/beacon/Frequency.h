@@ -39,6 +39,22 @@ QStringList build_FrequencyList(BeaconState &state, const QLocale &locale);
 // The channel list's entries for the state's band and step, the state untouched.
 QStringList channel_entries(const BeaconState &state, const QLocale &locale);
 
+// The DCS codes radios offer (023 to 754), as numbers of their three digits.
+const std::array<qint16, 104> &dcs_codes();
+QString dcs_text(int code); // "023"
+
+// A repeater shift offered first for a band: the usual ones of its band come first.
+struct OffsetPreset
+{
+    qint16 units; // 10 kHz units, signed
+    QString text; // "-600 kHz", "+1.6 MHz"
+};
+QList<OffsetPreset> offset_presets(const BandPlan &band);
+
+// The extended element's fields as they follow the frequency element: " D023"
+// (in place of the tone), " -060", " R25m"; empty when none is given.
+QString extended_fields(const BeaconState &state);
+
 // Tone and CTCSS are paired: ticking one unticks the other, unticking one ticks the other.
 void tone_ticked(BeaconState &state, bool ticked);
 void ctcss_ticked(BeaconState &state, bool ticked);

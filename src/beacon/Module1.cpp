@@ -5,6 +5,8 @@
 #include "Phg.h"
 #include "support/LenientNumber.h"
 
+#include <algorithm>
+
 namespace Module1 {
 
 namespace {
@@ -27,11 +29,16 @@ QString frequency_element(const BeaconState &state)
     if (channel.isEmpty())
         return {};
     QString element = channel + QStringLiteral("MHz");
-    if (state.toneSelected) {
+    const bool extended = state.extOperFrequencySelected;
+    if (extended && state.dcsCode > 0) { // a DCS code stands in place of the tone
+        element += QStringLiteral(" D") + Frequency::dcs_text(state.dcsCode);
+    } else if (state.toneSelected) {
         const QString tone = textAt(state.toneTexts, state.tone);
         if (!tone.isEmpty())
             element += (state.wideFM ? QStringLiteral(" T") : QStringLiteral(" t")) + tone;
     }
+    if (extended)
+        element += Frequency::extended_fields(state);
     return element;
 }
 
@@ -134,9 +141,16 @@ Preparation prepare_beacon(BeaconState &state)
         state.frequency = storedChannel;
 
     state.phgHeight = Phg::height_code(LenientNumber::to_int16(state.phgHeight));
-    state.rateCode = quint8(state.rateCodes.at(1));
-    state.rateSelected = false;
+    if (Phg::rate_position(state) < 0)
+        state.rateCode = quint8(state.rateCodes.at(1));
     Phg::update_PHG(state);
+    // The extended element's fields as the rules can carry them; anything else is none.
+    state.repeaterOffset = qint16(qBound(-999, int(state.repeaterOffset), 999));
+    const auto &dcs = Frequency::dcs_codes();
+    if (std::find(dcs.cbegin(), dcs.cend(), state.dcsCode) == dcs.cend())
+        state.dcsCode = 0;
+    if (state.range < 0 || state.range > 99)
+        state.range = 0;
     Altitude::restore(state);
     return preparation;
 }

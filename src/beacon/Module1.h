@@ -23,7 +23,8 @@ namespace Module1 {
 inline constexpr int maxCommentLength = 43;
 
 // The frequency element: channel text, "MHz" and, with the tone box ticked, the
-// tone letter and code. Empty when the selected channel or tone has no text.
+// tone letter and code; with the extended element ticked, its DCS code in place of
+// the tone, its offset and its range. Empty when the selected channel has no text.
 QString frequency_element(const BeaconState &state);
 
 // Assembles the comment from the ticked elements in the order PHG, frequency,

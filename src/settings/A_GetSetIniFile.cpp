@@ -17,10 +17,24 @@ namespace {
 
 // Option: a choice of our own, read without writing a default and saved only once
 // the user has made it, so the file of a user who never touched it stays as it was.
-enum class Kind { Boolean, Int16, Int32, Int16AsText, Text, Language, Option };
+// Choice, SignedChoice, RateChoice: the other choices that shape the comment, read
+// without writing a default (a file without them starts as before) and always saved,
+// so that the command line sends what the window showed.
+enum class Kind {
+    Boolean,
+    Int16,
+    Int32,
+    Int16AsText,
+    Text,
+    Language,
+    Option,
+    Choice,
+    SignedChoice,
+    RateChoice
+};
 
 using Target = std::variant<std::monostate, bool BeaconState::*, qint16 BeaconState::*,
-                            qint32 BeaconState::*, QString BeaconState::*>;
+                            qint32 BeaconState::*, QString BeaconState::*, quint8 BeaconState::*>;
 
 struct SettingRow
 {
@@ -54,7 +68,24 @@ const SettingRow settingsTable[] = {
     {"Language", "CurrentLanguage", Kind::Language, "English", std::monostate{}},
     {"Options", "StandardAltitude", Kind::Option, "", &BeaconState::standardAltitude,
      &BeaconState::standardAltitudeStored},
+    {"Choices", "WideFM", Kind::Choice, "FALSE", &BeaconState::wideFM},
+    {"Choices", "ToneSquelch", Kind::Choice, "FALSE", &BeaconState::ctcssSelected},
+    {"Choices", "Rate_Selected", Kind::Choice, "FALSE", &BeaconState::rateSelected},
+    {"Choices", "Rate", Kind::RateChoice, "1", &BeaconState::rateCode},
+    {"Choices", "ExtOperFrequency_Selected", Kind::Choice, "FALSE",
+     &BeaconState::extOperFrequencySelected},
+    {"Choices", "Offset", Kind::SignedChoice, "0", &BeaconState::repeaterOffset},
+    {"Choices", "DCS", Kind::SignedChoice, "0", &BeaconState::dcsCode},
+    {"Choices", "Range", Kind::SignedChoice, "0", &BeaconState::range},
+    {"Choices", "Range_Km", Kind::Choice, "FALSE", &BeaconState::rangeKm},
 };
+
+// Whether the load writes a missing key back with its default.
+bool written_onLoad(Kind kind)
+{
+    return kind != Kind::Option && kind != Kind::Choice && kind != Kind::SignedChoice &&
+           kind != Kind::RateChoice;
+}
 
 // Values are read through a buffer of 500 characters, the last one its end mark.
 constexpr int maxValueLength = 499;
@@ -77,8 +108,21 @@ void store(BeaconState &state, const SettingRow &row, const QString &value)
 {
     switch (row.kind) {
     case Kind::Boolean:
+    case Kind::Choice:
         state.*std::get<bool BeaconState::*>(row.target) = ParseIniBool(value);
         break;
+    case Kind::SignedChoice:
+        state.*std::get<qint16 BeaconState::*>(row.target) = qint16(LenientNumber::round_halfEven(
+            LenientNumber::to_double(value), std::numeric_limits<qint16>::min(),
+            std::numeric_limits<qint16>::max()));
+        break;
+    case Kind::RateChoice: {
+        const QByteArray codes = Phg::rate_codes();
+        const qint64 entry =
+            LenientNumber::round_halfEven(LenientNumber::to_double(value), 0, codes.size() - 1);
+        state.*std::get<quint8 BeaconState::*>(row.target) = quint8(codes.at(entry));
+        break;
+    }
     case Kind::Option:
         state.*row.chosen = !value.isEmpty();
         state.*std::get<bool BeaconState::*>(row.target) = ParseIniBool(value);
@@ -110,7 +154,14 @@ QString stored(const BeaconState &state, const SettingRow &row, const clsLanguag
     switch (row.kind) {
     case Kind::Boolean:
     case Kind::Option:
+    case Kind::Choice:
         return FormatIniBool(state.*std::get<bool BeaconState::*>(row.target));
+    case Kind::RateChoice: {
+        const int entry = int(
+            Phg::rate_codes().indexOf(char(state.*std::get<quint8 BeaconState::*>(row.target))));
+        return QString::number(entry < 0 ? 1 : entry);
+    }
+    case Kind::SignedChoice:
     case Kind::Int16:
         return QString::number(state.*std::get<qint16 BeaconState::*>(row.target));
     case Kind::Int32:
@@ -192,7 +243,7 @@ QString settings_read(QByteArray &file, BeaconState &state)
         const QString key = latin(row.key);
         const QString defaultValue = latin(row.defaultValue);
         const QString value =
-            row.kind == Kind::Option
+            !written_onLoad(row.kind)
                 ? PrivateProfile::read(file, section, key, defaultValue, maxValueLength + 1)
                 : PrivateProfile::read_writingDefault(file, section, key, defaultValue,
                                                       maxValueLength + 1);

@@ -287,6 +287,7 @@ private slots:
         list("lstFrequency")->setCurrentIndex(7);
         list("lstTone")->setCurrentIndex(8);
         w<QCheckBox>("chkTone")->click();
+        w<QRadioButton>("optWideFM(1)")->click();
         box("txtYourBeaconComment")->setText(u" \"QRV\" "_s);
         w<QCheckBox>("Check1(1)")->click();
         action("mnuOptionsStandardAltitude")->trigger();
@@ -296,7 +297,7 @@ private slots:
         QCOMPARE(list("lstFrequency")->currentText(), u"430.17500"_s);
         QCOMPARE(box("txtAltFeet")->text() + box("txtYourBeaconComment")->text(), u"45678 \"QRV\" "_s);
         QVERIFY(w<QCheckBox>("chkTone")->isChecked() && !w<QCheckBox>("Check1(1)")->isChecked());
-        QCOMPARE(comment(), u"PHG5<32/430.175MHz t088  \"QRV\" "_s); // the rate is not stored
+        QCOMPARE(comment(), u"PHGR5<32Z/430.175MHz T088  \"QRV\" "_s);
         // Hand-edited values beyond the lists are clamped, not fatal.
         installation->writeFile(u"Tavrook.INI"_s, "[TAB_PHG]\nPower=10\nHeight=99\nGain=2.5\nDirection=70000\n"
                                                   "[TAB_FREQUENCY]\nBand=50\nStep=10\nFrequency=99999\nTone=999\n");

@@ -126,12 +126,16 @@ private slots:
         QVERIFY(state.phgSelected && state.altitudeSelected && state.freeTextSelected && !state.toneSelected);
         QCOMPARE(language->get_language(), u"English"_s);
         QCOMPARE(SaveSettings(state, installation->iniPath(), *language), QString());
-        QCOMPARE(ini(), firstStartFile + "[SETUP]\nLEFT=0\nTOP=0\nMINIMIZED=FALSE\n");
+        // The choices that shape the comment go into a section of their own, written by the save only.
+        QCOMPARE(ini(), firstStartFile +
+                            "[SETUP]\nLEFT=0\nTOP=0\nMINIMIZED=FALSE\n[Choices]\nWideFM=FALSE\nToneSquelch=FALSE\n"
+                            "Rate_Selected=FALSE\nRate=1\nExtOperFrequency_Selected=FALSE\nOffset=0\nDCS=0\nRange=0\n"
+                            "Range_Km=FALSE\n");
 
         // The standard-altitude option is stored once the user has chosen it.
         state.standardAltitude = state.standardAltitudeStored = true;
         SaveSettings(state, installation->iniPath(), *language);
-        QVERIFY(ini().endsWith("MINIMIZED=FALSE\n[Options]\nStandardAltitude=TRUE\n"));
+        QVERIFY(ini().endsWith("Range_Km=FALSE\n[Options]\nStandardAltitude=TRUE\n"));
 
         // A start with every key in the file writes nothing.
         const QDateTime stamp = QDateTime::currentDateTime().addDays(-1);
