@@ -118,7 +118,8 @@ int run_commandLine(const QStringList &arguments)
                               .arg(Module1::maxCommentLength));
         if (!result.characterWarning.isEmpty())
             print(stderr, result.characterWarning + QLatin1Char('\n'));
-        print(stderr, Receivers::describe(Receivers::read(result.comment), {}, QLocale::c()) +
+        print(stderr, Receivers::describe(Receivers::read(result.comment, result.shortened), {},
+                                          QLocale::c()) +
                           QLatin1Char('\n'));
     }
     return 0;

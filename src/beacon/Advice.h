@@ -21,17 +21,23 @@ struct Texts
     // What receivers read (see Receivers::describe).
     QString receiversRead = QStringLiteral("Receivers read: %1");
     QString phgRead = QStringLiteral("%1 W, %2 ft, %3 dB, %4");
-    QString rateRead = QStringLiteral(", %1 beacons an hour");
+    QString rateRead = QStringLiteral(", %1 beacons an hour (some decoders)");
     QString phgRateMisread =
         QStringLiteral("PHG misread as %1 (receivers do not know the rate form)");
     QString frequencyRead = QStringLiteral("%1 MHz");
-    QString toneRead = QStringLiteral(", tone %1 Hz");
-    QString squelchRead = QStringLiteral(", tone squelch %1 Hz");
-    QString narrowRead = QStringLiteral(", narrow FM");
+    QString toneRead = QStringLiteral("tone %1 Hz");
+    QString squelchRead = QStringLiteral("tone squelch %1 Hz");
     QString frequencyNotRead = QStringLiteral("frequency not read: it must stand at the start");
     QString altitudeRead = QStringLiteral("altitude %1 ft");
     QString altitudeNotRead = QStringLiteral("altitude not read: needs six digits (Options)");
     QString onlyText = QStringLiteral("text only");
+    QString qsyRead = QStringLiteral("radios with QSY and decode_aprs: %1");
+    QString dcsRead = QStringLiteral("DCS %1");
+    QString offsetRead = QStringLiteral("offset %1 kHz");
+    QString rangeRead = QStringLiteral("range %1");
+    QString altitudeSomeRead = QStringLiteral("altitude %1 ft (some decoders)");
+    QString altitudeCut = QStringLiteral("altitude not read: cut off at 43 characters");
+    QString nothingToRead = QStringLiteral("nothing to read: the comment is empty");
     // The direction names, as the direction buttons show them (OMNI first).
     std::array<QString, 9> directions = {
         QStringLiteral("OMNI"), QStringLiteral("NE"), QStringLiteral("E"),

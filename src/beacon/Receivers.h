@@ -9,7 +9,7 @@
 
 // What other stations read from a comment as it is sent: the rules of the APRS
 // protocol reference (data extensions, altitude) and of APRS 1.2 for frequencies,
-// bent where real decoders bend them.
+// as Debian's decode_aprs applies them at the places where it looks.
 namespace Receivers {
 
 struct PhgReading
@@ -22,21 +22,35 @@ struct PhgReading
 
 struct Reading
 {
+    bool empty = false;
+    // Read by every common decoder.
     std::optional<PhgReading> phg;
     bool phgRateForm = false; // "PHGR....": the rate form, read as another PHG
-    std::optional<int> rate;  // beacons an hour, from "PHGphgdr/"
     std::optional<qint64> altitudeFeet;
-    bool altitudeFiveDigits = false; // "/A=" and five digits: read by no decoder
-    std::optional<double> frequencyMHz;
+    // Read by some decoders only.
+    std::optional<int> rate;       // beacons an hour, from "PHGphgdr/"
+    bool altitudeNegative = false; // "/A=-" and five digits
+    // Not read, and why.
+    bool altitudeFiveDigits = false;  // "/A=" and five digits
+    bool altitudeCut = false;         // the 43-character cut took its last digits
     bool frequencyNotAtStart = false; // a frequency where receivers do not look for it
+    // Read by decode_aprs and radios with a frequency (QSY) function; the other
+    // common decoders show them as text.
+    std::optional<double> frequencyMHz;
     std::optional<double> toneHz;
-    QChar toneKind; // 'T' tone, 't' tone with narrow FM, 'C' tone squelch
+    bool toneSquelch = false; // "C": tone squelch, else a tone ("T")
+    std::optional<int> dcsCode;
+    std::optional<int> offsetKHz;
+    std::optional<int> range;
+    bool rangeKm = false;
 };
 
-Reading read(const QString &comment);
+// cut: the comment was cut to 43 characters on its way out.
+Reading read(const QString &comment, bool cut = false);
 
-// "Receivers read: 25 W, 320 ft, 3 dB, omni · 145.500 MHz, tone 88.5 Hz", in the
-// texts' language; directions are named as in the texts.
+// "Receivers read: 25 W, 20 ft, 3 dB, OMNI · radios with QSY and decode_aprs:
+// 145.500 MHz, tone 88.5 Hz", in the texts' language, every number in the locale's
+// digits; directions are named as in the texts.
 QString describe(const Reading &reading, const Advice::Texts &texts, const QLocale &locale);
 
 } // namespace Receivers

@@ -672,11 +672,17 @@ void Form1::translate_additions(const QHash<QString, QString> &translated)
         {"ADD0010", &AdviceTexts::frequencyRead},
         {"ADD0011", &AdviceTexts::toneRead},
         {"ADD0012", &AdviceTexts::squelchRead},
-        {"ADD0013", &AdviceTexts::narrowRead},
         {"ADD0014", &AdviceTexts::frequencyNotRead},
         {"ADD0015", &AdviceTexts::altitudeRead},
         {"ADD0016", &AdviceTexts::altitudeNotRead},
-        {"ADD0017", &AdviceTexts::onlyText}};
+        {"ADD0017", &AdviceTexts::onlyText},
+        {"ADD0018", &AdviceTexts::qsyRead},
+        {"ADD0019", &AdviceTexts::dcsRead},
+        {"ADD0020", &AdviceTexts::offsetRead},
+        {"ADD0021", &AdviceTexts::rangeRead},
+        {"ADD0022", &AdviceTexts::altitudeSomeRead},
+        {"ADD0023", &AdviceTexts::altitudeCut},
+        {"ADD0024", &AdviceTexts::nothingToRead}};
     const AdviceTexts english;
     for (const auto &[key, text] : keys)
         adviceTexts.*text = Advice::translated_orEnglish(
@@ -714,8 +720,8 @@ void Form1::update_beaconComment()
     assembled = Module1::assemble_beaconComment(state, adviceTexts);
     const BeaconComment &result = assembled;
     txtBcnComment->setText(result.comment);
-    lblReceiversRead->setText(
-        Receivers::describe(Receivers::read(result.comment), adviceTexts, QLocale()));
+    lblReceiversRead->setText(Receivers::describe(Receivers::read(result.comment, result.shortened),
+                                                  adviceTexts, QLocale()));
     lblWarning->setVisible(result.shortened);
     lblCharacterWarning->setText(result.characterWarning);
     lblCharacterWarning->setVisible(!result.characterWarning.isEmpty());
