@@ -39,7 +39,7 @@ private slots:
         QVERIFY(!w<QLabel>("lblWarning")->isHidden());
         QCOMPARE(QAccessible::queryAccessibleInterface(w<QLabel>("lblWarning"))->role(), QAccessible::AlertMessage);
         QCOMPARE(w<QLabel>("lblReceiversRead")->text(),
-                 u"Receivers read: 0 W, 10 ft, 0 dB, OMNI \u00b7 144.000 MHz \u00b7 altitude not read: needs six "
+                 u"Receivers read: 0 W, 10 ft, 0 dB, OMNI \u00b7 radios with QSY and decode_aprs: 144.000 MHz \u00b7 altitude not read: needs six "
                  u"digits (Options)"_s);
         QCOMPARE(window->windowTitle(),
                  u"Tavrook V%1.%2.%3"_s.arg(TAVROOK_VERSION_MAJOR).arg(TAVROOK_VERSION_MINOR).arg(TAVROOK_VERSION_PATCH));
