@@ -168,6 +168,26 @@ QList<OffsetPreset> offset_presets(const BandPlan &band)
     return presets;
 }
 
+int offset_entry(const BandPlan &band, qint16 units)
+{
+    if (units == 0)
+        return 0;
+    const QList<OffsetPreset> presets = offset_presets(band);
+    for (int i = 0; i < presets.size(); ++i) {
+        if (presets[i].units == units)
+            return i + 1;
+    }
+    return -1;
+}
+
+qint16 offset_atEntry(const BandPlan &band, int entry, qint16 current)
+{
+    const QList<OffsetPreset> presets = offset_presets(band);
+    if (entry == 0)
+        return 0;
+    return entry > 0 && entry <= presets.size() ? presets[entry - 1].units : current;
+}
+
 QString extended_fields(const BeaconState &state)
 {
     QString fields;

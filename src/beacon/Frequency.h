@@ -50,6 +50,11 @@ struct OffsetPreset
     QString text; // "-600 kHz", "+1.6 MHz"
 };
 QList<OffsetPreset> offset_presets(const BandPlan &band);
+// The offset list's entries are "none" and the presets: the entry of an offset (0 for
+// none, -1 for an amount without one), and the offset an entry stands for (-1 keeps
+// the current one).
+int offset_entry(const BandPlan &band, qint16 units);
+qint16 offset_atEntry(const BandPlan &band, int entry, qint16 current);
 
 // The extended element's fields as they follow the frequency element: " D023"
 // (in place of the tone), " -060", " R25m"; empty when none is given.

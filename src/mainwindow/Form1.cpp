@@ -34,6 +34,7 @@
 #include <QRadioButton>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QStringListModel>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -448,6 +449,31 @@ QWidget *Form1::build_extFrequencyPage()
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(lblIntroExtOprFreq = intro("lblIntroExtOprFreq"));
+    auto *grid = new QGridLayout;
+    lstOffset = list("lstOffset");
+    lstOffset->setMinimumContentsLength(10);
+    spnOffset = named(new QSpinBox, QStringLiteral("spnOffset"));
+    spnOffset->setRange(-9990, 9990);
+    spnOffset->setSingleStep(10);
+    spnOffset->setSuffix(QStringLiteral(" kHz"));
+    spnOffset->setAccessibleDescription(QStringLiteral("Repeater offset in kHz"));
+    lstDCS = list("lstDCS");
+    lstDCS->setMinimumContentsLength(6);
+    spnRange = named(new QSpinBox, QStringLiteral("spnRange"));
+    spnRange->setRange(0, 99);
+    lstRangeUnit = list("lstRangeUnit");
+    lstRangeUnit->setMinimumContentsLength(6);
+    lstRangeUnit->setAccessibleDescription(QStringLiteral("Unit of the range"));
+    grid->addWidget(lblExtOffset = label("lblExtOffset", lstOffset), 0, 0);
+    grid->addWidget(lstOffset, 0, 1);
+    grid->addWidget(spnOffset, 0, 2);
+    grid->addWidget(lblExtDCS = label("lblExtDCS", lstDCS), 1, 0);
+    grid->addWidget(lstDCS, 1, 1);
+    grid->addWidget(lblExtRange = label("lblExtRange", spnRange), 2, 0);
+    grid->addWidget(spnRange, 2, 1);
+    grid->addWidget(lstRangeUnit, 2, 2);
+    grid->setColumnStretch(3, 1);
+    layout->addLayout(grid);
     layout->addStretch();
     return page;
 }
@@ -542,6 +568,12 @@ void Form1::connect_controls()
                 optWideFM_Click(i);
         });
 
+    connect(lstOffset, &QComboBox::currentIndexChanged, this, &Form1::lstOffset_Click);
+    connect(spnOffset, &QSpinBox::valueChanged, this, &Form1::spnOffset_Change);
+    connect(lstDCS, &QComboBox::currentIndexChanged, this, &Form1::lstDCS_Click);
+    connect(spnRange, &QSpinBox::valueChanged, this, &Form1::spnRange_Change);
+    connect(lstRangeUnit, &QComboBox::currentIndexChanged, this, &Form1::lstRangeUnit_Click);
+
     connect(SSTab1, &QTabWidget::currentChanged, this, &Form1::SSTab1_Click);
     connect(mnuFileExit, &QAction::triggered, this, &Form1::mnuFileExit_Click);
     connect(mnuOptionsStandardAltitude, &QAction::triggered, this,
@@ -604,6 +636,10 @@ void Form1::init_controls()
     lstTone->setCurrentIndex(state.tone);
     show_toneTicks();
     optWideFM[state.wideFM ? 1 : 0]->setChecked(true);
+    show_offset();
+    spnRange->setValue(state.range);
+    fill(lstRangeUnit, {QStringLiteral("mi"), QStringLiteral("km")});
+    lstRangeUnit->setCurrentIndex(state.rangeKm ? 1 : 0);
 
     fill(lstPower, Phg::power_entries());
     fill(lstHeight, Phg::height_entries(QLocale()));
@@ -644,8 +680,8 @@ void Form1::translate_mainWindow()
         row.set(*this, text);
         translated.insert(row.keyText(), text);
     }
-    refresh_accessibility();
     translate_additions(translated);
+    refresh_accessibility();
 
     if (language.translate_errors() > 0) {
         platform.messages.show(language.translate_errorreport(
@@ -682,7 +718,12 @@ void Form1::translate_additions(const QHash<QString, QString> &translated)
         {"ADD0021", &AdviceTexts::rangeRead},
         {"ADD0022", &AdviceTexts::altitudeSomeRead},
         {"ADD0023", &AdviceTexts::altitudeCut},
-        {"ADD0024", &AdviceTexts::nothingToRead}};
+        {"ADD0024", &AdviceTexts::nothingToRead},
+        {"ADD0025", &AdviceTexts::extDescription},
+        {"ADD0026", &AdviceTexts::repeaterOffset},
+        {"ADD0027", &AdviceTexts::dcsCode},
+        {"ADD0028", &AdviceTexts::range},
+        {"ADD0029", &AdviceTexts::none}};
     const AdviceTexts english;
     for (const auto &[key, text] : keys)
         adviceTexts.*text = Advice::translated_orEnglish(
@@ -693,6 +734,19 @@ void Form1::translate_additions(const QHash<QString, QString> &translated)
         adviceTexts.directions[i] = Advice::direction_name(
             translated.value(QStringLiteral("ITEM%1").arg(10 + i, 4, 10, QLatin1Char('0'))));
     mnuOptionsStandardAltitude->setText(adviceTexts.standardAltitude);
+    lblIntroExtOprFreq->setText(adviceTexts.extDescription);
+    lblExtOffset->setText(adviceTexts.repeaterOffset);
+    lblExtDCS->setText(adviceTexts.dcsCode);
+    lblExtRange->setText(adviceTexts.range);
+    spnRange->setSpecialValueText(adviceTexts.none);
+    QStringList codes{adviceTexts.none};
+    for (const qint16 code : Frequency::dcs_codes())
+        codes << Frequency::dcs_text(code);
+    fill(lstDCS, codes);
+    const auto &dcs = Frequency::dcs_codes();
+    const auto at = std::find(dcs.cbegin(), dcs.cend(), state.dcsCode);
+    lstDCS->setCurrentIndex(at == dcs.cend() ? 0 : int(at - dcs.cbegin()) + 1);
+    show_offset();
 }
 
 // A combo box reports its current entry as its name, so its label goes into the
@@ -836,6 +890,7 @@ void Form1::build_FrequencyList()
     const QSignalBlocker quiet(lstFrequency);
     frequencyModel->setStringList(entries);
     lstFrequency->setCurrentIndex(state.frequency);
+    show_offset(); // the usual shifts of the new band come first
 }
 
 void Form1::lstBand_Click()
@@ -883,6 +938,55 @@ void Form1::show_toneTicks()
 void Form1::optWideFM_Click(int index)
 {
     state.wideFM = index != 0;
+}
+
+// ---- Ext. Operating Frequency page -----------------------------------------------
+
+void Form1::lstOffset_Click()
+{
+    state.repeaterOffset = Frequency::offset_atEntry(
+        state.bands[size_t(state.band)], lstOffset->currentIndex(), state.repeaterOffset);
+    show_offset();
+}
+
+void Form1::spnOffset_Change()
+{
+    state.repeaterOffset = qint16(spnOffset->value() / 10);
+    show_offset();
+}
+
+// The offset's list shows the usual shifts of the band, the box any amount.
+void Form1::show_offset()
+{
+    const BandPlan &band = state.bands[size_t(state.band)];
+    QStringList entries{adviceTexts.none};
+    for (const Frequency::OffsetPreset &preset : Frequency::offset_presets(band))
+        entries << preset.text;
+    QStringList shown;
+    for (int i = 0; i < lstOffset->count(); ++i)
+        shown << lstOffset->itemText(i);
+    if (entries != shown) // the band or the language changed
+        fill(lstOffset, entries);
+    const QSignalBlocker quietList(lstOffset);
+    const QSignalBlocker quietBox(spnOffset);
+    lstOffset->setCurrentIndex(Frequency::offset_entry(band, state.repeaterOffset));
+    spnOffset->setValue(state.repeaterOffset * 10);
+}
+
+void Form1::lstDCS_Click()
+{
+    const int entry = lstDCS->currentIndex();
+    state.dcsCode = entry > 0 ? Frequency::dcs_codes()[size_t(entry - 1)] : qint16(0);
+}
+
+void Form1::spnRange_Change()
+{
+    state.range = qint16(spnRange->value());
+}
+
+void Form1::lstRangeUnit_Click()
+{
+    state.rangeKm = lstRangeUnit->currentIndex() == 1;
 }
 
 // ---- shell ----------------------------------------------------------------------

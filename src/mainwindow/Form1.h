@@ -29,6 +29,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 class QStringListModel;
 class QTabWidget;
 
@@ -37,6 +38,14 @@ class QTabWidget;
 struct AdviceTexts : Advice::Texts
 {
     QString standardAltitude = QStringLiteral("Standard APRS &altitude (six digits)");
+    QString extDescription = QStringLiteral(
+        "The fields a repeater needs, after the Operating Frequency element and its tone (APRS "
+        "1.2): the offset of its input, a DCS code in place of the tone, and its range. They have "
+        "no effect while Operating Frequency is not ticked on the General page.");
+    QString repeaterOffset = QStringLiteral("Repeater &offset");
+    QString dcsCode = QStringLiteral("&DCS code");
+    QString range = QStringLiteral("&Range");
+    QString none = QStringLiteral("none");
 };
 
 // The desktop services the main window reaches through; tests hand in their own.
@@ -122,6 +131,12 @@ private:
     void chkTone_Click();
     void chkCTCSS_Click();
     void optWideFM_Click(int index);
+    void lstOffset_Click();
+    void spnOffset_Change();
+    void lstDCS_Click();
+    void spnRange_Change();
+    void lstRangeUnit_Click();
+    void show_offset();
     void SSTab1_Click(int index);
     void mnuFileExit_Click();
     void end_program();
@@ -189,6 +204,15 @@ private:
     QCheckBox *chkTone = nullptr;
     QCheckBox *chkCTCSS = nullptr;
     std::array<QRadioButton *, 2> optWideFM{};
+
+    QLabel *lblExtOffset = nullptr;
+    QLabel *lblExtDCS = nullptr;
+    QLabel *lblExtRange = nullptr;
+    QComboBox *lstOffset = nullptr;
+    QSpinBox *spnOffset = nullptr;
+    QComboBox *lstDCS = nullptr;
+    QSpinBox *spnRange = nullptr;
+    QComboBox *lstRangeUnit = nullptr;
 
     QLabel *lblIntroFreeText = nullptr;
     QLabel *lblYourComment = nullptr;

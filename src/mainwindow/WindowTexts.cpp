@@ -32,6 +32,9 @@ void set_caption(QLabel *label, const QString &text)
     label->setText(text);
 }
 
+void unused(Form1 &, const QString &)
+{}
+
 template <auto member> void caption(Form1 &window, const QString &text)
 {
     set_caption(window.*member, text);
@@ -131,8 +134,8 @@ const std::array<WindowText, windowTextCount> &Form1::window_texts()
          caption<&Form1::lblOperFreqBand>},
         {"ITEM0039", "Ext. Operating Frequency", "Main window, fifth tab name",
          tab<&Form1::SSTab1, 4>},
-        {"ITEM0040", "Not implemented yet", "Main window, fifth tab, intro text",
-         caption<&Form1::lblIntroExtOprFreq>},
+        // Still looked up and counted; the page describes its element instead.
+        {"ITEM0040", "Not implemented yet", "Main window, fifth tab, intro text", unused},
         {"ITEM0026", "Free text", "Main window, sixth tab name", tab<&Form1::SSTab1, 5>},
         {"ITEM0027", "Enter free text that goes at the end of the beacon comment",
          "Main window, sixth tab, intro text", caption<&Form1::lblIntroFreeText>},
