@@ -8,6 +8,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <cstdio>
@@ -29,10 +30,22 @@ int usage_error(const QCommandLineParser &parser, const QString &why)
 
 } // namespace
 
+QString window_settingsFile(const QStringList &arguments, bool *ok)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption settings(QStringLiteral("settings"), QString(),
+                                      QStringLiteral("file"));
+    parser.addOption(settings);
+    *ok = parser.parse(arguments) && parser.positionalArguments().isEmpty();
+    return *ok && parser.isSet(settings) ? QFileInfo(parser.value(settings)).absoluteFilePath()
+                                         : QString();
+}
+
 bool wants_commandLine(int argc, char *argv[])
 {
-    static const char *const own[] = {"comment", "settings", "explain", "help", "help-all",
-                                      "version", "h",        "v",       "?"};
+    // --settings alone opens the window on that file.
+    static const char *const own[] = {"comment", "explain", "help", "help-all",
+                                      "version", "h",       "v",    "?"};
     for (int i = 1; i < argc; ++i) {
         const char *argument = argv[i];
         if (argument[0] != '-')
@@ -60,7 +73,8 @@ int run_commandLine(const QStringList &arguments)
         QStringLiteral("Print the beacon comment as the General page shows it, and end."));
     const QCommandLineOption settings(
         QStringLiteral("settings"),
-        QStringLiteral("Read the settings from <file> instead of the program's own."),
+        QStringLiteral("Read the settings from <file> instead of the program's own; without "
+                       "--comment, open the window on <file>, where File > Exit saves them."),
         QStringLiteral("file"));
     const QCommandLineOption explain(
         QStringLiteral("explain"),
@@ -80,8 +94,13 @@ int run_commandLine(const QStringList &arguments)
     if (!parser.positionalArguments().isEmpty())
         return usage_error(parser, QStringLiteral("unexpected argument ") +
                                        parser.positionalArguments().constFirst());
-    if (!parser.isSet(comment))
-        return usage_error(parser, QStringLiteral("--settings and --explain need --comment"));
+    if (!parser.isSet(comment) && parser.isSet(explain))
+        return usage_error(parser, QStringLiteral("--explain needs --comment"));
+    if (!parser.isSet(comment)) {
+        print(stderr, QStringLiteral("Tavrook: the window needs a desktop, and no display was "
+                                     "found (DISPLAY and WAYLAND_DISPLAY are unset).\n"));
+        return 1;
+    }
 
     // The file the window would read, created or copied nowhere.
     const QString file = parser.isSet(settings)

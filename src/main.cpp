@@ -45,8 +45,11 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     name_application();
-    // Qt has taken its own options (-style, -session, ...) out; anything left is a mistake.
-    if (QCoreApplication::arguments().size() > 1)
+    // Qt has taken its own options (-style, -session, ...) out; but for --settings,
+    // anything left is a mistake, which the command line reports.
+    bool ok = false;
+    const QString settingsFile = window_settingsFile(QCoreApplication::arguments(), &ok);
+    if (!ok)
         return run_commandLine(QCoreApplication::arguments());
     QApplication::setDesktopFileName(QStringLiteral("org.example.Tavrook"));
     QIcon icon;
@@ -59,7 +62,9 @@ int main(int argc, char *argv[])
     QtClipboard clipboard;
     QtShellOpen shell;
     QtTransfer transfer;
-    Form1 window({messages, clipboard, shell, transfer});
+    Form1 window({messages, clipboard, shell, transfer},
+                 {ProgramIdentity::executable_dir(), ProgramIdentity::executable_baseName(),
+                  settingsFile});
     messages.setParentWindow(&window);
     window.show();
     return QApplication::exec();

@@ -24,6 +24,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -175,7 +176,7 @@ QLineEdit *readOnlyBox(const char *name)
 } // namespace
 
 Form1::Form1(const Form1Platform &platform, const Form1Location &location)
-    : platform(platform), context(location.appDir, location.exeBaseName)
+    : platform(platform), context(location.appDir, location.exeBaseName, location.settingsFile)
 {
     build_window();
     collect_listLabels();
@@ -611,7 +612,12 @@ void Form1::Form_Load()
     }
     Module1::prepare_beacon(state);
     init_controls();
-    setWindowTitle(context.programTitle);
+    // A settings file of its own (another beacon's) is named in the title.
+    setWindowTitle(context.iniFile == settings_location(context.appDir, context.exeBaseName,
+                                                        context.programName, false)
+                       ? context.programTitle
+                       : context.programTitle + QStringLiteral(" - ") +
+                             QFileInfo(context.iniFile).fileName());
     translate_mainWindow();
     show_advice();
     update_beaconComment();

@@ -57,11 +57,18 @@ struct Form1Platform
     Transfer &transfer;
 };
 
-// Where the program lives; by default the executable's folder and base name.
+// Where the program lives; by default the executable's folder and base name. A
+// settings file given here (one per beacon) takes the place of the program's own.
 struct Form1Location
 {
-    QString appDir = ProgramIdentity::executable_dir();
-    QString exeBaseName = ProgramIdentity::executable_baseName();
+    Form1Location(const QString &appDir = ProgramIdentity::executable_dir(),
+                  const QString &exeBaseName = ProgramIdentity::executable_baseName(),
+                  const QString &settingsFile = {})
+        : appDir(appDir), exeBaseName(exeBaseName), settingsFile(settingsFile)
+    {}
+    QString appDir;
+    QString exeBaseName;
+    QString settingsFile;
 };
 
 // The main window. Its construction is the program's start-up: it loads the

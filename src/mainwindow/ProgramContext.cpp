@@ -5,7 +5,8 @@
 #include "settings/A_GetSetIniFile.h"
 #include "update/clsUpdate.h"
 
-ProgramContext::ProgramContext(const QString &appDir, const QString &exeBaseName)
+ProgramContext::ProgramContext(const QString &appDir, const QString &exeBaseName,
+                               const QString &settingsFile)
     : appDir(appDir), exeBaseName(exeBaseName)
 {
     programName = QStringLiteral("Tavrook");
@@ -15,7 +16,8 @@ ProgramContext::ProgramContext(const QString &appDir, const QString &exeBaseName
                                         "Altitude, Operatonal Frequency data");
     webAddress = QStringLiteral(TAVROOK_WEB_ADDRESS);
     legalNotice = QStringLiteral(TAVROOK_LEGAL_NOTICE);
-    iniFile = settings_location(appDir, exeBaseName, programName);
+    iniFile = settingsFile.isEmpty() ? settings_location(appDir, exeBaseName, programName)
+                                     : settingsFile;
     helpFile = appDir + QLatin1Char('/') + exeBaseName + QStringLiteral(".html");
 }
 

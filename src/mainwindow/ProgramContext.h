@@ -14,9 +14,10 @@ class clsUpdate;
 struct ProgramContext
 {
     // The program in appDir, named exeBaseName: sets the texts and the paths of
-    // the settings file and the help page.
+    // the settings file (settingsFile when one is given) and the help page.
     explicit ProgramContext(const QString &appDir = ProgramIdentity::executable_dir(),
-                            const QString &exeBaseName = ProgramIdentity::executable_baseName());
+                            const QString &exeBaseName = ProgramIdentity::executable_baseName(),
+                            const QString &settingsFile = {});
     ~ProgramContext();
 
     std::unique_ptr<clsLanguage> objLanguage;

@@ -78,7 +78,8 @@ private slots:
         QTest::newRow("an empty argument first") << " --version" << QByteArray() << 0 << QStringLiteral(TAVROOK_VERSION_LINE "\n") << "";
         QTest::newRow("unknown option") << "--beacon" << QByteArray() << 2 << "" << "Tavrook: Unknown option 'beacon'.\nUsage: ";
         QTest::newRow("stray argument") << "--comment x" << QByteArray() << 2 << "" << "Tavrook: unexpected argument x\nUsage: ";
-        QTest::newRow("explain alone") << "--explain" << QByteArray() << 2 << "" << "Tavrook: --settings and --explain need --comment\n";
+        QTest::newRow("explain alone") << "--explain" << QByteArray() << 2 << "" << "Tavrook: --explain needs --comment\n";
+        QTest::newRow("the window on a file, without a display") << "--settings %1" << mobile << 1 << "" << "Tavrook: the window needs a desktop";
         // clang-format on
     }
     void arguments()
@@ -99,6 +100,22 @@ private slots:
         QCOMPARE(err.isEmpty() ? result.err : result.err.left(err.size()), err);
     }
 
+    void settingsAlone_opensTheWindowOnThatFile()
+    {
+        const QString mobile = installation->path() + u"/mobile.INI"_s;
+        QProcess window;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        environment.insert(u"TMPDIR"_s, installation->path());
+        window.setProcessEnvironment(environment);
+        window.start(program(), {u"--settings"_s, mobile});
+        // Its start writes the defaults into the file it was given, and nothing beside the program.
+        QTRY_VERIFY_WITH_TIMEOUT(installation->read(u"mobile.INI"_s).contains("CurrentLanguage=English"), 15000);
+        QVERIFY(window.state() == QProcess::Running);
+        window.kill();
+        window.waitForFinished();
+        QVERIFY(!QFileInfo::exists(installation->iniPath()));
+    }
     void comment_lostOnTheWay_failsLoudly()
     {
         QProcess process;

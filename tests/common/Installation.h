@@ -32,9 +32,10 @@ public:
         file.write(bytes);
     }
 
-    QByteArray ini() const
+    QByteArray ini() const { return read(QStringLiteral("Tavrook.INI")); }
+    QByteArray read(const QString &relative) const
     {
-        QFile file(iniPath());
+        QFile file(dir.path() + QLatin1Char('/') + relative);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 

@@ -316,6 +316,18 @@ private slots:
                  (QStringList{"UHF - A  420 - 450 MHz.", "100", "420.00000", "254.1"}));
         QCOMPARE(box("txtPHG")->text(), u"PHG9=28"_s);
     }
+    void settingsFileOfABeacon_namedSavedThere()
+    {
+        const QString mobile = installation->path() + u"/mobile.INI"_s;
+        window = std::make_unique<Form1>(Form1Platform{messages, clipboard, shell, transfer},
+                                         Form1Location{installation->path(), u"Tavrook"_s, mobile});
+        QVERIFY(window->windowTitle().endsWith(u" - mobile.INI"_s));
+        QVERIFY(window->windowTitle().startsWith(u"Tavrook V"_s));
+        list("lstPower")->setCurrentIndex(3);
+        action("mnuFileExit")->trigger();
+        QVERIFY(installation->read(u"mobile.INI"_s).contains("Power=3"));
+        QVERIFY(!QFileInfo::exists(installation->iniPath()));
+    }
     void texts_eachOnItsControl_asPlainText()
     {
         // Every text of this file is its own key, so each control shows which key it got.
