@@ -62,9 +62,9 @@ int main(int argc, char *argv[])
     QtClipboard clipboard;
     QtShellOpen shell;
     QtTransfer transfer;
-    Form1 window({messages, clipboard, shell, transfer},
-                 {ProgramIdentity::executable_dir(), ProgramIdentity::executable_baseName(),
-                  settingsFile});
+    Form1 window(
+        {messages, clipboard, shell, transfer},
+        {ProgramIdentity::executable_dir(), ProgramIdentity::executable_baseName(), settingsFile});
     messages.setParentWindow(&window);
     window.show();
     return QApplication::exec();

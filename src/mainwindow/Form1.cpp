@@ -107,9 +107,11 @@ QLabel *warning(const char *name)
     l->setTextFormat(Qt::PlainText);
     l->setWordWrap(true);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    l->setMinimumHeight(2 * l->fontMetrics().lineSpacing());
+    // A fixed height: a wrapped label's own idea of its height changes with its width.
+    l->setFixedHeight(2 * l->fontMetrics().lineSpacing());
     QSizePolicy policy = l->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
+    policy.setHorizontalPolicy(QSizePolicy::Ignored); // a long text wraps, never widens its column
     l->setSizePolicy(policy);
     return l;
 }
@@ -253,13 +255,13 @@ QWidget *Form1::build_generalPage()
     commentRow->addWidget(lblBeaconComment = label("lblBeaconComment", txtBcnComment));
     commentRow->addWidget(txtBcnComment, 1);
     right->addLayout(commentRow);
-    // What other stations will read from the comment; two lines are kept for it.
+    // What other stations will read from the comment; three lines are kept for it.
     lblReceiversRead = named(new QLabel, QStringLiteral("lblReceiversRead"));
     lblReceiversRead->setTextFormat(Qt::PlainText);
     lblReceiversRead->setWordWrap(true);
     lblReceiversRead->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblReceiversRead->setMinimumHeight(2 * lblReceiversRead->fontMetrics().lineSpacing());
-    lblReceiversRead->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    lblReceiversRead->setFixedHeight(3 * lblReceiversRead->fontMetrics().lineSpacing());
+    lblReceiversRead->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     lblReceiversRead->setFocusPolicy(Qt::TabFocus);
     lblReceiversRead->setTextInteractionFlags(Qt::TextSelectableByKeyboard |
                                               Qt::TextSelectableByMouse);
@@ -613,11 +615,11 @@ void Form1::Form_Load()
     Module1::prepare_beacon(state);
     init_controls();
     // A settings file of its own (another beacon's) is named in the title.
-    setWindowTitle(context.iniFile == settings_location(context.appDir, context.exeBaseName,
-                                                        context.programName, false)
-                       ? context.programTitle
-                       : context.programTitle + QStringLiteral(" - ") +
-                             QFileInfo(context.iniFile).fileName());
+    setWindowTitle(
+        context.iniFile ==
+                settings_location(context.appDir, context.exeBaseName, context.programName, false)
+            ? context.programTitle
+            : context.programTitle + QStringLiteral(" - ") + QFileInfo(context.iniFile).fileName());
     translate_mainWindow();
     show_advice();
     update_beaconComment();

@@ -16,8 +16,8 @@ ProgramContext::ProgramContext(const QString &appDir, const QString &exeBaseName
                                         "Altitude, Operatonal Frequency data");
     webAddress = QStringLiteral(TAVROOK_WEB_ADDRESS);
     legalNotice = QStringLiteral(TAVROOK_LEGAL_NOTICE);
-    iniFile = settingsFile.isEmpty() ? settings_location(appDir, exeBaseName, programName)
-                                     : settingsFile;
+    iniFile =
+        settingsFile.isEmpty() ? settings_location(appDir, exeBaseName, programName) : settingsFile;
     helpFile = appDir + QLatin1Char('/') + exeBaseName + QStringLiteral(".html");
 }
 

@@ -375,16 +375,24 @@ private slots:
     void layout_keepsStill_readableInLightAndDark_data()
     {
         QTest::addColumn<int>("language"); // entry of the language menu
-        QTest::newRow("Deutsch") << 1;
-        QTest::newRow("English") << 2;
-        QTest::newRow("Nederlands") << 3;
+        QTest::addColumn<QByteArray>("name");
+        QTest::newRow("Deutsch") << 1 << QByteArray("Deutsch");
+        QTest::newRow("English") << 2 << QByteArray("English");
+        QTest::newRow("Nederlands") << 3 << QByteArray("Nederlands");
     }
     void layout_keepsStill_readableInLightAndDark()
     {
         QFile::copy(Installation::shipped(u"Nederlands.lf"_s), installation->languagePath(u"Nederlands.lf"_s));
+        // A desktop's usual font, larger than the one offscreen.
+        const QFont offscreenFont = QApplication::font();
+        QFont desktopFont = offscreenFont;
+        desktopFont.setPointSize(11);
+        QApplication::setFont(desktopFont);
+        QFETCH(QByteArray, name);
+        installation->writeFile(u"Tavrook.INI"_s, "[Language]\nCurrentLanguage=" + name + "\n");
         start();
         const QSize size = window->size();
-        QFETCH(int, language);
+        QFETCH(int, language); // translated again: nothing moves
         w<QMenu>("mnuOptionsLang")->actions().at(language)->trigger();
         const QStringList general = {u"txtBcnComment"_s, u"cmdCopyToClipboard"_s, u"lblTHD7_example_L1"_s,
                                      u"lblTMD710_Example_L1"_s};
@@ -409,6 +417,27 @@ private slots:
         showPage(0); // no warning at all
         QCOMPARE(where(general), withWarning);
         QCOMPARE(window->size(), size);
+        // The longest lines of what receivers read: the rate form, and every field of the extended element.
+        action("mnuOptionsStandardAltitude")->trigger();
+        auto *read = w<QLabel>("lblReceiversRead");
+        const auto fits = [read] {
+            return read->heightForWidth(read->width()) <= read->height();
+        };
+        w<QCheckBox>("chkRate")->click();
+        showPage(1);
+        showPage(0);
+        QCOMPARE(where(general), withWarning);
+        QVERIFY2(fits(), qPrintable(read->text()));
+        w<QCheckBox>("chkRate")->click();
+        w<QCheckBox>("Check1(3)")->click();
+        list("lstOffset")->setCurrentIndex(1);
+        list("lstDCS")->setCurrentIndex(1);
+        w<QSpinBox>("spnRange")->setValue(25);
+        showPage(1);
+        showPage(0);
+        QVERIFY2(read->text().contains(u"DCS"_s) && fits(), qPrintable(read->text()));
+        QCOMPARE(where(general), withWarning);
+        QCOMPARE(window->size(), size);
 
         // The warnings against what the page really shows behind them: Fusion, the style
         // here, paints its pages lighter than the window.
@@ -425,6 +454,7 @@ private slots:
             }
         }
         QApplication::setPalette(QApplication::style()->standardPalette());
+        QApplication::setFont(offscreenFont);
 
         // A larger window widens the comment, not the lists.
         const int listWidth = list("lstBand")->width();
