@@ -118,7 +118,7 @@ int run_commandLine(const QStringList &arguments)
 
     BeaconState state;
     settings_read(contents.bytes, state);
-    const Module1::Preparation prepared = Module1::prepare_beacon(state);
+    const Module1::Preparation prepared = Module1::prepare_beacon(state, QLocale::c());
     const BeaconComment result = Module1::assemble_beaconComment(state);
     print(stdout, result.comment + QLatin1Char('\n'));
     // What a beacon program reads must arrive whole, or the failure must show.

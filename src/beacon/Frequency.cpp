@@ -109,25 +109,12 @@ ChannelList channel_list(const BandPlan &band, const QString &stepEntry, double 
     return list;
 }
 
-namespace {
-
-ChannelList channels_of(const BeaconState &state, const QLocale &locale)
-{
-    const auto step = size_t(state.step);
-    return channel_list(state.bands.at(size_t(state.band)), QString::fromLatin1(steps[step].entry),
-                        state.stepValues.at(step), locale);
-}
-
-} // namespace
-
-QStringList channel_entries(const BeaconState &state, const QLocale &locale)
-{
-    return channels_of(state, locale).entries;
-}
-
 QStringList build_FrequencyList(BeaconState &state, const QLocale &locale)
 {
-    ChannelList channels = channels_of(state, locale);
+    const auto step = size_t(state.step);
+    ChannelList channels =
+        channel_list(state.bands.at(size_t(state.band)), QString::fromLatin1(steps[step].entry),
+                     state.stepValues.at(step), locale);
     state.frequencyTexts = std::move(channels.commentTexts);
     state.frequency = 0;
     state.toneTexts = tone_texts(tone_entries());

@@ -36,9 +36,6 @@ ChannelList channel_list(const BandPlan &band, const QString &stepEntry, double 
 // the first channel; returns the channel list's entries in the locale's format.
 QStringList build_FrequencyList(BeaconState &state, const QLocale &locale);
 
-// The channel list's entries for the state's band and step, the state untouched.
-QStringList channel_entries(const BeaconState &state, const QLocale &locale);
-
 // The DCS codes radios offer (023 to 754), as numbers of their three digits.
 const std::array<qint16, 104> &dcs_codes();
 QString dcs_text(int code); // "023"

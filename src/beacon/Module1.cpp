@@ -122,7 +122,7 @@ QString typeable_text(const QString &text)
     return QString::fromUcs4(reinterpret_cast<const char32_t *>(kept.constData()), kept.size());
 }
 
-Preparation prepare_beacon(BeaconState &state)
+Preparation prepare_beacon(BeaconState &state, const QLocale &locale)
 {
     Preparation preparation;
     const QString typeable = typeable_text(state.freeText);
@@ -135,7 +135,7 @@ Preparation prepare_beacon(BeaconState &state)
     state.rateCodes = Phg::rate_codes();
 
     const qint16 storedChannel = state.frequency;
-    Frequency::build_FrequencyList(state, QLocale::c());
+    preparation.channelEntries = Frequency::build_FrequencyList(state, locale);
     // Users expect their channel back after a restart.
     if (storedChannel > 0 && storedChannel < state.frequencyTexts.size())
         state.frequency = storedChannel;

@@ -41,9 +41,12 @@ void clamp_toLists(BeaconState &state);
 // format characters), which must never go on the air.
 QString typeable_text(const QString &text);
 
-// What the preparation changed of the loaded settings that the user may want to know.
+// What the preparation found beside the state: the entries of the channel list in
+// the locale's format, and what it changed of the loaded settings that the user may
+// want to know.
 struct Preparation
 {
+    QStringList channelEntries;
     qsizetype droppedCharacters = 0; // of the stored free text
 };
 
@@ -52,6 +55,6 @@ struct Preparation
 // stored channel when it lies in it, the rate at entry 1 and unticked, the PHG
 // element, the altitude (capped as typed) and the free text without characters that
 // cannot be typed. The window and the command line both start from it.
-Preparation prepare_beacon(BeaconState &state);
+Preparation prepare_beacon(BeaconState &state, const QLocale &locale);
 
 } // namespace Module1

@@ -612,8 +612,7 @@ void Form1::Form_Load()
         log_event(QStringLiteral("E"), unreadable);
         platform.messages.show(unreadable, MessageBox::Icon::Critical, context.programTitle);
     }
-    Module1::prepare_beacon(state);
-    init_controls();
+    init_controls(Module1::prepare_beacon(state, QLocale()).channelEntries);
     // A settings file of its own (another beacon's) is named in the title.
     setWindowTitle(
         context.iniFile ==
@@ -627,7 +626,7 @@ void Form1::Form_Load()
 
 // Fills every control from the prepared state. No handler is connected yet, so
 // nothing here changes the state.
-void Form1::init_controls()
+void Form1::init_controls(const QStringList &channelEntries)
 {
     QStringList bandEntries;
     for (const BandPlan &band : state.bands)
@@ -638,7 +637,7 @@ void Form1::init_controls()
 
     fill(lstStep, Frequency::step_entries());
     lstStep->setCurrentIndex(state.step);
-    frequencyModel->setStringList(Frequency::channel_entries(state, QLocale()));
+    frequencyModel->setStringList(channelEntries);
     lstFrequency->setCurrentIndex(state.frequency);
     fill(lstTone, Frequency::tone_entries());
     lstTone->setCurrentIndex(state.tone);

@@ -114,7 +114,7 @@ private:
     // Start-up: the settings are loaded and the state prepared; then the controls
     // are filled from the state before any handler is connected.
     void Form_Load();
-    void init_controls();
+    void init_controls(const QStringList &channelEntries);
     void build_FrequencyList();
     void update_PHG();
     void show_toneTicks();
