@@ -614,11 +614,9 @@ void Form1::Form_Load()
     }
     init_controls(Module1::prepare_beacon(state, QLocale()).channelEntries);
     // A settings file of its own (another beacon's) is named in the title.
-    setWindowTitle(
-        context.iniFile ==
-                settings_location(context.appDir, context.exeBaseName, context.programName, false)
-            ? context.programTitle
-            : context.programTitle + QStringLiteral(" - ") + QFileInfo(context.iniFile).fileName());
+    setWindowTitle(context.iniFileGiven ? context.programTitle + QStringLiteral(" - ") +
+                                              QFileInfo(context.iniFile).fileName()
+                                        : context.programTitle);
     translate_mainWindow();
     show_advice();
     update_beaconComment();

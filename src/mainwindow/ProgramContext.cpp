@@ -7,7 +7,7 @@
 
 ProgramContext::ProgramContext(const QString &appDir, const QString &exeBaseName,
                                const QString &settingsFile)
-    : appDir(appDir), exeBaseName(exeBaseName)
+    : iniFileGiven(!settingsFile.isEmpty()), appDir(appDir), exeBaseName(exeBaseName)
 {
     programName = QStringLiteral("Tavrook");
     programTitle = QStringLiteral("Tavrook V") + ProgramIdentity::version_text();

@@ -28,6 +28,7 @@ struct ProgramContext
     QString programDescription;
     QString webAddress;
     QString iniFile;
+    bool iniFileGiven = false; // another than the program's own, such as a second beacon's
     QString helpFile;
     QString legalNotice;
 
