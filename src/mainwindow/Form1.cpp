@@ -573,6 +573,7 @@ void Form1::connect_controls()
 
     connect(lstOffset, &QComboBox::currentIndexChanged, this, &Form1::lstOffset_Click);
     connect(spnOffset, &QSpinBox::valueChanged, this, &Form1::spnOffset_Change);
+    connect(spnOffset, &QSpinBox::editingFinished, this, [this] { show_offset(); });
     connect(lstDCS, &QComboBox::currentIndexChanged, this, &Form1::lstDCS_Click);
     connect(spnRange, &QSpinBox::valueChanged, this, &Form1::spnRange_Change);
     connect(lstRangeUnit, &QComboBox::currentIndexChanged, this, &Form1::lstRangeUnit_Click);
@@ -954,14 +955,16 @@ void Form1::lstOffset_Click()
     show_offset();
 }
 
+// While an amount is typed, only the list follows it; the box shows whole 10 kHz
+// steps once the typing is done.
 void Form1::spnOffset_Change()
 {
     state.repeaterOffset = qint16(spnOffset->value() / 10);
-    show_offset();
+    show_offset(false);
 }
 
 // The offset's list shows the usual shifts of the band, the box any amount.
-void Form1::show_offset()
+void Form1::show_offset(bool withBox)
 {
     const BandPlan &band = state.bands[size_t(state.band)];
     QStringList entries{adviceTexts.none};
@@ -975,7 +978,8 @@ void Form1::show_offset()
     const QSignalBlocker quietList(lstOffset);
     const QSignalBlocker quietBox(spnOffset);
     lstOffset->setCurrentIndex(Frequency::offset_entry(band, state.repeaterOffset));
-    spnOffset->setValue(state.repeaterOffset * 10);
+    if (withBox)
+        spnOffset->setValue(state.repeaterOffset * 10);
 }
 
 void Form1::lstDCS_Click()

@@ -143,7 +143,7 @@ private:
     void lstDCS_Click();
     void spnRange_Change();
     void lstRangeUnit_Click();
-    void show_offset();
+    void show_offset(bool withBox = true);
     void SSTab1_Click(int index);
     void mnuFileExit_Click();
     void end_program();

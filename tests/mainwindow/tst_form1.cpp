@@ -307,6 +307,15 @@ private slots:
         QVERIFY(w<QCheckBox>("chkTone")->isChecked() && !w<QCheckBox>("Check1(1)")->isChecked());
         QCOMPARE(comment(), u"PHGR5<32Z/430.175MHz D023 -160 R25k  \"QRV\" "_s);
         QCOMPARE(list("lstOffset")->currentText() + QString::number(w<QSpinBox>("spnOffset")->value()), u"-1.6 MHz-1600"_s);
+        // An amount typed into the box, a key at a time: the list follows, the box keeps what is typed.
+        auto *offset = w<QSpinBox>("spnOffset");
+        offset->setFocus();
+        offset->selectAll();
+        QTest::keyClicks(offset, u"-605"_s);
+        QCOMPARE(offset->value(), -605);
+        QCOMPARE(list("lstOffset")->currentText(), u"-600 kHz"_s); // in whole 10 kHz steps
+        emit offset->editingFinished();
+        QCOMPARE(offset->value(), -600);
         // Hand-edited values beyond the lists are clamped, not fatal.
         installation->writeFile(u"Tavrook.INI"_s, "[TAB_PHG]\nPower=10\nHeight=99\nGain=2.5\nDirection=70000\n"
                                                   "[TAB_FREQUENCY]\nBand=50\nStep=10\nFrequency=99999\nTone=999\n");
