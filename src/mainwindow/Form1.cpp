@@ -133,15 +133,17 @@ QLabel *example(const QString &name, const QString &description, const QColor &c
     return l;
 }
 
-// Every way text gets into an altitude box ends in one text change: the rule is
-// applied there.
-class AltitudeValidator final : public QValidator
+// Every way text gets into a box (typing, pasting, dropping, an input method) ends
+// in one text change: the box's rule is applied there. The rule gives the text the
+// box keeps, or nothing to refuse the whole change.
+class RuleValidator final : public QValidator
 {
 public:
-    using QValidator::QValidator;
+    using Rule = std::optional<QString> (*)(const QString &text);
+    RuleValidator(Rule rule, QObject *parent) : QValidator(parent), rule(rule) {}
     State validate(QString &input, int &position) const override
     {
-        const std::optional<QString> kept = Altitude::edited_text(input);
+        const std::optional<QString> kept = rule(input);
         if (!kept)
             return Invalid;
         if (*kept != input) {
@@ -150,22 +152,9 @@ public:
         }
         return Acceptable;
     }
-};
 
-// The free text takes only what can be typed, whichever way it comes in.
-class TypeableValidator final : public QValidator
-{
-public:
-    using QValidator::QValidator;
-    State validate(QString &input, int &position) const override
-    {
-        const QString kept = Module1::typeable_text(input);
-        if (kept != input) {
-            position = int(qMin<qsizetype>(position, kept.size()));
-            input = kept;
-        }
-        return Acceptable;
-    }
+private:
+    Rule rule;
 };
 
 QLineEdit *readOnlyBox(const char *name)
@@ -394,7 +383,7 @@ QWidget *Form1::build_altitudePage()
     txtAltFeet = named(new QLineEdit, QStringLiteral("txtAltFeet"));
     txtAltMeters = named(new QLineEdit, QStringLiteral("txtAltMeters"));
     for (QLineEdit *box : {txtAltFeet, txtAltMeters}) {
-        box->setValidator(new AltitudeValidator(box));
+        box->setValidator(new RuleValidator(&Altitude::edited_text, box));
         // What the rule refuses, and Enter, is dropped with a beep.
         connect(box, &QLineEdit::inputRejected, this, &QApplication::beep);
         connect(box, &QLineEdit::returnPressed, this, &QApplication::beep);
@@ -487,7 +476,10 @@ QWidget *Form1::build_freeTextPage()
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(lblIntroFreeText = intro("lblIntroFreeText"));
     txtYourBeaconComment = named(new QLineEdit, QStringLiteral("txtYourBeaconComment"));
-    txtYourBeaconComment->setValidator(new TypeableValidator(txtYourBeaconComment));
+    // The free text takes only what can be typed.
+    txtYourBeaconComment->setValidator(new RuleValidator(
+        [](const QString &text) { return std::optional(Module1::typeable_text(text)); },
+        txtYourBeaconComment));
     auto *row = new QHBoxLayout;
     row->addWidget(lblYourComment = label("lblYourComment", txtYourBeaconComment));
     row->addWidget(txtYourBeaconComment, 1);

@@ -64,7 +64,7 @@ private slots:
         showPage(1);
         list("lstPower")->setCurrentIndex(5);
         list("lstFrequency")->setCurrentIndex(100);
-        box("txtYourBeaconComment")->setText(u"Hi"_s);
+        box("txtYourBeaconComment")->setText(u"H\x07i"_s); // a control character never gets in
         showPage(4);
         QCOMPARE(comment(), before);
         showPage(0);
