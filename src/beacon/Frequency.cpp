@@ -1,5 +1,6 @@
 #include "Frequency.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace Frequency {
@@ -136,6 +137,21 @@ const std::array<qint16, 104> &dcs_codes()
 QString dcs_text(int code)
 {
     return QStringLiteral("%1").arg(code, 3, 10, QLatin1Char('0'));
+}
+
+int dcs_entry(qint16 code)
+{
+    if (code == 0)
+        return 0;
+    const auto &codes = dcs_codes();
+    const auto at = std::find(codes.cbegin(), codes.cend(), code);
+    return at == codes.cend() ? -1 : int(at - codes.cbegin()) + 1;
+}
+
+qint16 dcs_atEntry(int entry)
+{
+    return entry > 0 && entry <= int(dcs_codes().size()) ? dcs_codes()[size_t(entry - 1)]
+                                                         : qint16(0);
 }
 
 QList<OffsetPreset> offset_presets(const BandPlan &band)

@@ -39,6 +39,10 @@ QStringList build_FrequencyList(BeaconState &state, const QLocale &locale);
 // The DCS codes radios offer (023 to 754), as numbers of their three digits.
 const std::array<qint16, 104> &dcs_codes();
 QString dcs_text(int code); // "023"
+// The DCS list's entries are "none" and the codes: the entry of a code (0 for none,
+// -1 for a number that is no code), and the code an entry stands for (0 for none).
+int dcs_entry(qint16 code);
+qint16 dcs_atEntry(int entry);
 
 // A repeater shift offered first for a band: the usual ones of its band come first.
 struct OffsetPreset

@@ -5,8 +5,6 @@
 #include "Phg.h"
 #include "support/LenientNumber.h"
 
-#include <algorithm>
-
 namespace Module1 {
 
 namespace {
@@ -99,6 +97,10 @@ BeaconComment assemble_beaconComment(const BeaconState &state, const Advice::Tex
     return result;
 }
 
+namespace {
+
+// Stored list positions beyond the last entry become the last entry, so a
+// hand-edited settings file cannot select nothing; the height becomes its code.
 void clamp_toLists(BeaconState &state)
 {
     auto clamp = [](qint16 &value, int count) {
@@ -112,8 +114,10 @@ void clamp_toLists(BeaconState &state)
     clamp(state.phgDirection, Phg::directionCount);
     qint16 height = LenientNumber::to_int16(state.phgHeight);
     clamp(height, Phg::heightCount);
-    state.phgHeight = QString::number(height);
+    state.phgHeight = Phg::height_code(height);
 }
+
+} // namespace
 
 QString typeable_text(const QString &text)
 {
@@ -140,14 +144,12 @@ Preparation prepare_beacon(BeaconState &state, const QLocale &locale)
     if (storedChannel > 0 && storedChannel < state.frequencyTexts.size())
         state.frequency = storedChannel;
 
-    state.phgHeight = Phg::height_code(LenientNumber::to_int16(state.phgHeight));
     if (Phg::rate_position(state) < 0)
         state.rateCode = quint8(state.rateCodes.at(1));
     Phg::update_PHG(state);
     // The extended element's fields as the rules can carry them; anything else is none.
     state.repeaterOffset = qint16(qBound(-999, int(state.repeaterOffset), 999));
-    const auto &dcs = Frequency::dcs_codes();
-    if (std::find(dcs.cbegin(), dcs.cend(), state.dcsCode) == dcs.cend())
+    if (Frequency::dcs_entry(state.dcsCode) < 0)
         state.dcsCode = 0;
     if (state.range < 0 || state.range > 99)
         state.range = 0;

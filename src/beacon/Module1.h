@@ -33,10 +33,6 @@ QString frequency_element(const BeaconState &state);
 // takes two code units.
 BeaconComment assemble_beaconComment(const BeaconState &state, const Advice::Texts &texts = {});
 
-// Brings stored list positions into their lists: a position beyond the last entry
-// becomes the last entry, so a hand-edited settings file cannot select nothing.
-void clamp_toLists(BeaconState &state);
-
 // The text without the characters that cannot be typed into a box (control and
 // format characters), which must never go on the air.
 QString typeable_text(const QString &text);

@@ -741,9 +741,7 @@ void Form1::translate_additions(const QHash<QString, QString> &translated)
     for (const qint16 code : Frequency::dcs_codes())
         codes << Frequency::dcs_text(code);
     fill(lstDCS, codes);
-    const auto &dcs = Frequency::dcs_codes();
-    const auto at = std::find(dcs.cbegin(), dcs.cend(), state.dcsCode);
-    lstDCS->setCurrentIndex(at == dcs.cend() ? 0 : int(at - dcs.cbegin()) + 1);
+    lstDCS->setCurrentIndex(Frequency::dcs_entry(state.dcsCode));
     show_offset();
 }
 
@@ -976,8 +974,7 @@ void Form1::show_offset(bool withBox)
 
 void Form1::lstDCS_Click()
 {
-    const int entry = lstDCS->currentIndex();
-    state.dcsCode = entry > 0 ? Frequency::dcs_codes()[size_t(entry - 1)] : qint16(0);
+    state.dcsCode = Frequency::dcs_atEntry(lstDCS->currentIndex());
 }
 
 void Form1::spnRange_Change()
