@@ -634,7 +634,7 @@ void Form1::init_controls(const QStringList &channelEntries)
     lstTone->setCurrentIndex(state.tone);
     show_toneTicks();
     optWideFM[state.wideFM ? 1 : 0]->setChecked(true);
-    show_offset();
+    // The offset and DCS lists hold translated entries: translate_additions fills them.
     spnRange->setValue(state.range);
     fill(lstRangeUnit, {QStringLiteral("mi"), QStringLiteral("km")});
     lstRangeUnit->setCurrentIndex(state.rangeKm ? 1 : 0);
