@@ -178,7 +178,33 @@ QString stored(const BeaconState &state, const SettingRow &row, const clsLanguag
     return {};
 }
 
+// A file that holds something, but none of our sections, is some other program's.
+bool is_foreign(const QByteArray &bytes)
+{
+    if (bytes.trimmed().isEmpty())
+        return false;
+    const QString setup = QStringLiteral("SETUP");
+    if (PrivateProfile::has_section(bytes, setup))
+        return false;
+    for (const SettingRow &row : settingsTable) {
+        if (PrivateProfile::has_section(bytes, latin(row.section)))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
+
+PrivateProfile::Loaded load_settingsFile(const QString &iniFile)
+{
+    PrivateProfile::Loaded loaded = PrivateProfile::load(iniFile);
+    if (loaded.readable && is_foreign(loaded.bytes)) {
+        loaded.readable = false;
+        loaded.why = QStringLiteral("it holds none of Tavrook's sections, so it is not a Tavrook "
+                                    "settings file");
+    }
+    return loaded;
+}
 
 QString settings_configFolder(const QString &programName)
 {
@@ -259,8 +285,8 @@ QString settings_read(QByteArray &file, BeaconState &state)
 // when it fails leaves the file as it was.
 QString LoadSettings(BeaconState &state, const QString &iniFile, clsLanguage &language)
 {
-    const PrivateProfile::Loaded before = PrivateProfile::load(iniFile);
-    QByteArray after = before.bytes;
+    const PrivateProfile::Loaded before = load_settingsFile(iniFile);
+    QByteArray after = before.readable ? before.bytes : QByteArray();
     language.language(settings_read(after, state));
     PrivateProfile::store(iniFile, before, after);
     if (before.readable)
@@ -274,7 +300,7 @@ QString LoadSettings(BeaconState &state, const QString &iniFile, clsLanguage &la
 // once: a save that fails or is cut short leaves the old file whole.
 QString SaveSettings(const BeaconState &state, const QString &iniFile, const clsLanguage &language)
 {
-    const PrivateProfile::Loaded before = PrivateProfile::load(iniFile);
+    const PrivateProfile::Loaded before = load_settingsFile(iniFile);
     QByteArray after = before.bytes;
     auto write = [&after](const QString &section, const QString &key, const QString &value) {
         after = PrivateProfile::with_value(after, section, key, value);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PrivateProfile.h"
 #include "beacon/BeaconState.h"
 
 #include <QByteArray>
@@ -32,6 +33,11 @@ QString GetSetIniValue(const QString &iniFile, const QString &section, const QSt
 // "TRUE", "YES", "1" and "ON" in any letter case are true; anything else is false.
 bool ParseIniBool(const QString &text);
 QString FormatIniBool(bool value);
+
+// The settings file's bytes as read once; a file that holds something but none of
+// the program's sections (another program's configuration, binary data) counts as
+// unreadable, so that it is neither used nor written.
+PrivateProfile::Loaded load_settingsFile(const QString &iniFile);
 
 // Moves the stored selections between the settings file and the state; the load
 // also chooses the stored language, the save stores the active one. Each returns

@@ -181,6 +181,12 @@ std::optional<QString> find_value(const QByteArray &file, const QString &section
     return unquoted(parse(file, lines[size_t(found.entryLine)]).value);
 }
 
+bool has_section(const QByteArray &file, const QString &section)
+{
+    const std::vector<Line> lines = split_lines(file);
+    return locate(file, lines, section, QString()).sectionLine >= 0;
+}
+
 QByteArray with_value(const QByteArray &file, const QString &section, const QString &key,
                       const QString &value)
 {

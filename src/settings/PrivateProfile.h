@@ -23,6 +23,9 @@ namespace PrivateProfile {
 std::optional<QString> find_value(const QByteArray &file, const QString &section,
                                   const QString &key);
 
+// Whether the file has a section of that name.
+bool has_section(const QByteArray &file, const QString &section);
+
 // The file's bytes after writing section/key=value.
 QByteArray with_value(const QByteArray &file, const QString &section, const QString &key,
                       const QString &value);

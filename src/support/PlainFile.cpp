@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -78,21 +79,65 @@ QString link_target(const QString &path)
     return target;
 }
 
-// Temporary files of ours ("<name>.XXXXXX") left by a write that was killed.
-void remove_strays(const QString &target)
+// A save writes "<folder>/.<name>.tavrook-save-XXXXXX" and holds a lock on it until
+// it is renamed into place; nothing else is named so.
+QByteArray temporary_prefix(const QString &target)
 {
     const QFileInfo file(target);
-    const QString prefix = file.fileName() + QLatin1Char('.');
+    return QFile::encodeName(
+        file.dir().filePath(QLatin1Char('.') + file.fileName() + QStringLiteral(".tavrook-save-")));
+}
+
+bool same_file(const struct stat &a, const struct stat &b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// A temporary file that a killed save left behind: named as ours, and no save holds
+// its lock. Files that merely look similar are the user's and stay.
+void remove_strays(const QString &target)
+{
+    const QByteArray prefix = temporary_prefix(target);
+    const QString namePrefix = QFileInfo(QFile::decodeName(prefix)).fileName();
+    const QDir folder = QFileInfo(target).dir();
     const QStringList entries =
-        file.dir().entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        folder.entryList({namePrefix + QStringLiteral("??????")}, QDir::Files | QDir::Hidden);
     for (const QString &name : entries) {
-        if (name.size() != prefix.size() + 6 || !name.startsWith(prefix))
+        const QStringView suffix = QStringView(name).mid(namePrefix.size());
+        if (!std::all_of(suffix.begin(), suffix.end(),
+                         [](QChar c) { return c.isLetterOrNumber() && c.unicode() < 0x80; }))
             continue;
-        const QStringView suffix = QStringView(name).mid(prefix.size());
-        if (std::all_of(suffix.begin(), suffix.end(),
-                        [](QChar c) { return c.isLetterOrNumber() && c.unicode() < 0x80; }))
-            QFile::remove(file.dir().filePath(name));
+        const QByteArray path = QFile::encodeName(folder.filePath(name));
+        const Descriptor stray(
+            ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+        struct stat opened
+        {
+        }, named{};
+        if (stray.fd >= 0 && ::flock(stray.fd, LOCK_EX | LOCK_NB) == 0 &&
+            ::fstat(stray.fd, &opened) == 0 && ::lstat(path.constData(), &named) == 0 &&
+            S_ISREG(opened.st_mode) && same_file(opened, named))
+            ::unlink(path.constData());
     }
+}
+
+// A new temporary file beside the target, locked for as long as the save uses it.
+int create_temporary(const QString &target, QByteArray &path)
+{
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        path = temporary_prefix(target) + "XXXXXX";
+        Descriptor out(::mkostemp(path.data(), O_CLOEXEC));
+        if (out.fd < 0)
+            return -1;
+        // Another save's clean-up may have taken it before the lock: then try anew.
+        struct stat opened
+        {
+        }, named{};
+        if (::flock(out.fd, LOCK_EX) == 0 && ::fstat(out.fd, &opened) == 0 &&
+            ::lstat(path.constData(), &named) == 0 && same_file(opened, named))
+            return out.release();
+    }
+    errno = EEXIST;
+    return -1;
 }
 
 mode_t created_mode()
@@ -125,6 +170,11 @@ Contents read(const QString &path, qint64 maxBytes)
     }
     if (!S_ISREG(info.st_mode)) {
         contents.why = QStringLiteral("it is not a plain file");
+        return contents;
+    }
+    // A file its owner may not read is not read, by root neither.
+    if (!(info.st_mode & S_IRUSR)) {
+        contents.why = reason(EACCES);
         return contents;
     }
     const QString tooLarge = QStringLiteral("it is larger than ") + size_text(maxBytes);
@@ -189,19 +239,20 @@ bool replace(const QString &path, const QByteArray &bytes, QString *why)
     };
     const bool existed = ::stat(name.constData(), &old) == 0;
     // The rename needs only the folder's permission; the file's own says whether we
-    // may. Opening it for writing asks exactly that, and changes nothing.
+    // may: its owner's write permission (which root, who may write anything, must
+    // respect too), and whether this process may open it for writing.
     if (existed && S_ISREG(old.st_mode)) {
         const Descriptor probe(
             ::open(name.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-        if (probe.fd < 0) {
-            *why = reason(errno);
+        if (probe.fd < 0 || !(old.st_mode & S_IWUSR)) {
+            *why = reason(probe.fd < 0 ? errno : EACCES);
             return false;
         }
     }
     remove_strays(target);
 
-    QByteArray temporary = name + ".XXXXXX";
-    Descriptor out(::mkostemp(temporary.data(), O_CLOEXEC));
+    QByteArray temporary;
+    Descriptor out(create_temporary(target, temporary));
     if (out.fd < 0) {
         *why = reason(errno);
         return false;
@@ -212,9 +263,10 @@ bool replace(const QString &path, const QByteArray &bytes, QString *why)
         (void)!::fchown(out.fd, uid_t(-1), old.st_gid);
     const mode_t mode = existed ? (old.st_mode & 07777) : created_mode();
     // Every step is checked: a buffered write that fails on a full disk must not
-    // let an empty file take the place of a good one.
+    // let an empty file take the place of a good one. The lock is held until the
+    // rename, so no other save takes the file for a leftover meanwhile.
     const bool written = ::fchmod(out.fd, mode) == 0 && write_all(out.fd, bytes) &&
-                         ::fsync(out.fd) == 0 && ::close(out.release()) == 0 &&
+                         ::fsync(out.fd) == 0 &&
                          ::rename(temporary.constData(), name.constData()) == 0;
     if (!written) {
         *why = reason(errno);

@@ -5,7 +5,8 @@
 
 // Whole-file reads and writes for the small text files the program keeps. A read
 // never blocks: a FIFO, socket or device at the path counts as unreadable, and so
-// does a file above the size limit. A write replaces the file atomically or not at all.
+// do a file above the size limit and one whose owner may not read it. A write
+// replaces the file atomically or not at all.
 namespace PlainFile {
 
 enum class Status { Read, Missing, Unreadable };
@@ -22,10 +23,12 @@ Contents read(const QString &path, qint64 maxBytes);
 // Writes the bytes to a new file in the same folder, syncs it and renames it over
 // the old one, as careful editors do: the file keeps its mode, owner and group; a
 // symbolic link, dangling or not, is written through and keeps pointing at its
-// target; a file the user may not write is refused, not replaced. A missing folder
-// is created for the user alone (mode 0700), and a temporary file that a killed
-// write left beside the file is removed. On any failure the old file is untouched
-// and why says what failed.
+// target; a file whose owner may not write it, or that this process may not write,
+// is refused, not replaced. A missing folder is created for the user alone (mode
+// 0700). The new file is named ".<name>.tavrook-save-XXXXXX" and locked while the
+// save uses it; such a file that a killed save left behind is removed, and nothing
+// else beside the file is touched. On any failure the old file is untouched and why
+// says what failed.
 bool replace(const QString &path, const QByteArray &bytes, QString *why);
 
 // mkdir -p, each new folder with the given mode; on failure why says which folder

@@ -9,7 +9,7 @@
 
 #include <csignal>
 
-#include <sys/fsuid.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -183,175 +183,117 @@ private slots:
                   .join(QLatin1Char(' ')),
               "loaded");
     }
-    void unreadableFile_isNeverOverwritten_data()
+    // What a start (which writes missing defaults) and a save do to the settings file
+    // and to what lies beside it. Refusals follow the file's mode, for root too.
+    void fileSafety_data()
     {
         QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("why");
+        QTest::addColumn<QString>("told");   // at start: why the file was not read
+        QTest::addColumn<QString>("failed"); // at the save: why it was not written
+        const QString unread = u"the file exists but cannot be read: "_s;
+        const QString notOurs = u"it holds none of Tavrook's sections, so it is not a Tavrook settings file"_s;
         // clang-format off
-        QTest::newRow("no permission") << "mode 000" << "Permission denied";
-        QTest::newRow("a FIFO never blocks") << "fifo" << "it is not a plain file";
-        QTest::newRow("over 1 MiB") << "large" << "it is larger than 1 MiB";
+        QTest::newRow("its owner may not read it") << "mode 0200" << "Permission denied" << unread + "Permission denied";
+        QTest::newRow("a FIFO never blocks") << "fifo" << "it is not a plain file" << unread + "it is not a plain file";
+        QTest::newRow("over 1 MiB") << "large" << "it is larger than 1 MiB" << unread + "it is larger than 1 MiB";
+        QTest::newRow("exactly 1 MiB is read, never outgrown") << "1 MiB" << "" << "the settings would be larger than 1 MiB";
+        QTest::newRow("another program's configuration") << "foreign" << notOurs << unread + notOurs;
+        QTest::newRow("NUL bytes") << "nul" << notOurs << unread + notOurs;
+        QTest::newRow("its owner may not write it") << "mode 0444" << "" << "Permission denied";
+        QTest::newRow("a dangling link is written through") << "dangling link" << "" << "";
+        QTest::newRow("mode, owner and group stay") << "owner" << "" << "";
+        QTest::newRow("a killed save's leftover goes, nothing else") << "beside" << "" << "";
+        QTest::newRow("a write cut short keeps the old file") << "file size limit" << "" << "File too large";
+        QTest::newRow("a folder that cannot be made is named") << "no folder" << "" << "the folder %1/config could not be created: Not a directory";
         // clang-format on
     }
-    void unreadableFile_isNeverOverwritten()
+    void fileSafety()
     {
         QFETCH(QString, kind);
-        BeaconState state;
-        loadInto(state);
-        QByteArray precious = "[TAB_PHG]\nPower=5\n";
-        if (kind == u"large"_s)
-            precious += QByteArray(1024 * 1024, ';');
-        installation->writeFile(u"Tavrook.INI"_s, precious);
-        if (kind == u"fifo"_s)
-            QVERIFY(QFile::remove(installation->iniPath()) &&
-                    ::mkfifo(QFile::encodeName(installation->iniPath()).constData(), 0600) == 0);
-        // The folder stays writable, so only the rule keeps the file.
-        QVERIFY(QFile::setPermissions(installation->path(), QFileDevice::Permissions(0x7777)));
-        // Root reads every file: as root the file-system identity becomes nobody meanwhile.
-        const bool root = ::geteuid() == 0 && kind == u"mode 000"_s;
-        if (kind == u"mode 000"_s)
-            QVERIFY(QFile::setPermissions(installation->iniPath(), {}));
-        if (root) {
-            ::setfsuid(65534);
-            if (::setfsuid(uid_t(-1)) != 65534)
-                QSKIP("cannot take the file-system identity of an unprivileged user here");
-        }
-        BeaconState again;
-        const QString told = LoadSettings(again, installation->iniPath(), *language);
-        const QString failure = SaveSettings(state, installation->iniPath(), *language);
-        if (root)
-            ::setfsuid(0);
-        QFETCH(QString, why);
-        QCOMPARE(told, u"Your settings could not be read from %1: %2. Tavrook starts with its defaults and will "
-                       u"not save over that file."_s.arg(installation->iniPath(), why));
-        QCOMPARE(failure, u"Your settings could not be saved to %1: the file exists but cannot be read: %2"_s.arg(
-                              installation->iniPath(), why));
-        QCOMPARE(again.phgPower, 0);
-        if (kind == u"fifo"_s) {
-            QVERIFY(!QFileInfo(installation->iniPath()).isFile() && QFileInfo::exists(installation->iniPath()));
-            return;
-        }
-        QVERIFY(QFile::setPermissions(installation->iniPath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
-        QCOMPARE(ini(), precious);
-    }
-    void save_keepsTheFilesIdentity_data()
-    {
-        QTest::addColumn<QString>("kind");
-        QTest::newRow("a dangling link is written through") << "dangling link";
-        QTest::newRow("a read-only file is refused") << "read-only";
-        QTest::newRow("mode, owner and group stay") << "owner";
-        QTest::newRow("a killed save's leftover goes") << "leftover";
-    }
-    void save_keepsTheFilesIdentity()
-    {
-        QFETCH(QString, kind);
-        const QString file = installation->iniPath();
+        const QString dir = installation->path();
+        QString file = installation->iniPath();
         const QByteArray path = QFile::encodeName(file);
-        const QString target = installation->path() + u"/dotfiles/tavrook.ini"_s;
+        QByteArray before = "[TAB_PHG]\nPower=5\n";
+        if (kind == u"large"_s || kind == u"1 MiB"_s)
+            before += QByteArray(1024 * 1024 - before.size() - (kind == u"large"_s ? 0 : 1), ';') + '\n';
+        else if (kind == u"foreign"_s)
+            before = "# Dire Wolf\nMYCALL N0CALL\nPBEACON every=30 COMMENTCMD=\"x\"\n[other]\nPower=1\n";
+        else if (kind == u"nul"_s)
+            before = QByteArray(4096, '\0');
         if (kind == u"dangling link"_s)
-            QVERIFY(QFile::link(target, file));
+            QVERIFY(QFile::link(dir + u"/dotfiles/tavrook.ini"_s, file));
+        else if (kind == u"fifo"_s)
+            QCOMPARE(::mkfifo(path.constData(), 0600), 0);
         else
-            installation->writeFile(u"Tavrook.INI"_s, "[TAB_PHG]\nPower=5\n");
-        if (kind == u"leftover"_s) {
-            installation->writeFile(u"Tavrook.INI.a1B2c3"_s, "half");
-            installation->writeFile(u"Tavrook.INI.bak"_s, "mine");
+            installation->writeFile(u"Tavrook.INI"_s, before);
+        // Backups of every shape, a killed save's leftover, and a file that a running save holds.
+        const QStringList beside = {u".Tavrook.INI.tavrook-save-Held01"_s,
+                                    u".Tavrook.INI.tavrook-save-a1B2c3x"_s,
+                                    u"Tavrook.INI"_s,
+                                    u"Tavrook.INI.241206"_s,
+                                    u"Tavrook.INI.a1B2c3"_s,
+                                    u"Tavrook.INI.backup"_s,
+                                    u"Tavrook.INI.old001"_s};
+        QFile held(dir + QLatin1Char('/') + beside[0]);
+        if (kind == u"beside"_s) {
+            for (const QString &name : beside.mid(1))
+                if (name != u"Tavrook.INI"_s)
+                    installation->writeFile(name, "a backup");
+            installation->writeFile(u".Tavrook.INI.tavrook-save-a1B2c3"_s, "half");
+            QVERIFY(held.open(QIODevice::WriteOnly) && ::flock(held.handle(), LOCK_EX) == 0);
         }
         const bool root = ::geteuid() == 0;
-        if (kind == u"owner"_s) {
-            QVERIFY(::chmod(path.constData(), 0640) == 0);
-            if (root) // a user's file saved by root stays the user's
-                QVERIFY(::chown(path.constData(), 65534, 65534) == 0);
-        }
-        if (kind == u"read-only"_s) {
-            QVERIFY(::chmod(path.constData(), 0444) == 0);
-            if (root) { // root writes anything: as root the file-system identity becomes nobody meanwhile
-                QVERIFY(QFile::setPermissions(installation->path(), QFileDevice::Permissions(0x7777)));
-                ::setfsuid(65534);
-                if (::setfsuid(uid_t(-1)) != 65534)
-                    QSKIP("cannot take the file-system identity of an unprivileged user here");
-            }
-        }
+        if (kind.startsWith(u"mode"_s) || kind == u"owner"_s)
+            QVERIFY(::chmod(path.constData(), kind == u"owner"_s ? 0640 : mode_t(kind.mid(5).toInt(nullptr, 8))) == 0);
+        if (kind == u"owner"_s && root) // a user's file saved by root stays the user's
+            QVERIFY(::chown(path.constData(), 65534, 65534) == 0);
+        if (kind == u"no folder"_s)
+            file += u"/config/Tavrook.INI"_s;
+
         BeaconState state;
-        loadInto(state);
+        const QString reported = loadInto(state, file);
+        const QByteArray started = kind == u"fifo"_s ? QByteArray() : ini();
         state.freeText = u"Saved"_s;
+        rlimit old{};
+        ::getrlimit(RLIMIT_FSIZE, &old);
+        if (kind == u"file size limit"_s) { // fails the write part-way, as a full disk does
+            rlimit small = old;
+            small.rlim_cur = rlim_t(started.size() + 8);
+            ::signal(SIGXFSZ, SIG_IGN);
+            QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
+        }
         const QString failure = SaveSettings(state, file, *language);
-        if (root)
-            ::setfsuid(0);
+        ::setrlimit(RLIMIT_FSIZE, &old);
+
+        QFETCH(QString, told);
+        QFETCH(QString, failed);
+        QCOMPARE(reported, told.isEmpty() ? told
+                                          : u"Your settings could not be read from %1: %2. Tavrook starts with its "
+                                            u"defaults and will not save over that file."_s.arg(file, told));
+        QCOMPARE(failure, failed.isEmpty() ? failed
+                                           : u"Your settings could not be saved to %1: "_s.arg(file) +
+                                                 failed.replace(u"%1"_s, dir + u"/Tavrook.INI"_s));
+        QCOMPARE(state.phgPower, told.isEmpty() && kind != u"no folder"_s && kind != u"dangling link"_s ? 5 : 0);
+        if (kind == u"fifo"_s || kind == u"no folder"_s)
+            return;
         struct stat info
         {
         };
         QVERIFY(::stat(path.constData(), &info) == 0);
-        if (kind == u"read-only"_s) {
-            QCOMPARE(failure, u"Your settings could not be saved to %1: Permission denied"_s.arg(file));
-            QCOMPARE(ini(), QByteArray("[TAB_PHG]\nPower=5\n"));
-            return;
-        }
-        QCOMPARE(failure, QString());
-        QVERIFY(ini().contains("FreeText=Saved\n"));
-        if (kind == u"dangling link"_s) {
-            QCOMPARE(QFileInfo(file).symLinkTarget(), target);
-            QVERIFY(QFileInfo(target).isFile());
-        } else if (kind == u"owner"_s) {
-            QCOMPARE(info.st_mode & 07777, mode_t(0640));
-            if (root)
-                QCOMPARE(u"%1:%2"_s.arg(info.st_uid).arg(info.st_gid), u"65534:65534"_s);
-        } else {
-            QCOMPARE(QDir(installation->path()).entryList(QDir::Files), (QStringList{u"Tavrook.INI"_s, u"Tavrook.INI.bak"_s}));
-        }
-    }
-    void settingsFile_alwaysReadsBackWhatItWrote()
-    {
-        // A file just under the read limit: the missing keys would take it over.
-        QByteArray nearlyFull = "[TAB_PHG]\nPower=5\n";
-        nearlyFull += QByteArray(1048566 - nearlyFull.size() - 1, ';') + '\n';
-        installation->writeFile(u"Tavrook.INI"_s, nearlyFull);
-        BeaconState state;
-        loadInto(state);
-        QCOMPARE(state.phgPower, 5);
-        QCOMPARE(ini(), nearlyFull);
-        QCOMPARE(
-            SaveSettings(state, installation->iniPath(), *language),
-            u"Your settings could not be saved to %1: the settings would be larger than 1 MiB"_s.arg(installation->iniPath()));
-        QCOMPARE(ini(), nearlyFull);
-
-        // Notepad's "Unicode": UTF-16 with its byte-order mark is read, and stays UTF-16.
-        const QString text = u"[TAB_FREETEXT]\r\nFreeText=Gr\u00fc\u00dfe \u20ac\r\n"_s;
-        QByteArray utf16("\xff\xfe", 2);
-        utf16.append(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
-        installation->writeFile(u"Tavrook.INI"_s, utf16);
-        BeaconState unicode;
-        loadInto(unicode);
-        QCOMPARE(unicode.freeText, u"Gr\u00fc\u00dfe \u20ac"_s);
-        const QByteArray written = ini();
-        QVERIFY(written.startsWith(utf16));
-        const QString back =
-            QString::fromUtf16(reinterpret_cast<const char16_t *>(written.constData() + 2), (written.size() - 2) / 2);
-        QVERIFY2(back.contains(u"\r\nCurrentLanguage=English\r\n"_s), qPrintable(back));
-    }
-    void failedWrite_keepsTheOldFileWhole()
-    {
-        BeaconState state;
-        loadInto(state);
-        const QByteArray before = ini();
-        state.phgPower = 7;
-        // A file-size limit fails the write part-way, as a full disk does.
-        rlimit old{};
-        ::getrlimit(RLIMIT_FSIZE, &old);
-        rlimit small = old;
-        small.rlim_cur = rlim_t(before.size() + 8);
-        ::signal(SIGXFSZ, SIG_IGN);
-        QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
-        const QString failure = SaveSettings(state, installation->iniPath(), *language);
-        ::setrlimit(RLIMIT_FSIZE, &old);
-        QCOMPARE(failure, u"Your settings could not be saved to %1: File too large"_s.arg(installation->iniPath()));
-        QCOMPARE(ini(), before);
-        QCOMPARE(QDir(installation->path()).entryList(QDir::Files), QStringList{u"Tavrook.INI"_s});
-
-        // A folder that cannot be made is named, with the real cause.
-        const QString inside = installation->iniPath() + u"/config/Tavrook.INI"_s;
-        QCOMPARE(SaveSettings(state, inside, *language),
-                 u"Your settings could not be saved to %1: the folder %2/config could not be created: Not a directory"_s.arg(
-                     inside, installation->iniPath()));
+        QVERIFY(::chmod(path.constData(), 0600) == 0);
+        if (!failed.isEmpty())
+            QCOMPARE(ini(), kind == u"file size limit"_s ? started : before);
+        else
+            QVERIFY(ini().contains("FreeText=Saved\n"));
+        if (kind == u"dangling link"_s)
+            QVERIFY(QFileInfo(file).isSymLink() && QFileInfo(dir + u"/dotfiles/tavrook.ini"_s).isFile());
+        if (kind == u"mode 0444"_s || kind == u"owner"_s)
+            QCOMPARE(u"%1 %2:%3"_s.arg(info.st_mode & 07777, 0, 8).arg(info.st_uid).arg(info.st_gid),
+                     kind == u"mode 0444"_s ? u"444 %1:%2"_s.arg(::geteuid()).arg(::getegid())
+                                            : u"640 %1:%2"_s.arg(root ? 65534 : ::geteuid()).arg(root ? 65534 : ::getegid()));
+        if (kind == u"beside"_s || kind == u"file size limit"_s)
+            QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+                     kind == u"beside"_s ? beside : QStringList{u"Tavrook.INI"_s});
     }
     void configFolder_followsXdgRules()
     {
@@ -367,10 +309,10 @@ private slots:
     }
 
 private:
-    void loadInto(BeaconState &state)
+    QString loadInto(BeaconState &state, const QString &file = {})
     {
         language = std::make_unique<clsLanguage>(installation->path() + u"/language"_s, u"Tavrook"_s, messages);
-        LoadSettings(state, installation->iniPath(), *language);
+        return LoadSettings(state, file.isEmpty() ? installation->iniPath() : file, *language);
     }
     QByteArray ini() const { return installation->ini(); }
     std::unique_ptr<Installation> installation;
