@@ -1,13 +1,14 @@
 #include "QtPlatform.h"
 
+#include "WebAddress.h"
+
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QTimer>
-
-#include <memory>
 
 void QtMessageBox::show(const QString &text, Icon icon, const QString &title)
 {
@@ -31,109 +32,131 @@ void QtShellOpen::open(const QUrl &target)
 
 namespace {
 
-bool web_scheme(const QUrl &url)
-{
-    const QString scheme = url.scheme().toLower();
-    return scheme == QStringLiteral("http") || scheme == QStringLiteral("https");
-}
-
 // Error numbers follow the network layer's codes, moved clear of the reserved 1.
 constexpr int networkErrorBase = 12000;
 
-} // namespace
-
-namespace {
-
-// What one fetch has seen so far.
-struct Fetch
-{
-    QByteArray data;
-    bool tooLarge = false;
-    bool timedOut = false;
-    bool redirectRefused = false;
-};
-
-TransferResult outcome(QNetworkReply &reply, Fetch &seen, int timeoutMs)
+TransferResult failure(QNetworkReply::NetworkError error, const QString &description)
 {
     TransferResult result;
-    if (!seen.tooLarge && reply.isOpen()) {
-        seen.data += reply.read(QtTransfer::maxReplyBytes + 1 - seen.data.size());
-        seen.tooLarge = seen.data.size() > QtTransfer::maxReplyBytes;
-    }
-    const QNetworkReply::NetworkError error = reply.error();
-    // A server that answered with an error page (404, 500, a proxy's page) still
-    // delivered a page; the check finds out that it is not ours.
-    const bool answered =
-        reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() >= 400 && !seen.timedOut;
-    if (seen.tooLarge) {
-        result.errorNumber = networkErrorBase + QNetworkReply::UnknownContentError;
-        result.description = QStringLiteral("the page is larger than 1 MiB");
-    } else if (error == QNetworkReply::NoError || answered) {
-        result.ok = true;
-        result.data = seen.data;
-    } else if (seen.redirectRefused) {
-        result.errorNumber = networkErrorBase + QNetworkReply::InsecureRedirectError;
-        result.description =
-            QStringLiteral("the web server redirected to an address that is not http or https");
-    } else if (seen.timedOut) {
-        result.errorNumber = networkErrorBase + QNetworkReply::TimeoutError;
-        result.description = QStringLiteral("the web server did not answer within %1 seconds")
-                                 .arg(timeoutMs / 1000.0);
-    } else {
-        result.errorNumber = networkErrorBase + int(error);
-        result.description = reply.errorString();
-    }
+    result.errorNumber = networkErrorBase + int(error);
+    result.description = description;
     return result;
 }
+
+// One fetch, with a network manager of its own that goes with it, so that nothing
+// of one fetch (a connection, a request the network layer still repeats) can hold
+// up the next. Redirects are followed here, one request at a time.
+class PageFetch final : public QObject
+{
+public:
+    PageFetch(QObject *context, int timeoutMs, Transfer::Done done)
+        : QObject(context), timeoutMs(timeoutMs), done(std::move(done))
+    {
+        timer.setSingleShot(true);
+        connect(&timer, &QTimer::timeout, this, [this] {
+            timedOut = true;
+            reply->abort();
+        });
+        timer.start(timeoutMs);
+    }
+
+    void get(const QUrl &address)
+    {
+        QNetworkRequest request(address);
+        request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                             QNetworkRequest::ManualRedirectPolicy);
+        reply = manager.get(request);
+        // The network layer would otherwise buffer an endless page far ahead of our reads.
+        reply->setReadBufferSize(64 * 1024);
+        connect(reply, &QIODevice::readyRead, this, &PageFetch::take);
+        connect(reply, &QNetworkReply::finished, this, &PageFetch::finished);
+    }
+
+private:
+    void take()
+    {
+        data += reply->read(QtTransfer::maxReplyBytes + 1 - data.size());
+        if (data.size() > QtTransfer::maxReplyBytes) {
+            tooLarge = true;
+            reply->abort();
+        }
+    }
+
+    void finished()
+    {
+        if (!tooLarge && reply->isOpen())
+            take();
+        reply->deleteLater();
+        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        const QVariant location = reply->attribute(QNetworkRequest::RedirectionTargetAttribute);
+        if (!tooLarge && !timedOut && status >= 300 && status < 400 && location.isValid()) {
+            const QUrl target = reply->url().resolved(location.toUrl());
+            if (!is_webAddress(target))
+                return end(failure(QNetworkReply::InsecureRedirectError,
+                                   QStringLiteral("the web server redirected to an address that "
+                                                  "is not http or https")));
+            if (++redirects > QtTransfer::maxRedirects)
+                return end(failure(QNetworkReply::TooManyRedirectsError,
+                                   QStringLiteral("the web server redirected more than %1 times")
+                                       .arg(QtTransfer::maxRedirects)));
+            data.clear();
+            return get(target);
+        }
+        end(outcome(status));
+    }
+
+    TransferResult outcome(int status) const
+    {
+        if (tooLarge)
+            return failure(QNetworkReply::UnknownContentError,
+                           QStringLiteral("the page is larger than 1 MiB"));
+        if (timedOut)
+            return failure(QNetworkReply::TimeoutError,
+                           QStringLiteral("the web server did not answer within %1 seconds")
+                               .arg(timeoutMs / 1000.0));
+        // A server that answered with an error page (404, 500, a proxy's page) still
+        // delivered a page; the check finds out that it is not ours.
+        if (reply->error() != QNetworkReply::NoError && status < 400)
+            return failure(reply->error(), reply->errorString());
+        if (status < 200)
+            return failure(QNetworkReply::ProtocolFailure,
+                           QStringLiteral("the web server sent no answer"));
+        TransferResult page;
+        page.ok = true;
+        page.data = data;
+        return page;
+    }
+
+    void end(const TransferResult &result)
+    {
+        timer.stop();
+        done(result);
+        deleteLater();
+    }
+
+    QNetworkAccessManager manager{this};
+    QTimer timer;
+    QNetworkReply *reply = nullptr;
+    int timeoutMs;
+    Transfer::Done done;
+    QByteArray data;
+    int redirects = 0;
+    bool tooLarge = false;
+    bool timedOut = false;
+};
 
 } // namespace
 
 void QtTransfer::fetch(const QString &url, int timeoutMs, QObject *context, Done done)
 {
     const QUrl address(url, QUrl::StrictMode);
-    if (!address.isValid() || !web_scheme(address)) {
-        TransferResult refused;
-        refused.errorNumber = networkErrorBase + QNetworkReply::ProtocolUnknownError;
-        refused.description = QStringLiteral("the address is not an http or https address: ") + url;
+    if (!is_webAddress(address)) {
+        const TransferResult refused =
+            failure(QNetworkReply::ProtocolUnknownError,
+                    QStringLiteral("the address is not an http or https address: ") + url);
         QMetaObject::invokeMethod(
             context, [done = std::move(done), refused] { done(refused); }, Qt::QueuedConnection);
         return;
     }
-
-    QNetworkRequest request(address);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::UserVerifiedRedirectPolicy);
-    request.setMaximumRedirectsAllowed(maxRedirects);
-    QNetworkReply *reply = manager.get(request);
-    // The network layer would otherwise buffer an endless page far ahead of our reads.
-    reply->setReadBufferSize(64 * 1024);
-
-    auto seen = std::make_shared<Fetch>();
-    auto *timer = new QTimer(reply);
-    timer->setSingleShot(true);
-    QObject::connect(timer, &QTimer::timeout, reply, [reply, seen] {
-        seen->timedOut = true;
-        reply->abort();
-    });
-    QObject::connect(reply, &QNetworkReply::redirected, reply, [reply, seen](const QUrl &target) {
-        if (web_scheme(target)) {
-            emit reply->redirectAllowed();
-        } else {
-            seen->redirectRefused = true;
-            reply->abort();
-        }
-    });
-    QObject::connect(reply, &QIODevice::readyRead, reply, [reply, seen] {
-        seen->data += reply->read(maxReplyBytes + 1 - seen->data.size());
-        if (seen->data.size() > maxReplyBytes) {
-            seen->tooLarge = true;
-            reply->abort();
-        }
-    });
-    QObject::connect(reply, &QNetworkReply::finished, context,
-                     [reply, seen, timeoutMs, done = std::move(done)] {
-                         done(outcome(*reply, *seen, timeoutMs));
-                     });
-    QObject::connect(reply, &QNetworkReply::finished, reply, &QObject::deleteLater);
-    timer->start(timeoutMs);
+    (new PageFetch(context, timeoutMs, std::move(done)))->get(address);
 }

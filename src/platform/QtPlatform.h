@@ -5,8 +5,6 @@
 #include "ShellOpen.h"
 #include "Transfer.h"
 
-#include <QNetworkAccessManager>
-
 class QWidget;
 
 // The desktop's own message box, with the program's window as its parent.
@@ -45,7 +43,4 @@ public:
     static constexpr int maxRedirects = 5;
 
     void fetch(const QString &url, int timeoutMs, QObject *context, Done done) override;
-
-private:
-    QNetworkAccessManager manager;
 };

@@ -36,6 +36,7 @@ public:
     void setPage(const QByteArray &body, const QByteArray &path = "/") { set(path, Reply{"200 OK", {}, body, false}); }
 
     std::function<void()> onRequest; // runs before a request is answered
+    void stopListening() { server.close(); }
 
 private:
     void serve(QTcpSocket *socket)

@@ -98,6 +98,8 @@ private slots:
         QVERIFY2(log().contains(u"current version = 1,9, rev:0\r\nupdate version  = 1,1, rev:0\r\n"_s), qPrintable(log()));
         QVERIFY2(log().contains(u"current version = 2\r\nupdate version  = 1000000\r\n"_s), qPrintable(log()));
     }
+    // Each failure, then a check of the same address once nothing listens there: it
+    // must end at once with its own outcome, whatever the one before went through.
     void fetchFailures_data()
     {
         QTest::addColumn<QString>("kind");
@@ -106,32 +108,41 @@ private slots:
         QTest::newRow("refused connection") << "refused" << "Connection refused";
         QTest::newRow("server never answers") << "silent" << "the web server did not answer within 0.3 seconds";
         QTest::newRow("page larger than 1 MiB") << "huge" << "the page is larger than 1 MiB";
-        QTest::newRow("redirect to a file") << "redirect" << "protocol";
+        QTest::newRow("redirect to a file") << "redirect" << "the web server redirected to an address that is not http or https";
+        QTest::newRow("redirect loop") << "loop" << "the web server redirected more than 5 times";
         // clang-format on
     }
     void fetchFailures()
     {
         QFETCH(QString, kind);
         make({1, 0, 8}, QLocale::c(), 300);
-        if (kind == u"refused"_s) {
-            QTcpServer probe; // a port nobody listens on once it is closed again
-            QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
-            update->URL = u"http://127.0.0.1:%1"_s.arg(probe.serverPort());
-            probe.close();
-        } else if (kind == u"silent"_s) {
+        int requests = 0;
+        server->onRequest = [&requests] {
+            ++requests;
+        };
+        if (kind == u"refused"_s)
+            server->stopListening();
+        else if (kind == u"silent"_s)
             server->set("/", LoopbackHttpServer::Reply{"200 OK", {}, {}, true});
-        } else if (kind == u"huge"_s) {
+        else if (kind == u"huge"_s)
             server->setPage(sig + same + docSame + QByteArray(10 * 1024 * 1024, 'x'));
-        } else {
-            server->set("/", {"302 Found", "Location: file:///etc/passwd\r\n", {}});
-        }
-        run();
-        QCOMPARE(messages.shown.size(), 1);
-        QVERIFY(messages.shown[0].text.startsWith(u"error "_s));
-        QCOMPARE(status(), u"Failed to connect to "_s + update->URL);
-        QCOMPARE(colour(), u"red"_s);
+        else
+            server->set(
+                "/",
+                {"302 Found", "Location: " + (kind == u"loop"_s ? update->URL.toLatin1() : "file:///etc/passwd") + "\r\n", {}});
         QFETCH(QString, logged);
-        QVERIFY2(log().contains(logged) && !log().contains(u"Check signature"_s), qPrintable(log()));
+        for (const QString &expected : {logged, u"Connection refused"_s}) {
+            messages.shown.clear();
+            run();
+            QCOMPARE(messages.shown.size(), 1);
+            QCOMPARE(messages.shown[0].text.left(6), u"error "_s);
+            QCOMPARE(status(), u"Failed to connect to "_s + update->URL);
+            QCOMPARE(colour(), u"red"_s);
+            QVERIFY2(log().contains(expected) && !log().contains(u"Check signature"_s), qPrintable(log()));
+            server->set("/", LoopbackHttpServer::Reply{"200 OK", {}, {}, true}); // what still gets through waits
+            server->stopListening();
+        }
+        QCOMPARE(requests, kind == u"loop"_s ? 6 : kind == u"refused"_s ? 0 : 1);
     }
     void updateFile_unusableValue_opensNothing()
     {
