@@ -3,7 +3,6 @@
 #include "beacon/Module1.h"
 #include "beacon/Receivers.h"
 #include "settings/A_GetSetIniFile.h"
-#include "settings/PrivateProfile.h"
 #include "support/ProgramIdentity.h"
 
 #include <QCommandLineParser>
@@ -36,7 +35,8 @@ QString window_settingsFile(const QStringList &arguments, bool *ok)
     const QCommandLineOption settings(QStringLiteral("settings"), QString(),
                                       QStringLiteral("file"));
     parser.addOption(settings);
-    *ok = parser.parse(arguments) && parser.positionalArguments().isEmpty();
+    *ok = parser.parse(arguments) && parser.positionalArguments().isEmpty() &&
+          !(parser.isSet(settings) && parser.value(settings).isEmpty());
     return *ok && parser.isSet(settings) ? QFileInfo(parser.value(settings)).absoluteFilePath()
                                          : QString();
 }
@@ -94,6 +94,9 @@ int run_commandLine(const QStringList &arguments)
     if (!parser.positionalArguments().isEmpty())
         return usage_error(parser, QStringLiteral("unexpected argument ") +
                                        parser.positionalArguments().constFirst());
+    // An empty variable in a script must not silently mean the program's own file.
+    if (parser.isSet(settings) && parser.value(settings).isEmpty())
+        return usage_error(parser, QStringLiteral("--settings needs a file name"));
     if (!parser.isSet(comment) && parser.isSet(explain))
         return usage_error(parser, QStringLiteral("--explain needs --comment"));
     if (!parser.isSet(comment)) {
@@ -108,7 +111,7 @@ int run_commandLine(const QStringList &arguments)
                              : settings_location(ProgramIdentity::executable_dir(),
                                                  ProgramIdentity::executable_baseName(),
                                                  QStringLiteral("Tavrook"), false);
-    PrivateProfile::Loaded contents = PrivateProfile::load(file);
+    PrivateProfile::Loaded contents = load_settingsFile(file);
     // A beacon must never go out with defaults the user did not choose.
     if (!contents.readable || (contents.missing && parser.isSet(settings))) {
         print(stderr, QStringLiteral("Tavrook: cannot read the settings file %1: %2\n")

@@ -73,6 +73,8 @@ private slots:
         QTest::newRow("another settings file") << "--comment --settings %1" << mobile << 0 << "Mobile\n" << "";
         QTest::newRow("a missing one") << "--comment --settings %1" << QByteArray() << 1 << "" << "Tavrook: cannot read the settings file %1: No such file or directory\n";
         QTest::newRow("a FIFO") << "--comment --settings %1" << QByteArray("fifo") << 1 << "" << "Tavrook: cannot read the settings file %1: it is not a plain file\n";
+        QTest::newRow("a beacon program's configuration") << "--comment --settings %1" << QByteArray("MYCALL N0CALL\nPBEACON every=30\n") << 1 << "" << "Tavrook: cannot read the settings file %1: it holds none of Tavrook's sections";
+        QTest::newRow("an empty file name") << "--comment --settings " << QByteArray() << 2 << "" << "Tavrook: --settings needs a file name\n";
         QTest::newRow("version") << "--version" << QByteArray() << 0 << QStringLiteral(TAVROOK_VERSION_LINE "\n") << "";
         QTest::newRow("help") << "--help" << QByteArray() << 0 << "Usage: " << "";
         QTest::newRow("an empty argument first") << " --version" << QByteArray() << 0 << QStringLiteral(TAVROOK_VERSION_LINE "\n") << "";
@@ -114,6 +116,11 @@ private slots:
         QVERIFY(window.state() == QProcess::Running);
         window.kill();
         window.waitForFinished();
+        // An empty file name (a script's empty variable) opens nothing and writes nothing.
+        window.start(program(), {u"--settings"_s, QString()});
+        QVERIFY(window.waitForFinished(20000));
+        QCOMPARE(window.exitCode(), 2);
+        QVERIFY(QString::fromUtf8(window.readAllStandardError()).contains(u"Tavrook: --settings needs a file name\n"_s));
         QVERIFY(!QFileInfo::exists(installation->iniPath()));
     }
     void comment_lostOnTheWay_failsLoudly()

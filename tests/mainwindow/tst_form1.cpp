@@ -336,6 +336,16 @@ private slots:
         action("mnuFileExit")->trigger();
         QVERIFY(installation->read(u"mobile.INI"_s).contains("Power=3"));
         QVERIFY(!QFileInfo::exists(installation->iniPath()));
+        // A beacon program's configuration given by mistake: told at start, never written.
+        const QByteArray direwolf = "MYCALL N0CALL\nPBEACON every=30 COMMENTCMD=\"tavrook --comment\"\n";
+        installation->writeFile(u"direwolf.conf"_s, direwolf);
+        window = std::make_unique<Form1>(
+            Form1Platform{messages, clipboard, shell, transfer},
+            Form1Location{installation->path(), u"Tavrook"_s, installation->path() + u"/direwolf.conf"_s});
+        QCOMPARE(messages.shown.size(), 1);
+        QVERIFY(messages.shown[0].text.contains(u"it holds none of Tavrook's sections"_s));
+        action("mnuFileExit")->trigger();
+        QCOMPARE(installation->read(u"direwolf.conf"_s), direwolf);
     }
     void texts_eachOnItsControl_asPlainText()
     {
