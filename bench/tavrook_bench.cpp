@@ -77,7 +77,7 @@ void prepare_folder(const QString &folder, const QString &shippedLanguages)
     SilentMessageBox messages;
     clsLanguage language(folder + QStringLiteral("/language"), QStringLiteral("Tavrook"), messages);
     BeaconState state;
-    LoadSettings(state, folder + QStringLiteral("/Tavrook.INI"), language);
+    LoadSettings(state, folder + QStringLiteral("/Tavrook.INI"), language, QLocale());
     SaveSettings(state, folder + QStringLiteral("/Tavrook.INI"), language);
 }
 
@@ -247,18 +247,19 @@ int main(int argc, char *argv[])
     const QString iniFile = folder.path() + QStringLiteral("/Tavrook.INI");
     print_row("LoadSettings, complete file", time_ms(runs, [&] {
                   BeaconState state;
-                  LoadSettings(state, iniFile, translator);
+                  LoadSettings(state, iniFile, translator, QLocale());
               }));
 
     QByteArray page(1024 * 1024 - 200, 'x');
     page += " Ostrowind Tavrook Version V1.0.8 Tavrook Language/Documentation Version V1 ";
     MemoryUpdateView view;
-    NoTransfer none;
-    clsUpdate update(QStringLiteral("Tavrook"), QStringLiteral("Tavrook"), 1, none, silent, view);
+    PageTransfer answer;
+    answer.page = page;
+    clsUpdate update(QStringLiteral("Tavrook"), QStringLiteral("Tavrook"), 1, answer, silent, view);
     update.setSilent(false);
     print_row("update page check, 1 MiB page", time_ms(runs, [&] {
                   view.log.clear();
-                  update.check_page(page);
+                  update.check4update();
               }));
     return 0;
 }

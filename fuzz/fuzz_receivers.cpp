@@ -11,6 +11,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString comment =
         QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
     const Receivers::Reading reading = Receivers::read(comment);
-    (void)Receivers::describe(reading, {}, QLocale::c());
+    (void)Receivers::describe(reading, Advice::english(), QLocale::c());
     return 0;
 }

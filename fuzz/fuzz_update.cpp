@@ -11,13 +11,14 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     MemoryUpdateView view;
-    NoTransfer transfer;
+    PageTransfer transfer;
+    transfer.page = QByteArray(reinterpret_cast<const char *>(data), qsizetype(size));
     SilentMessageBox messages;
     clsUpdate update(QStringLiteral("Tavrook"), QStringLiteral("Tavrook"), qint16(size % 5),
                      transfer, messages, view);
     update.URL = QStringLiteral("https://example.org");
     update.setSilent(size % 2 == 0);
-    update.check_page(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
+    update.check4update();
     const QString address = update.download_address();
     if (!address.isEmpty()) {
         const QUrl url(address, QUrl::StrictMode);

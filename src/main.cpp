@@ -20,7 +20,7 @@ bool display_available()
 
 void name_application()
 {
-    QCoreApplication::setApplicationName(QStringLiteral("Tavrook"));
+    QCoreApplication::setApplicationName(ProgramIdentity::program_name());
     QCoreApplication::setApplicationVersion(ProgramIdentity::version_text());
 }
 
@@ -31,7 +31,10 @@ void name_application()
 int main(int argc, char *argv[])
 {
     const bool display = display_available();
-    if (wants_commandLine(argc, argv) || (argc > 1 && !display)) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (parse_arguments(arguments).commandLine || (argc > 1 && !display)) {
         const QCoreApplication app(argc, argv);
         name_application();
         return run_commandLine(QCoreApplication::arguments());
@@ -47,9 +50,8 @@ int main(int argc, char *argv[])
     name_application();
     // Qt has taken its own options (-style, -session, ...) out; but for --settings,
     // anything left is a mistake, which the command line reports.
-    bool ok = false;
-    const QString settingsFile = window_settingsFile(QCoreApplication::arguments(), &ok);
-    if (!ok)
+    const Arguments window = parse_arguments(QCoreApplication::arguments());
+    if (!window.valid)
         return run_commandLine(QCoreApplication::arguments());
     QApplication::setDesktopFileName(QStringLiteral("org.example.Tavrook"));
     QIcon icon;
@@ -62,10 +64,10 @@ int main(int argc, char *argv[])
     QtClipboard clipboard;
     QtShellOpen shell;
     QtTransfer transfer;
-    Form1 window(
-        {messages, clipboard, shell, transfer},
-        {ProgramIdentity::executable_dir(), ProgramIdentity::executable_baseName(), settingsFile});
-    messages.setParentWindow(&window);
-    window.show();
+    Form1 form({messages, clipboard, shell, transfer},
+               {ProgramIdentity::executable_dir(), ProgramIdentity::executable_baseName(),
+                window.settingsFile});
+    messages.setParentWindow(&form);
+    form.show();
     return QApplication::exec();
 }

@@ -25,6 +25,14 @@ public:
     void fetch(const QString &, int, QObject *, Done) override {}
 };
 
+// A transfer that answers every fetch with the same page, at once.
+class PageTransfer final : public Transfer
+{
+public:
+    void fetch(const QString &, int, QObject *, Done done) override { done({true, page, 0, {}}); }
+    QByteArray page;
+};
+
 // An update window that only keeps its status and log.
 class MemoryUpdateView final : public UpdateView
 {

@@ -1,5 +1,7 @@
 #include "Advice.h"
 
+#include "Phg.h"
+
 #include <QStringList>
 
 #include <cmath>
@@ -26,10 +28,9 @@ void add_once(QStringList &list, const QString &item)
 
 double phg_rangeMiles(int powerCode, int heightCode, int gainCode)
 {
-    const double watts = double(powerCode) * double(powerCode);
-    const double feet = 10.0 * std::ldexp(1.0, heightCode);
+    const double watts = double(Phg::power_watts(powerCode));
     const double gain = std::pow(10.0, double(gainCode) / 10.0);
-    return std::sqrt(2.0 * feet * std::sqrt((watts / 10.0) * (gain / 2.0)));
+    return std::sqrt(2.0 * Phg::height_feet(heightCode) * std::sqrt((watts / 10.0) * (gain / 2.0)));
 }
 
 QString phg_rangeText(int powerCode, int heightCode, int gainCode, int directionCode,
@@ -45,22 +46,45 @@ QString phg_rangeText(int powerCode, int heightCode, int gainCode, int direction
     return text;
 }
 
-QString direction_name(const QString &caption)
+Texts texts(const Captions &c)
 {
-    QString name = caption;
-    name.remove(QLatin1Char('&'));
-    const qsizetype bracket = name.indexOf(QLatin1Char('('));
-    return (bracket < 0 ? name : name.left(bracket)).trimmed();
+    Texts t;
+    t.range = c[TextId::ADD0001];
+    t.shifted = c[TextId::ADD0002];
+    t.notAllowed = c[TextId::ADD0003];
+    t.notShown = c[TextId::ADD0004];
+    t.receiversRead = c[TextId::ADD0006];
+    t.phgRead = c[TextId::ADD0007];
+    t.rateRead = c[TextId::ADD0008];
+    t.phgRateMisread = c[TextId::ADD0009];
+    t.frequencyRead = c[TextId::ADD0010];
+    t.toneRead = c[TextId::ADD0011];
+    t.squelchRead = c[TextId::ADD0012];
+    t.frequencyNotRead = c[TextId::ADD0014];
+    t.altitudeRead = c[TextId::ADD0015];
+    t.altitudeNotRead = c[TextId::ADD0016];
+    t.onlyText = c[TextId::ADD0017];
+    t.qsyRead = c[TextId::ADD0018];
+    t.dcsRead = c[TextId::ADD0019];
+    t.offsetRead = c[TextId::ADD0020];
+    t.rangeRead = c[TextId::ADD0021];
+    t.altitudeSomeRead = c[TextId::ADD0022];
+    t.altitudeCut = c[TextId::ADD0023];
+    t.nothingToRead = c[TextId::ADD0024];
+    // The direction buttons' captions, OMNI first: "&NE (45)" names "NE".
+    for (size_t i = 0; i < t.directions.size(); ++i) {
+        QString name = c[TextId(int(TextId::ITEM0010) + int(i))];
+        name.remove(QLatin1Char('&'));
+        const qsizetype bracket = name.indexOf(QLatin1Char('('));
+        t.directions[i] = (bracket < 0 ? name : name.left(bracket)).trimmed();
+    }
+    return t;
 }
 
-QString translated_orEnglish(const QString &translated, const QString &english)
+const Texts &english()
 {
-    for (const QString &place :
-         {QStringLiteral("%1"), QStringLiteral("%2"), QStringLiteral("%3"), QStringLiteral("%4")}) {
-        if (english.contains(place) && !translated.contains(place))
-            return english;
-    }
-    return translated;
+    static const Texts english = texts(english_windowTexts());
+    return english;
 }
 
 QString freeText_warning(const QString &text, const Texts &texts)

@@ -17,12 +17,25 @@ constexpr StepRow steps[stepCount] = {{"5", 5.0},   {"6.25", 6.25}, {"10", 10.0}
                                       {"15", 15.0}, {"20", 20.0},   {"25", 25.0}, {"30", 30.0},
                                       {"50", 50.0}, {"100", 100.0}};
 
-constexpr const char *tones[toneCount] = {
-    "67.0",  "69.3",  "71.9",  "74.4",  "77.0",  "79.7",  "82.5",  "85.4",  "88.5",  "91.5",
-    "94.8",  "97.4",  "100.0", "103.5", "107.2", "110.9", "114.8", "118.8", "123.0", "127.3",
-    "131.8", "136.5", "141.3", "146.2", "151.4", "156.7", "159.8", "162.2", "165.5", "167.9",
-    "171.3", "173.8", "177.3", "179.9", "183.5", "186.2", "189.9", "192.8", "196.6", "199.5",
-    "203.5", "206.5", "210.7", "218.1", "225.7", "233.6", "241.8", "250.3", "254.1"};
+// The 50 standard CTCSS tones, as receivers know them. The tone list offers 49: it
+// leaves out 229.1 Hz, as the radios this list follows do, but receivers read it.
+struct ToneRow
+{
+    const char *hz;
+    bool offered;
+};
+
+constexpr ToneRow tones[] = {
+    {"67.0", true},   {"69.3", true},  {"71.9", true},  {"74.4", true},  {"77.0", true},
+    {"79.7", true},   {"82.5", true},  {"85.4", true},  {"88.5", true},  {"91.5", true},
+    {"94.8", true},   {"97.4", true},  {"100.0", true}, {"103.5", true}, {"107.2", true},
+    {"110.9", true},  {"114.8", true}, {"118.8", true}, {"123.0", true}, {"127.3", true},
+    {"131.8", true},  {"136.5", true}, {"141.3", true}, {"146.2", true}, {"151.4", true},
+    {"156.7", true},  {"159.8", true}, {"162.2", true}, {"165.5", true}, {"167.9", true},
+    {"171.3", true},  {"173.8", true}, {"177.3", true}, {"179.9", true}, {"183.5", true},
+    {"186.2", true},  {"189.9", true}, {"192.8", true}, {"196.6", true}, {"199.5", true},
+    {"203.5", true},  {"206.5", true}, {"210.7", true}, {"218.1", true}, {"225.7", true},
+    {"229.1", false}, {"233.6", true}, {"241.8", true}, {"250.3", true}, {"254.1", true}};
 
 QString shortest(double value)
 {
@@ -64,9 +77,21 @@ std::array<double, stepCount> step_values()
 QStringList tone_entries()
 {
     QStringList entries;
-    for (const char *tone : tones)
-        entries << QString::fromLatin1(tone);
+    for (const ToneRow &tone : tones) {
+        if (tone.offered)
+            entries << QString::fromLatin1(tone.hz);
+    }
     return entries;
+}
+
+std::optional<double> standard_tone(int wholeHz)
+{
+    for (const ToneRow &tone : tones) {
+        const double hz = QByteArray(tone.hz).toDouble();
+        if (int(hz) == wholeHz)
+            return hz;
+    }
+    return std::nullopt;
 }
 
 QStringList tone_texts(const QStringList &toneEntries)

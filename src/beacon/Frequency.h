@@ -4,6 +4,8 @@
 
 #include <QLocale>
 
+#include <optional>
+
 // The Operating Frequency page: band, step and tone tables, the channel list and
 // the comment texts derived from it.
 namespace Frequency {
@@ -17,6 +19,8 @@ QString band_entry(const BandPlan &band);
 QStringList step_entries();
 std::array<double, stepCount> step_values();
 QStringList tone_entries();
+// The standard tone whose whole hertz are given (88 gives 88.5), or none.
+std::optional<double> standard_tone(int wholeHz);
 
 // Three-digit tone codes: the entry's number with its fraction dropped ("88.5" -> "088").
 QStringList tone_texts(const QStringList &toneEntries);

@@ -14,11 +14,6 @@ QString textAt(const QStringList &texts, int index)
     return (index >= 0 && index < texts.size()) ? texts.at(index) : QString();
 }
 
-QString slice(const QString &padded, int first, int count)
-{
-    return padded.mid(first - 1, count);
-}
-
 } // namespace
 
 QString frequency_element(const BeaconState &state)
@@ -89,11 +84,18 @@ BeaconComment assemble_beaconComment(const BeaconState &state, const Advice::Tex
     // The radios show only what is sent: what the cut took off the comment's end
     // comes off the display text's end too.
     displayText.chop(comment.size() - result.comment.size());
-    const QString padded = displayText + QString(300, QLatin1Char(' '));
-    result.thd7 = {QStringLiteral(" 1:QQ9ZZZ-9"), QStringLiteral("  ") + slice(padded, 1, 10),
-                   QStringLiteral("  ") + slice(padded, 11, 10)};
-    result.tmd700 = {slice(padded, 1, 14), slice(padded, 15, 14), QString()};
-    result.tmd710 = {slice(padded, 1, 42), QString()};
+    for (int r = 0; r < radioCount; ++r) {
+        const RadioDisplay &radio = radioDisplays[r];
+        QStringList &lines = result.displays[size_t(r)];
+        if (radio.firstLine)
+            lines << QString::fromLatin1(radio.firstLine);
+        for (int i = 0; i < radio.textLines; ++i)
+            lines << QString(radio.indent, QLatin1Char(' ')) +
+                         displayText.mid(i * radio.textWidth, radio.textWidth)
+                             .leftJustified(radio.textWidth, QLatin1Char(' '));
+        while (lines.size() < radio.lines)
+            lines << QString();
+    }
     return result;
 }
 
@@ -144,8 +146,6 @@ Preparation prepare_beacon(BeaconState &state, const QLocale &locale)
     if (storedChannel > 0 && storedChannel < state.frequencyTexts.size())
         state.frequency = storedChannel;
 
-    if (Phg::rate_position(state) < 0)
-        state.rateCode = quint8(state.rateCodes.at(1));
     Phg::update_PHG(state);
     // The extended element's fields as the rules can carry them; anything else is none.
     state.repeaterOffset = qint16(qBound(-999, int(state.repeaterOffset), 999));

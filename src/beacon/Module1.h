@@ -5,17 +5,41 @@
 
 #include <array>
 
+namespace Module1 {
+
+// The three radios whose displays the General page imitates: each shows the comment
+// (without its PHG) on textLines lines of textWidth characters, after indent blanks,
+// below a fixed first line where it has one.
+struct RadioDisplay
+{
+    const char *caption; // beside the example, never translated
+    const char *model;
+    int lines;
+    const char *firstLine;
+    int indent;
+    int textLines;
+    int textWidth;
+    int width() const { return indent + textWidth; }
+};
+
+inline constexpr int radioCount = 3;
+inline constexpr RadioDisplay radioDisplays[radioCount] = {
+    {"THD7", "TH-D7", 3, " 1:QQ9ZZZ-9", 2, 2, 10},
+    {"TMD700", "TM-D700", 3, nullptr, 0, 2, 14},
+    {"TMD710", "TM-D710", 2, nullptr, 0, 1, 42},
+};
+
+} // namespace Module1
+
 // What one assembly of the beacon comment shows: the comment (at most 43
 // characters), whether it was cut, the characters of a ticked free text that APRS
-// or the radios will not carry, and the lines of the three radio examples.
+// or the radios will not carry, and the lines of each radio's display.
 struct BeaconComment
 {
     QString comment;
     bool shortened = false;
     QString characterWarning;
-    std::array<QString, 3> thd7;
-    std::array<QString, 3> tmd700;
-    std::array<QString, 2> tmd710;
+    std::array<QStringList, Module1::radioCount> displays;
 };
 
 namespace Module1 {
@@ -31,7 +55,7 @@ QString frequency_element(const BeaconState &state);
 // altitude, free text, and slices the radio examples from the display text, as far
 // as it lies inside the cut comment. The cut to 43 never splits a character that
 // takes two code units.
-BeaconComment assemble_beaconComment(const BeaconState &state, const Advice::Texts &texts = {});
+BeaconComment assemble_beaconComment(const BeaconState &state, const Advice::Texts &texts);
 
 // The text without the characters that cannot be typed into a box (control and
 // format characters), which must never go on the air.

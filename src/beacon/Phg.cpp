@@ -1,12 +1,24 @@
 #include "Phg.h"
 
+#include <cmath>
+
 namespace Phg {
+
+qint64 power_watts(int code)
+{
+    return qint64(code) * code;
+}
+
+double height_feet(int code)
+{
+    return 10.0 * std::ldexp(1.0, code);
+}
 
 QStringList power_entries()
 {
     QStringList entries;
     for (int i = 0; i < powerCount; ++i)
-        entries << QString::number(i * i) + QStringLiteral(" Watt");
+        entries << QString::number(power_watts(i)) + QStringLiteral(" Watt");
     return entries;
 }
 
@@ -16,9 +28,9 @@ QStringList height_entries(const QLocale &locale)
     plain.setNumberOptions(QLocale::OmitGroupSeparator);
     QStringList entries;
     for (int i = 0; i < heightCount; ++i) {
-        const qint64 feet = qint64(10) << i;
-        entries << QString::number(feet) + QStringLiteral(" feet ") +
-                       plain.toString(double(feet) / 3.0, 'f', 1) + QStringLiteral(" meters");
+        const double feet = height_feet(i);
+        entries << QString::number(qint64(feet)) + QStringLiteral(" feet ") +
+                       plain.toString(feet / 3.0, 'f', 1) + QStringLiteral(" meters");
     }
     return entries;
 }

@@ -14,6 +14,12 @@ inline constexpr int gainCount = 10;
 inline constexpr int directionCount = 9;
 inline constexpr int rateCount = 36;
 
+// What the codes stand for: power code p is p squared watts, height code h is 10 times
+// 2 to the h feet above average terrain (the character may go past '9'), gain code g
+// is g dB.
+qint64 power_watts(int code);
+double height_feet(int code);
+
 QStringList power_entries();
 QStringList height_entries(const QLocale &locale);
 QStringList gain_entries();

@@ -1,20 +1,16 @@
 #include "Receivers.h"
 
+#include "Frequency.h"
+#include "Phg.h"
+
 #include <QStringList>
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 
 namespace Receivers {
 
 namespace {
-
-constexpr std::array<double, 50> standardTones = {
-    67.0,  69.3,  71.9,  74.4,  77.0,  79.7,  82.5,  85.4,  88.5,  91.5,  94.8,  97.4,  100.0,
-    103.5, 107.2, 110.9, 114.8, 118.8, 123.0, 127.3, 131.8, 136.5, 141.3, 146.2, 151.4, 156.7,
-    159.8, 162.2, 165.5, 167.9, 171.3, 173.8, 177.3, 179.9, 183.5, 186.2, 189.9, 192.8, 196.6,
-    199.5, 203.5, 206.5, 210.7, 218.1, 225.7, 229.1, 233.6, 241.8, 250.3, 254.1};
 
 // Above 999 MHz a letter stands for the hundreds: A96.000MHz is 1296 MHz.
 constexpr std::array<int, 15> gigahertzHundreds = {12,  23,  24,  34,  56,  57,  58, 101,
@@ -111,11 +107,8 @@ void read_fields(const QString &text, qsizetype at, bool blankFirst, Reading &re
             reading.toneHz.reset();
         } else if ((upper == QLatin1Char('T') || upper == QLatin1Char('C')) &&
                    digits(text, field + 1, 3)) {
-            const int whole = number_at(text, field + 1, 3);
-            const auto tone = std::find_if(standardTones.cbegin(), standardTones.cend(),
-                                           [whole](double hz) { return int(hz) == whole; });
             // A tone outside the standard table is a bad field: not read, but passed.
-            if (tone != standardTones.cend()) {
+            if (const auto tone = Frequency::standard_tone(number_at(text, field + 1, 3))) {
                 reading.toneHz = *tone;
                 reading.toneSquelch = upper == QLatin1Char('C');
             }
@@ -202,9 +195,8 @@ Reading read(const QString &comment, bool cut)
         code_character(comment.at(4)) && code_character(comment.at(5)) &&
         code_character(comment.at(6))) {
         PhgReading phg;
-        const int p = code(comment.at(3));
-        phg.watts = qint64(p) * p;
-        phg.feet = 10.0 * std::ldexp(1.0, code(comment.at(4)));
+        phg.watts = Phg::power_watts(code(comment.at(3)));
+        phg.feet = Phg::height_feet(code(comment.at(4)));
         phg.gainDb = code(comment.at(5));
         const int d = code(comment.at(6));
         phg.direction = d >= 0 && d <= 8 ? d : -1;

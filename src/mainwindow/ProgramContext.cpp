@@ -9,8 +9,8 @@ ProgramContext::ProgramContext(const QString &appDir, const QString &exeBaseName
                                const QString &settingsFile)
     : iniFileGiven(!settingsFile.isEmpty()), appDir(appDir), exeBaseName(exeBaseName)
 {
-    programName = QStringLiteral("Tavrook");
-    programTitle = QStringLiteral("Tavrook V") + ProgramIdentity::version_text();
+    programName = ProgramIdentity::program_name();
+    programTitle = programName + QStringLiteral(" V") + ProgramIdentity::version_text();
     authorLine = QStringLiteral(TAVROOK_AUTHOR_LINE);
     programDescription = QStringLiteral("This program helps you create a beacon comment with PHG, "
                                         "Altitude, Operatonal Frequency data");

@@ -24,14 +24,14 @@ double luminance(const QColor &c)
     return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
 }
 
-} // namespace
-
 double contrast_ratio(const QColor &a, const QColor &b)
 {
     const double la = luminance(a);
     const double lb = luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
+
+} // namespace
 
 QColor readable_on(const QColor &wanted, const QColor &background)
 {

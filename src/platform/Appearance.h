@@ -8,8 +8,7 @@ class QWidget;
 
 // Coloured texts keep their meaning on any theme: the wanted colour's hue, made
 // lighter or darker until it stands out from the background by at least 4.5:1
-// (the contrast ratio of WCAG 2).
-double contrast_ratio(const QColor &a, const QColor &b);
+// (the contrast ratio of WCAG 2); a colour that stands out so already is kept.
 QColor readable_on(const QColor &wanted, const QColor &background);
 
 // The colour the tab widget's style paints its pages with in that palette; Fusion,

@@ -1,13 +1,11 @@
 #include "A_GetSetIniFile.h"
 
-#include "PrivateProfile.h"
 #include "beacon/Phg.h"
 #include "language/clsLanguage.h"
 #include "support/LenientNumber.h"
 #include "support/PlainFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include <limits>
@@ -15,22 +13,24 @@
 
 namespace {
 
-// Option: a choice of our own, read without writing a default and saved only once
-// the user has made it, so the file of a user who never touched it stays as it was.
-// Choice, SignedChoice, RateChoice: the other choices that shape the comment, read
-// without writing a default (a file without them starts as before) and always saved,
-// so that the command line sends what the window showed.
-enum class Kind {
-    Boolean,
-    Int16,
-    Int32,
-    Int16AsText,
+// How a stored text becomes a field of the state, and back.
+enum class Conversion {
+    Boolean,    // "TRUE" or "FALSE"
+    Count16,    // a 16-bit whole number, read leniently; negative loads as 0
+    Count32,    // the same, 32 bits
+    Signed16,   // a 16-bit whole number that may be negative
+    HeightCode, // a PHG height code, stored as its number or its code character
+    RateEntry,  // the rate list's entry, stored as its number
     Text,
-    Language,
-    Option,
-    Choice,
-    SignedChoice,
-    RateChoice
+    Language, // the translator's language, not a field
+};
+
+// When a key is written.
+enum class Written {
+    Always,     // the load writes a missing key's default; every save writes it
+    OnSave,     // every save writes it; the load writes nothing, so a file without it
+                // behaves as before it existed
+    OnceChosen, // a save writes it once the user has made the choice
 };
 
 using Target = std::variant<std::monostate, bool BeaconState::*, qint16 BeaconState::*,
@@ -40,52 +40,51 @@ struct SettingRow
 {
     const char *section;
     const char *key;
-    Kind kind;
+    Conversion conversion;
+    Written written;
     const char *defaultValue;
     Target target;
-    bool BeaconState::*chosen = nullptr; // Option: whether the file holds the choice
+    bool BeaconState::*chosen = nullptr; // OnceChosen: whether the file holds the choice
 };
+
+using C = Conversion;
+using W = Written;
 
 // Every stored key, in the order the load reads it and the save writes it.
 const SettingRow settingsTable[] = {
-    {"TAB_General", "Altitude_Selected", Kind::Boolean, "TRUE", &BeaconState::altitudeSelected},
-    {"TAB_General", "PHG_Selected", Kind::Boolean, "TRUE", &BeaconState::phgSelected},
-    {"TAB_General", "OperFrequency_Selected", Kind::Boolean, "TRUE",
+    {"TAB_General", "Altitude_Selected", C::Boolean, W::Always, "TRUE",
+     &BeaconState::altitudeSelected},
+    {"TAB_General", "PHG_Selected", C::Boolean, W::Always, "TRUE", &BeaconState::phgSelected},
+    {"TAB_General", "OperFrequency_Selected", C::Boolean, W::Always, "TRUE",
      &BeaconState::operFrequencySelected},
-    {"TAB_General", "FreeText_Selected", Kind::Boolean, "TRUE", &BeaconState::freeTextSelected},
-    {"TAB_PHG", "Power", Kind::Int16, "0", &BeaconState::phgPower},
-    {"TAB_PHG", "Height", Kind::Int16AsText, "0", &BeaconState::phgHeight},
-    {"TAB_PHG", "Gain", Kind::Int16, "0", &BeaconState::phgGain},
-    {"TAB_PHG", "Direction", Kind::Int16, "0", &BeaconState::phgDirection},
-    {"TAB_ALTITUDE", "Feet", Kind::Int32, "0", &BeaconState::altitudeFeet},
-    {"TAB_ALTITUDE", "Meters", Kind::Int32, "0", &BeaconState::altitudeMeters},
-    {"TAB_FREQUENCY", "Band", Kind::Int16, "0", &BeaconState::band},
-    {"TAB_FREQUENCY", "Frequency", Kind::Int16, "0", &BeaconState::frequency},
-    {"TAB_FREQUENCY", "Step", Kind::Int16, "0", &BeaconState::step},
-    {"TAB_FREQUENCY", "Tone", Kind::Int16, "0", &BeaconState::tone},
-    {"TAB_FREQUENCY", "ToneSelected", Kind::Boolean, "FALSE", &BeaconState::toneSelected},
-    {"TAB_FREETEXT", "FreeText", Kind::Text, "My free beacon text", &BeaconState::freeText},
-    {"Language", "CurrentLanguage", Kind::Language, "English", std::monostate{}},
-    {"Options", "StandardAltitude", Kind::Option, "", &BeaconState::standardAltitude,
+    {"TAB_General", "FreeText_Selected", C::Boolean, W::Always, "TRUE",
+     &BeaconState::freeTextSelected},
+    {"TAB_PHG", "Power", C::Count16, W::Always, "0", &BeaconState::phgPower},
+    {"TAB_PHG", "Height", C::HeightCode, W::Always, "0", &BeaconState::phgHeight},
+    {"TAB_PHG", "Gain", C::Count16, W::Always, "0", &BeaconState::phgGain},
+    {"TAB_PHG", "Direction", C::Count16, W::Always, "0", &BeaconState::phgDirection},
+    {"TAB_ALTITUDE", "Feet", C::Count32, W::Always, "0", &BeaconState::altitudeFeet},
+    {"TAB_ALTITUDE", "Meters", C::Count32, W::Always, "0", &BeaconState::altitudeMeters},
+    {"TAB_FREQUENCY", "Band", C::Count16, W::Always, "0", &BeaconState::band},
+    {"TAB_FREQUENCY", "Frequency", C::Count16, W::Always, "0", &BeaconState::frequency},
+    {"TAB_FREQUENCY", "Step", C::Count16, W::Always, "0", &BeaconState::step},
+    {"TAB_FREQUENCY", "Tone", C::Count16, W::Always, "0", &BeaconState::tone},
+    {"TAB_FREQUENCY", "ToneSelected", C::Boolean, W::Always, "FALSE", &BeaconState::toneSelected},
+    {"TAB_FREETEXT", "FreeText", C::Text, W::Always, "My free beacon text", &BeaconState::freeText},
+    {"Language", "CurrentLanguage", C::Language, W::Always, "English", std::monostate{}},
+    {"Options", "StandardAltitude", C::Boolean, W::OnceChosen, "", &BeaconState::standardAltitude,
      &BeaconState::standardAltitudeStored},
-    {"Choices", "WideFM", Kind::Choice, "FALSE", &BeaconState::wideFM},
-    {"Choices", "ToneSquelch", Kind::Choice, "FALSE", &BeaconState::ctcssSelected},
-    {"Choices", "Rate_Selected", Kind::Choice, "FALSE", &BeaconState::rateSelected},
-    {"Choices", "Rate", Kind::RateChoice, "1", &BeaconState::rateCode},
-    {"Choices", "ExtOperFrequency_Selected", Kind::Choice, "FALSE",
+    {"Choices", "WideFM", C::Boolean, W::OnSave, "FALSE", &BeaconState::wideFM},
+    {"Choices", "ToneSquelch", C::Boolean, W::OnSave, "FALSE", &BeaconState::ctcssSelected},
+    {"Choices", "Rate_Selected", C::Boolean, W::OnSave, "FALSE", &BeaconState::rateSelected},
+    {"Choices", "Rate", C::RateEntry, W::OnSave, "1", &BeaconState::rateCode},
+    {"Choices", "ExtOperFrequency_Selected", C::Boolean, W::OnSave, "FALSE",
      &BeaconState::extOperFrequencySelected},
-    {"Choices", "Offset", Kind::SignedChoice, "0", &BeaconState::repeaterOffset},
-    {"Choices", "DCS", Kind::SignedChoice, "0", &BeaconState::dcsCode},
-    {"Choices", "Range", Kind::SignedChoice, "0", &BeaconState::range},
-    {"Choices", "Range_Km", Kind::Choice, "FALSE", &BeaconState::rangeKm},
+    {"Choices", "Offset", C::Signed16, W::OnSave, "0", &BeaconState::repeaterOffset},
+    {"Choices", "DCS", C::Signed16, W::OnSave, "0", &BeaconState::dcsCode},
+    {"Choices", "Range", C::Signed16, W::OnSave, "0", &BeaconState::range},
+    {"Choices", "Range_Km", C::Boolean, W::OnSave, "FALSE", &BeaconState::rangeKm},
 };
-
-// Whether the load writes a missing key back with its default.
-bool written_onLoad(Kind kind)
-{
-    return kind != Kind::Option && kind != Kind::Choice && kind != Kind::SignedChoice &&
-           kind != Kind::RateChoice;
-}
 
 // Values are read through a buffer of 500 characters, the last one its end mark.
 constexpr int maxValueLength = 499;
@@ -95,81 +94,79 @@ QString latin(const char *text)
     return QString::fromLatin1(text);
 }
 
-// Stored numbers are read leniently and never load negative.
-template <typename Int> Int nonNegative(const QString &text)
+template <typename Int> Int whole(const QString &text)
 {
-    const qint64 value = LenientNumber::round_halfEven(LenientNumber::to_double(text),
-                                                       std::numeric_limits<Int>::min(),
-                                                       std::numeric_limits<Int>::max());
-    return Int(qMax<qint64>(0, value));
+    return Int(LenientNumber::round_halfEven(LenientNumber::to_double(text),
+                                             std::numeric_limits<Int>::min(),
+                                             std::numeric_limits<Int>::max()));
+}
+
+template <typename Field> Field &field(BeaconState &state, const SettingRow &row)
+{
+    return state.*std::get<Field BeaconState::*>(row.target);
+}
+
+template <typename Field> const Field &field(const BeaconState &state, const SettingRow &row)
+{
+    return state.*std::get<Field BeaconState::*>(row.target);
 }
 
 void store(BeaconState &state, const SettingRow &row, const QString &value)
 {
-    switch (row.kind) {
-    case Kind::Boolean:
-    case Kind::Choice:
-        state.*std::get<bool BeaconState::*>(row.target) = ParseIniBool(value);
+    if (row.chosen)
+        state.*row.chosen = !value.isEmpty();
+    switch (row.conversion) {
+    case C::Boolean:
+        field<bool>(state, row) = ParseIniBool(value);
         break;
-    case Kind::SignedChoice:
-        state.*std::get<qint16 BeaconState::*>(row.target) = qint16(LenientNumber::round_halfEven(
-            LenientNumber::to_double(value), std::numeric_limits<qint16>::min(),
-            std::numeric_limits<qint16>::max()));
+    case C::Count16:
+        field<qint16>(state, row) = qMax<qint16>(0, whole<qint16>(value));
         break;
-    case Kind::RateChoice: {
+    case C::Count32:
+        field<qint32>(state, row) = qMax<qint32>(0, whole<qint32>(value));
+        break;
+    case C::Signed16:
+        field<qint16>(state, row) = whole<qint16>(value);
+        break;
+    case C::HeightCode: {
+        // The save writes a height above 9 as its code character (":" to "="); it
+        // reads back as the height it stands for.
+        const int code = Phg::height_position(value);
+        field<QString>(state, row) =
+            QString::number(code >= 0 ? code : qMax<qint16>(0, whole<qint16>(value)));
+        break;
+    }
+    case C::RateEntry: {
         const QByteArray codes = Phg::rate_codes();
         const qint64 entry =
             LenientNumber::round_halfEven(LenientNumber::to_double(value), 0, codes.size() - 1);
-        state.*std::get<quint8 BeaconState::*>(row.target) = quint8(codes.at(entry));
+        field<quint8>(state, row) = quint8(codes.at(entry));
         break;
     }
-    case Kind::Option:
-        state.*row.chosen = !value.isEmpty();
-        state.*std::get<bool BeaconState::*>(row.target) = ParseIniBool(value);
+    case C::Text:
+        field<QString>(state, row) = value;
         break;
-    case Kind::Int16:
-        state.*std::get<qint16 BeaconState::*>(row.target) = nonNegative<qint16>(value);
-        break;
-    case Kind::Int32:
-        state.*std::get<qint32 BeaconState::*>(row.target) = nonNegative<qint32>(value);
-        break;
-    case Kind::Int16AsText: {
-        // The save writes a PHG height above 9 as its code character (":" to "="); it
-        // reads back as the height it stands for instead of falling to 0.
-        const int code = Phg::height_position(value);
-        state.*std::get<QString BeaconState::*>(row.target) =
-            QString::number(code >= 0 ? code : nonNegative<qint16>(value));
-        break;
-    }
-    case Kind::Text:
-        state.*std::get<QString BeaconState::*>(row.target) = value;
-        break;
-    case Kind::Language:
+    case C::Language:
         break;
     }
 }
 
 QString stored(const BeaconState &state, const SettingRow &row, const clsLanguage &language)
 {
-    switch (row.kind) {
-    case Kind::Boolean:
-    case Kind::Option:
-    case Kind::Choice:
-        return FormatIniBool(state.*std::get<bool BeaconState::*>(row.target));
-    case Kind::RateChoice: {
-        const int entry = int(
-            Phg::rate_codes().indexOf(char(state.*std::get<quint8 BeaconState::*>(row.target))));
-        return QString::number(entry < 0 ? 1 : entry);
-    }
-    case Kind::SignedChoice:
-    case Kind::Int16:
-        return QString::number(state.*std::get<qint16 BeaconState::*>(row.target));
-    case Kind::Int32:
-        return QString::number(state.*std::get<qint32 BeaconState::*>(row.target));
-    case Kind::Int16AsText:
-    case Kind::Text:
-        return state.*std::get<QString BeaconState::*>(row.target);
-    case Kind::Language: {
+    switch (row.conversion) {
+    case C::Boolean:
+        return FormatIniBool(field<bool>(state, row));
+    case C::Count16:
+    case C::Signed16:
+        return QString::number(field<qint16>(state, row));
+    case C::Count32:
+        return QString::number(field<qint32>(state, row));
+    case C::HeightCode:
+    case C::Text:
+        return field<QString>(state, row);
+    case C::RateEntry:
+        return QString::number(Phg::rate_codes().indexOf(char(field<quint8>(state, row))));
+    case C::Language: {
         // A language file that was missing at start-up must not erase the choice.
         const QString active = language.get_language();
         return active.isEmpty() ? language.requested_language() : active;
@@ -181,10 +178,7 @@ QString stored(const BeaconState &state, const SettingRow &row, const clsLanguag
 // A file that holds something, but none of our sections, is some other program's.
 bool is_foreign(const QByteArray &bytes)
 {
-    if (bytes.trimmed().isEmpty())
-        return false;
-    const QString setup = QStringLiteral("SETUP");
-    if (PrivateProfile::has_section(bytes, setup))
+    if (bytes.trimmed().isEmpty() || PrivateProfile::has_section(bytes, QStringLiteral("SETUP")))
         return false;
     for (const SettingRow &row : settingsTable) {
         if (PrivateProfile::has_section(bytes, latin(row.section)))
@@ -194,17 +188,6 @@ bool is_foreign(const QByteArray &bytes)
 }
 
 } // namespace
-
-PrivateProfile::Loaded load_settingsFile(const QString &iniFile)
-{
-    PrivateProfile::Loaded loaded = PrivateProfile::load(iniFile);
-    if (loaded.readable && is_foreign(loaded.bytes)) {
-        loaded.readable = false;
-        loaded.why = QStringLiteral("it holds none of Tavrook's sections, so it is not a Tavrook "
-                                    "settings file");
-    }
-    return loaded;
-}
 
 QString settings_configFolder(const QString &programName)
 {
@@ -236,17 +219,21 @@ QString settings_location(const QString &appDir, const QString &exeBaseName,
     return own;
 }
 
-QString GetIniValue(const QString &iniFile, const QString &section, const QString &key,
+QString GetIniValue(const QByteArray &file, const QString &section, const QString &key,
                     const QString &defaultValue)
 {
-    return PrivateProfile::read(section, key, defaultValue, iniFile, maxValueLength + 1);
+    return PrivateProfile::find_value(file, section, key)
+        .value_or(defaultValue)
+        .left(maxValueLength);
 }
 
-QString GetSetIniValue(const QString &iniFile, const QString &section, const QString &key,
+QString GetSetIniValue(QByteArray &file, const QString &section, const QString &key,
                        const QString &defaultValue)
 {
-    return PrivateProfile::read_writingDefault(section, key, defaultValue, iniFile,
-                                               maxValueLength + 1);
+    QString value = GetIniValue(file, section, key, defaultValue);
+    if (value == defaultValue)
+        file = PrivateProfile::with_value(file, section, key, defaultValue);
+    return value;
 }
 
 bool ParseIniBool(const QString &text)
@@ -261,38 +248,70 @@ QString FormatIniBool(bool value)
     return value ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
 }
 
-QString settings_read(QByteArray &file, BeaconState &state)
+namespace {
+
+// The file as read once, and whether it can be used.
+StoredSettings read_file(const QString &iniFile)
 {
-    QString language;
+    StoredSettings stored;
+    stored.file = PrivateProfile::load(iniFile);
+    using Status = StoredSettings::Status;
+    if (!stored.file.readable)
+        stored.status = Status::Unreadable;
+    else if (stored.file.missing)
+        stored.status = Status::Missing;
+    else if (stored.file.bytes.trimmed().isEmpty())
+        stored.status = Status::Empty;
+    else if (is_foreign(stored.file.bytes))
+        stored.status = Status::Foreign;
+    else
+        stored.status = Status::Read;
+    stored.why = stored.status == Status::Foreign
+                     ? QStringLiteral("it holds none of Tavrook's sections, so it is not a "
+                                      "Tavrook settings file")
+                     : stored.file.why;
+    return stored;
+}
+
+} // namespace
+
+StoredSettings read_settings(const QString &iniFile, BeaconState &state, const QLocale &locale)
+{
+    StoredSettings stored = read_file(iniFile);
+    QByteArray &file = stored.withDefaults;
+    file = stored.usable() ? stored.file.bytes : QByteArray();
     for (const SettingRow &row : settingsTable) {
         const QString section = latin(row.section);
         const QString key = latin(row.key);
         const QString defaultValue = latin(row.defaultValue);
-        const QString value =
-            !written_onLoad(row.kind)
-                ? PrivateProfile::read(file, section, key, defaultValue, maxValueLength + 1)
-                : PrivateProfile::read_writingDefault(file, section, key, defaultValue,
-                                                      maxValueLength + 1);
-        if (row.kind == Kind::Language)
-            language = value;
+        const QString value = row.written == W::Always
+                                  ? GetSetIniValue(file, section, key, defaultValue)
+                                  : GetIniValue(file, section, key, defaultValue);
+        if (row.conversion == C::Language)
+            stored.language = value;
         else
             store(state, row, value);
     }
-    return language;
+    stored.preparation = Module1::prepare_beacon(state, locale);
+    return stored;
 }
 
-// The file is read once; the defaults of missing keys go back in one write, which
-// when it fails leaves the file as it was.
-QString LoadSettings(BeaconState &state, const QString &iniFile, clsLanguage &language)
+StoredSettings LoadSettings(BeaconState &state, const QString &iniFile, clsLanguage &language,
+                            const QLocale &locale)
 {
-    const PrivateProfile::Loaded before = load_settingsFile(iniFile);
-    QByteArray after = before.readable ? before.bytes : QByteArray();
-    language.language(settings_read(after, state));
-    PrivateProfile::store(iniFile, before, after);
-    if (before.readable)
+    StoredSettings stored = read_settings(iniFile, state, locale);
+    language.language(stored.language);
+    if (stored.usable())
+        PrivateProfile::store(iniFile, stored.file, stored.withDefaults);
+    return stored;
+}
+
+QString unusable_message(const QString &iniFile, const StoredSettings &stored)
+{
+    if (stored.usable())
         return {};
     return QStringLiteral("Your settings could not be read from ") + iniFile +
-           QStringLiteral(": ") + before.why +
+           QStringLiteral(": ") + stored.why +
            QStringLiteral(". Tavrook starts with its defaults and will not save over that file.");
 }
 
@@ -300,22 +319,26 @@ QString LoadSettings(BeaconState &state, const QString &iniFile, clsLanguage &la
 // once: a save that fails or is cut short leaves the old file whole.
 QString SaveSettings(const BeaconState &state, const QString &iniFile, const clsLanguage &language)
 {
-    const PrivateProfile::Loaded before = load_settingsFile(iniFile);
-    QByteArray after = before.bytes;
-    auto write = [&after](const QString &section, const QString &key, const QString &value) {
-        after = PrivateProfile::with_value(after, section, key, value);
-    };
-    const QString setup = QStringLiteral("SETUP");
-    write(setup, QStringLiteral("LEFT"), QStringLiteral("0"));
-    write(setup, QStringLiteral("TOP"), QStringLiteral("0"));
-    write(setup, QStringLiteral("MINIMIZED"), FormatIniBool(false));
-    for (const SettingRow &row : settingsTable) {
-        if (row.kind != Kind::Option || state.*row.chosen)
-            write(latin(row.section), latin(row.key), stored(state, row, language));
-    }
+    const StoredSettings before = read_file(iniFile);
     QString error;
-    if (PrivateProfile::store(iniFile, before, after, &error))
-        return {};
+    if (!before.usable()) {
+        error = QStringLiteral("the file exists but cannot be read: ") + before.why;
+    } else {
+        QByteArray after = before.file.bytes;
+        auto write = [&after](const QString &section, const QString &key, const QString &value) {
+            after = PrivateProfile::with_value(after, section, key, value);
+        };
+        const QString setup = QStringLiteral("SETUP");
+        write(setup, QStringLiteral("LEFT"), QStringLiteral("0"));
+        write(setup, QStringLiteral("TOP"), QStringLiteral("0"));
+        write(setup, QStringLiteral("MINIMIZED"), FormatIniBool(false));
+        for (const SettingRow &row : settingsTable) {
+            if (row.written != W::OnceChosen || state.*row.chosen)
+                write(latin(row.section), latin(row.key), stored(state, row, language));
+        }
+        if (PrivateProfile::store(iniFile, before.file, after, &error))
+            return {};
+    }
     return QStringLiteral("Your settings could not be saved to ") + iniFile + QStringLiteral(": ") +
            error;
 }

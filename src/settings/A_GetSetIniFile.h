@@ -2,6 +2,7 @@
 
 #include "PrivateProfile.h"
 #include "beacon/BeaconState.h"
+#include "beacon/Module1.h"
 
 #include <QByteArray>
 #include <QString>
@@ -20,32 +21,48 @@ QString settings_configFolder(const QString &programName);
 QString settings_location(const QString &appDir, const QString &exeBaseName,
                           const QString &programName, bool prepare = true);
 
-// Reads a value with a default; a missing file, section or key gives the default,
-// an empty value the empty text. At most 499 characters.
-QString GetIniValue(const QString &iniFile, const QString &section, const QString &key,
+// A value of the settings file's bytes with a default; a missing section or key gives
+// the default, an empty value the empty text. At most 499 characters.
+QString GetIniValue(const QByteArray &file, const QString &section, const QString &key,
                     const QString &defaultValue);
 
-// As GetIniValue, and writes the default back when the value read equals it
-// (letter case counts), so that a first start leaves every key in the file.
-QString GetSetIniValue(const QString &iniFile, const QString &section, const QString &key,
+// As GetIniValue, and writes the default back into the bytes when the value read
+// equals it (letter case counts), so that a first start leaves every key in the file.
+QString GetSetIniValue(QByteArray &file, const QString &section, const QString &key,
                        const QString &defaultValue);
 
 // "TRUE", "YES", "1" and "ON" in any letter case are true; anything else is false.
 bool ParseIniBool(const QString &text);
 QString FormatIniBool(bool value);
 
-// The settings file's bytes as read once; a file that holds something but none of
-// the program's sections (another program's configuration, binary data) counts as
-// unreadable, so that it is neither used nor written.
-PrivateProfile::Loaded load_settingsFile(const QString &iniFile);
+// What a settings file held.
+struct StoredSettings
+{
+    enum class Status { Read, Missing, Empty, Unreadable, Foreign };
+    Status status = Status::Missing;
+    QString why;      // why the file was not used, or "No such file or directory"
+    QString language; // the stored language
+    Module1::Preparation preparation;
+    PrivateProfile::Loaded file; // as it was read
+    QByteArray withDefaults;     // its bytes with the defaults of its missing keys
+    // Unreadable (no permission, not a plain file, too large) or Foreign (it holds
+    // something, but none of the program's sections): never used, never written.
+    bool usable() const { return status != Status::Unreadable && status != Status::Foreign; }
+};
 
-// Moves the stored selections between the settings file and the state; the load
-// also chooses the stored language, the save stores the active one. Each returns
-// what to tell the user when the file could not be read or written (the file and
-// why), or the empty text.
-QString LoadSettings(BeaconState &state, const QString &iniFile, clsLanguage &language);
+// The one road from a settings file to the beacon, for the window and the command
+// line: reads the file once, takes its values into the state (the defaults where it
+// has none, or is not usable) and prepares the state. Writes nothing.
+StoredSettings read_settings(const QString &iniFile, BeaconState &state, const QLocale &locale);
 
-// The load on the file's bytes alone: the stored selections go into the state, the
-// defaults of missing keys into the bytes; returns the stored language.
-QString settings_read(QByteArray &file, BeaconState &state);
+// The window's load: read_settings, then the stored language is chosen and the
+// defaults of missing keys go into the file, in one write.
+StoredSettings LoadSettings(BeaconState &state, const QString &iniFile, clsLanguage &language,
+                            const QLocale &locale);
+
+// What to tell the user about a file that could not be used, or the empty text.
+QString unusable_message(const QString &iniFile, const StoredSettings &stored);
+
+// Stores the state and the active language, in one write; returns what to tell the
+// user when the file could not be written (the file and why), or the empty text.
 QString SaveSettings(const BeaconState &state, const QString &iniFile, const clsLanguage &language);

@@ -14,7 +14,6 @@
 //   or appends the section at the end; every other line keeps its bytes; a value
 //   with blanks at its ends or quotes around it is written between double quotes,
 //   so that it reads back as it was.
-// The file is opened anew for each read and each write.
 // A line ends at CR LF, LF or a lone CR; added lines take the file's own line end.
 namespace PrivateProfile {
 
@@ -54,30 +53,6 @@ Loaded load(const QString &path);
 // and none is written that the program could not read back. Returns success; on
 // failure error (when given) says why.
 bool store(const QString &path, const Loaded &before, const QByteArray &after,
-           QString *error = nullptr);
-
-// Reads at most bufferSize - 1 characters; a missing file, section or key gives
-// the default, an empty value gives the empty text.
-QString read(const QString &section, const QString &key, const QString &defaultValue,
-             const QString &path, int bufferSize = 500);
-
-// As read() on the file's bytes.
-QString read(const QByteArray &file, const QString &section, const QString &key,
-             const QString &defaultValue, int bufferSize = 500);
-
-// As read() on the file's bytes, and when the value equals the default (letter case
-// counts) the default goes back into the bytes.
-QString read_writingDefault(QByteArray &file, const QString &section, const QString &key,
-                            const QString &defaultValue, int bufferSize = 500);
-
-// The same on the file: opened once, and again only when its bytes change.
-QString read_writingDefault(const QString &section, const QString &key, const QString &defaultValue,
-                            const QString &path, int bufferSize = 500);
-
-// Writes atomically (a temporary file renamed over the old one) and leaves the
-// file untouched when its bytes would not change. A file that exists but cannot be
-// read is never replaced. Returns success; on failure error (when given) says why.
-bool write(const QString &section, const QString &key, const QString &value, const QString &path,
            QString *error = nullptr);
 
 } // namespace PrivateProfile

@@ -1,6 +1,7 @@
 #include "A_URL.h"
 
 #include "platform/ShellOpen.h"
+#include "platform/WebAddress.h"
 
 #include <QFileInfo>
 #include <QUrl>
@@ -10,9 +11,7 @@ namespace {
 QUrl shell_url(const QString &target)
 {
     QUrl url(target, QUrl::StrictMode);
-    const QString scheme = url.scheme().toLower();
-    if (url.isValid() && (scheme == QStringLiteral("http") || scheme == QStringLiteral("https") ||
-                          scheme == QStringLiteral("mailto")))
+    if (is_webAddress(url) || (url.isValid() && url.scheme().toLower() == QStringLiteral("mailto")))
         return url;
     return QUrl::fromLocalFile(target);
 }

@@ -70,10 +70,4 @@ qint16 to_int16(QStringView text)
                                  std::numeric_limits<qint16>::max()));
 }
 
-qint32 to_int32(QStringView text)
-{
-    return qint32(round_halfEven(to_double(text), std::numeric_limits<qint32>::min(),
-                                 std::numeric_limits<qint32>::max()));
-}
-
 } // namespace LenientNumber

@@ -14,6 +14,5 @@ double to_double(QStringView text);
 qint64 round_halfEven(double value, qint64 lowest, qint64 highest);
 
 qint16 to_int16(QStringView text);
-qint32 to_int32(QStringView text);
 
 } // namespace LenientNumber

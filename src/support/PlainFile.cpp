@@ -49,23 +49,6 @@ public:
     int fd;
 };
 
-bool write_all(int fd, const QByteArray &bytes)
-{
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            if (n == 0)
-                errno = EIO;
-            return false;
-        }
-        done += n;
-    }
-    return true;
-}
-
 // The file a path names once its symbolic links are followed, whether it exists or not.
 QString link_target(const QString &path)
 {
@@ -211,6 +194,23 @@ Contents read(const QString &path, qint64 maxBytes)
     contents.status = Status::Read;
     contents.bytes = std::move(bytes);
     return contents;
+}
+
+bool write_all(int fd, const QByteArray &bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = EIO;
+            return false;
+        }
+        done += n;
+    }
+    return true;
 }
 
 bool make_folder(const QString &folder, QString *why, int mode)

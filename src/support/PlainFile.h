@@ -31,6 +31,10 @@ Contents read(const QString &path, qint64 maxBytes);
 // says what failed.
 bool replace(const QString &path, const QByteArray &bytes, QString *why);
 
+// Writes all the bytes to the descriptor, again where a signal cut a write short;
+// false with errno set when it could not.
+bool write_all(int fd, const QByteArray &bytes);
+
 // mkdir -p, each new folder with the given mode; on failure why says which folder
 // could not be made and why.
 bool make_folder(const QString &folder, QString *why, int mode = 0700);

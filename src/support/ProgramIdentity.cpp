@@ -21,7 +21,7 @@ QString version_text()
 QString executable_baseName()
 {
     if (!QCoreApplication::instance())
-        return QStringLiteral("Tavrook");
+        return program_name();
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
 }
 

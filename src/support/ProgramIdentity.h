@@ -14,6 +14,14 @@ struct ProgramVersion
 // ("Tavrook") of its executable, from which its files are found.
 namespace ProgramIdentity {
 
+// "Tavrook": the program's name, which the update page and the configuration folder
+// carry; the executable's base name names its files.
+inline const QString &program_name()
+{
+    static const QString name = QStringLiteral("Tavrook");
+    return name;
+}
+
 ProgramVersion program_version();
 QString version_text(); // "1.0.8"
 QString executable_baseName();

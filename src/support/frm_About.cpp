@@ -5,7 +5,6 @@
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -41,17 +40,14 @@ QWidget *indented(QWidget *content)
     return box;
 }
 
+const char disclaimer[] =
+    "Disclaimer, important restrictions: This program may not be used for commercial purposes. "
+    "The author can not be held responsible for any damage as a result from the programs output";
+
 } // namespace
 
-QString frm_About::disclaimer()
-{
-    return QStringLiteral("Disclaimer, important restrictions: This program may not be used for "
-                          "commercial purposes. The author can not be held responsible for any "
-                          "damage as a result from the programs output");
-}
-
 frm_About::frm_About(const AboutTexts &texts, ShellOpen &shell)
-    : QWidget(nullptr, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+    : QDialog(nullptr, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                            Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
       webAddress(texts.webAddress), shell(shell)
 {
@@ -93,7 +89,7 @@ frm_About::frm_About(const AboutTexts &texts, ShellOpen &shell)
     legalRow->addWidget(text(this, "Label4", QStringLiteral("Legal"), true));
     legalRow->addWidget(text(this, "Label5", legal), 1);
     layout->addLayout(legalRow);
-    layout->addWidget(text(this, "Label6", disclaimer()));
+    layout->addWidget(text(this, "Label6", QLatin1String(disclaimer)));
     layout->addWidget(text(this, "Label7", QString()));
 
     auto *ok = new QPushButton(QStringLiteral("&OK"), this);
@@ -119,15 +115,4 @@ frm_About::frm_About(const AboutTexts &texts, ShellOpen &shell)
 void frm_About::lblWebURL_Click()
 {
     shell_open(shell, webAddress);
-}
-
-// Esc closes the window as it closes a dialog: the key goes to the control that has
-// the focus and comes up to the window when that control has no use for it.
-void frm_About::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }

@@ -1,14 +1,13 @@
 #pragma once
 
+#include <QDialog>
 #include <QString>
-#include <QWidget>
 
 class ShellOpen;
 
-// The About window: title, author, description, the translators of the installed
-// language files, the web site link, the legal notice and a disclaimer. Kept above
-// other windows and centred on the screen; it closes with OK.
-// What the About window shows.
+// What the About window shows: title, author, description, the translators of the
+// installed language files, the web site link, the legal notice; a disclaimer beside
+// them. Kept above other windows and centred on the screen; it closes with OK.
 struct AboutTexts
 {
     QString programTitle;
@@ -19,17 +18,13 @@ struct AboutTexts
     QString legalNotice; // empty: not set in the build
 };
 
-class frm_About final : public QWidget
+// Not modal; Esc closes it, as it closes every dialog.
+class frm_About final : public QDialog
 {
     Q_OBJECT
 
 public:
     frm_About(const AboutTexts &texts, ShellOpen &shell);
-
-    static QString disclaimer();
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void lblWebURL_Click();

@@ -1,6 +1,7 @@
 #include "logging.h"
 
 #include "platform/TempDirectory.h"
+#include "support/PlainFile.h"
 #include "support/ProgramIdentity.h"
 
 #include <QDateTime>
@@ -43,16 +44,6 @@ QString severity_prefix(const QString &code)
     return QStringLiteral("Unknown-");
 }
 
-} // namespace
-
-void log_event(const QString &code, const QString &text)
-{
-    const QLocale locale;
-    const QString date = locale.toString(QDate::currentDate(), QLocale::ShortFormat);
-    const QString time = locale.toString(QTime::currentTime(), time_format(locale));
-    write_logFile(date + QLatin1Char(' ') + time + QLatin1Char(' ') + severity_prefix(code) + text);
-}
-
 QString strip_atNull(const QString &text)
 {
     const qsizetype nul = text.indexOf(QChar(u'\0'));
@@ -62,11 +53,6 @@ QString strip_atNull(const QString &text)
 QString get_tempPath()
 {
     return strip_atNull(temp_directoryPath());
-}
-
-QString log_filePath()
-{
-    return get_tempPath() + ProgramIdentity::executable_baseName() + QStringLiteral(".log");
 }
 
 void write_logFile(const QString &line)
@@ -88,19 +74,27 @@ void write_logFile(const QString &line)
     struct stat info
     {
     };
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid()) {
-        qsizetype done = 0;
-        while (done < bytes.size()) {
-            const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-            if (n <= 0)
-                break;
-            done += n;
-        }
-    }
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid())
+        PlainFile::write_all(fd, bytes);
     ::close(fd);
 #else
     QFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Append))
         file.write(bytes);
 #endif
+}
+
+} // namespace
+
+void log_event(const QString &code, const QString &text)
+{
+    const QLocale locale;
+    const QString date = locale.toString(QDate::currentDate(), QLocale::ShortFormat);
+    const QString time = locale.toString(QTime::currentTime(), time_format(locale));
+    write_logFile(date + QLatin1Char(' ') + time + QLatin1Char(' ') + severity_prefix(code) + text);
+}
+
+QString log_filePath()
+{
+    return get_tempPath() + ProgramIdentity::executable_baseName() + QStringLiteral(".log");
 }

@@ -2,6 +2,7 @@
 
 #include "platform/MessageBox.h"
 #include "platform/Transfer.h"
+#include "platform/WebAddress.h"
 #include "support/LenientNumber.h"
 
 #include <QUrl>
@@ -43,11 +44,7 @@ QString download_link(const QString &server, const QString &fileName)
             return {};
     }
     QString address = server + QLatin1Char('/') + fileName;
-    const QUrl url(address, QUrl::StrictMode);
-    const QString scheme = url.scheme().toLower();
-    if (!url.isValid() || (scheme != QStringLiteral("http") && scheme != QStringLiteral("https")))
-        return {};
-    return address;
+    return is_webAddress(QUrl(address, QUrl::StrictMode)) ? address : QString();
 }
 
 } // namespace

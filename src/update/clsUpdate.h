@@ -39,9 +39,6 @@ public:
     // ends when the page has been fetched and read, or the fetch failed.
     void check4update();
 
-    // The check of a fetched page alone, from the signature to the end.
-    void check_page(const QByteArray &bytes) { check_page(bytes, Silent); }
-
     // The address the download link opens, or empty when URL and UpdateFile would
     // make anything but a plain http or https address. An update-file value that
     // gives no address is never taken.

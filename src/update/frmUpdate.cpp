@@ -3,15 +3,26 @@
 #include "platform/Appearance.h"
 
 #include <QEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 #include <cmath>
 
+namespace {
+
+// Sizes as designed, in pixels at 96 dots per inch (15 twips a pixel); they grow
+// with the screen's logical DPI and with a larger font, so no text is clipped.
+constexpr int clientWidth = 359;
+constexpr int logTop = 112;
+constexpr int logHeight = 123;
+constexpr int foldedHeight = logTop + 7;
+constexpr int unfoldedHeight = logTop + logHeight + 27;
+
+} // namespace
+
 frmUpdate::frmUpdate(const QString &programTitle)
-    : QWidget(nullptr, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QDialog(nullptr, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmUpdate"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -137,15 +148,4 @@ void frmUpdate::Command3_Click()
         txtLogging->hide();
         setFixedSize(scaled(clientWidth), scaled(foldedHeight));
     }
-}
-
-// Esc closes the window as it closes a dialog: the key goes to the control that has
-// the focus and comes up to the window when that control has no use for it.
-void frmUpdate::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }

@@ -2,7 +2,7 @@
 
 #include "UpdateView.h"
 
-#include <QWidget>
+#include <QDialog>
 
 class QLabel;
 class QPlainTextEdit;
@@ -10,27 +10,18 @@ class QPushButton;
 
 // The update window: a coloured status line, a download link shown when something
 // newer was found, a log that More/Less folds out and in, and Close.
-class frmUpdate final : public QWidget
+// Not modal; Esc closes it, as it closes every dialog.
+class frmUpdate final : public QDialog
 {
     Q_OBJECT
 
 public:
-    // Sizes as designed, in pixels at 96 dots per inch (15 twips a pixel); they grow
-    // with the screen's logical DPI and with a larger font, so no text is clipped.
-    static constexpr int clientWidth = 359;
-    static constexpr int logTop = 112;
-    static constexpr int logHeight = 123;
-    static constexpr int foldedHeight = logTop + 7;
-    static constexpr int unfoldedHeight = logTop + logHeight + 27;
-
     explicit frmUpdate(const QString &programTitle);
 
     void setStatus(const QString &text);
     // Black is the theme's text colour; green, yellow and red are made readable on the
     // window's background.
     void setStatusColour(UpdateView::Colour colour);
-    // A designed size in pixels at 96 DPI, as shown on this screen with this font.
-    int scaled(int pixelsAt96) const;
     QString logText() const { return log; }
     void setLogText(const QString &text);
     void hideLog();
@@ -42,10 +33,11 @@ signals:
     void linkClicked();
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
+    // A designed size in pixels at 96 DPI, as shown on this screen with this font.
+    int scaled(int pixelsAt96) const;
     void Command3_Click();
     void apply_statusColour();
 

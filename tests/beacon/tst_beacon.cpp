@@ -76,7 +76,7 @@ QString random_comment(QRandomGenerator &random)
     s.operFrequencySelected = pick(2);
     s.altitudeSelected = pick(2);
     s.freeTextSelected = pick(2);
-    const BeaconComment assembled = Module1::assemble_beaconComment(s);
+    const BeaconComment assembled = Module1::assemble_beaconComment(s, Advice::english());
     return assembled.shortened ? assembled.comment + QLatin1Char('\x01') : assembled.comment;
 }
 
@@ -181,30 +181,30 @@ private slots:
         s.wideFM = has('w');
         s.phgText = has('e') ? QString() : s.phgText;
         s.freeText = freeText;
-        const BeaconComment result = Module1::assemble_beaconComment(s);
+        const BeaconComment result = Module1::assemble_beaconComment(s, Advice::english());
         QTEST(result.comment, "comment");
         const QByteArray tag = QTest::currentDataTag();
         QCOMPARE(result.shortened, tag.contains("cut") || tag.contains("split"));
         QFETCH(QString, display);
-        QCOMPARE(result.tmd710[0], display.leftJustified(42, QLatin1Char(' '), true));
-        QCOMPARE(result.tmd700[0], display.leftJustified(14, QLatin1Char(' '), true));
+        QCOMPARE(result.displays[2][0], display.leftJustified(42, QLatin1Char(' '), true));
+        QCOMPARE(result.displays[1][0], display.leftJustified(14, QLatin1Char(' '), true));
     }
     void assembly_displays()
     {
         BeaconState s = sample();
         s.phgSelected = s.operFrequencySelected = s.altitudeSelected = s.freeTextSelected = true;
         s.toneSelected = s.wideFM = true;
-        BeaconComment r = Module1::assemble_beaconComment(s);
-        QCOMPARE(r.thd7, (std::array<QString, 3>{" 1:QQ9ZZZ-9", "  145.500MHz", "   T088/A=01"}));
-        QCOMPARE(r.tmd700, (std::array<QString, 3>{"145.500MHz T08", "8/A=01234 Hell", ""}));
-        QCOMPARE(r.tmd710[1], QString());
+        BeaconComment r = Module1::assemble_beaconComment(s, Advice::english());
+        QCOMPARE(r.displays[0], (QStringList{" 1:QQ9ZZZ-9", "  145.500MHz", "   T088/A=01"}));
+        QCOMPARE(r.displays[1], (QStringList{"145.500MHz T08", "8/A=01234 Hell", ""}));
+        QCOMPARE(r.displays[2].value(1), QString());
         QCOMPARE(r.characterWarning, QString());
 
         // The character warning belongs to a ticked free text only.
         s.freeText = u"a|b"_s;
-        QCOMPARE(Module1::assemble_beaconComment(s).characterWarning, u"APRS does not allow |"_s);
+        QCOMPARE(Module1::assemble_beaconComment(s, Advice::english()).characterWarning, u"APRS does not allow |"_s);
         s.freeTextSelected = false;
-        QCOMPARE(Module1::assemble_beaconComment(s).characterWarning, QString());
+        QCOMPARE(Module1::assemble_beaconComment(s, Advice::english()).characterWarning, QString());
     }
     void phg_data()
     {
@@ -351,12 +351,6 @@ private slots:
         QTest::newRow("both kinds") << u"|\u00e9 \U0001F4E1"_s << u"APRS does not allow |; the radios cannot show \u00e9 \U0001F4E1"_s;
         // clang-format on
     }
-    void advice_translationWithoutItsPlaceFallsBack()
-    {
-        QCOMPARE(Advice::translated_orEnglish(u", verschoben"_s, u", shifted %1"_s), u", shifted %1"_s);
-        QCOMPARE(Advice::translated_orEnglish(u"%1 mi"_s, u"%1 mi (%2 km)"_s), u"%1 mi (%2 km)"_s);
-        QCOMPARE(Advice::translated_orEnglish(u", nach %1"_s, u", shifted %1"_s), u", nach %1"_s);
-    }
     void advice()
     {
         QFETCH(QString, text);
@@ -364,9 +358,11 @@ private slots:
             return text[i].unicode() - '0';
         };
         if (text.size() == 4 && text[0].isDigit())
-            QTEST(Advice::phg_rangeText(code(0), Phg::height_position(text.mid(1, 1)), code(2), code(3), QLocale::c()), "advice");
+            QTEST(Advice::phg_rangeText(code(0), Phg::height_position(text.mid(1, 1)), code(2), code(3), QLocale::c(),
+                                        Advice::english()),
+                  "advice");
         else
-            QTEST(Advice::freeText_warning(text), "advice");
+            QTEST(Advice::freeText_warning(text, Advice::english()), "advice");
     }
 
     // What other stations read. Random comments that the window can compose go through our
@@ -442,16 +438,16 @@ private slots:
     void ourReading_beyondCompositions()
     {
         QFETCH(QString, comment);
-        QTEST(Receivers::describe(Receivers::read(comment), {}, QLocale::c()).mid(16), "read");
+        QTEST(Receivers::describe(Receivers::read(comment), Advice::english(), QLocale::c()).mid(16), "read");
     }
     void ourReading_ofACutComment_inOneDigitSystem()
     {
         // Six digits cut to five by the 43 characters: the cut is to blame, not the option.
         const QString cut = u"PHG5130/145.500MHz T088 -060 R25m/A=00123"_s;
-        QCOMPARE(Receivers::describe(Receivers::read(cut, true), {}, QLocale::c()).section(u" \u00b7 "_s, -1),
+        QCOMPARE(Receivers::describe(Receivers::read(cut, true), Advice::english(), QLocale::c()).section(u" \u00b7 "_s, -1),
                  u"altitude not read: cut off at 43 characters"_s);
-        const QString arabic =
-            Receivers::describe(Receivers::read(u"PHG5130/A=001234"_s), {}, QLocale(QLocale::Arabic, QLocale::Egypt));
+        const QString arabic = Receivers::describe(Receivers::read(u"PHG5130/A=001234"_s), Advice::english(),
+                                                   QLocale(QLocale::Arabic, QLocale::Egypt));
         QVERIFY2(!arabic.contains(QRegularExpression(u"[0-9]"_s)), qPrintable(arabic));
     }
 };
