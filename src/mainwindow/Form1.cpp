@@ -180,8 +180,7 @@ void Form1::translate_mainWindow()
     freeTextPage->show_warning();
 
     if (language.translate_errors() > 0) {
-        platform.messages.show(language.translate_errorreport(
-                                   ProgramIdentity::executable_baseName() + QStringLiteral(".log")),
+        platform.messages.show(language.translate_errorreport(QFileInfo(log_filePath()).fileName()),
                                MessageBox::Icon::Information, context.programTitle);
         log_event(QStringLiteral("W"), language.translate_logentry());
     }

@@ -54,6 +54,11 @@ grep -q "Power=7" "$config" || fail "the settings beside the program were not th
 [ "$(cat "$program/Tavrook.INI")" = "$(printf '[TAB_PHG]\nPower=7')" ] || fail "the settings beside the program were changed"
 [ -z "$(find "$program" -newer "$scratch/started")" ] || fail "the program wrote beside itself: $(find "$program" -newer "$scratch/started")"
 [ "$(stat -c %a "$scratch/home/config/Tavrook")" = 700 ] || fail "the configuration folder is open to others"
+# A beacon program run by that user reads the same file, and writes nothing.
+comment=$("${run_as[@]}" env HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/home/config" TMPDIR="$scratch/tmp" \
+    "$root/usr/bin/tavrook" --comment) || fail "--comment failed on the installed program"
+[[ $comment == PHG7000/* ]] || fail "--comment did not send the user's settings: $comment"
+[ -z "$(find "$program" "$scratch/home" -newer "$config")" ] || fail "--comment wrote a file"
 
 # A FIFO in place of the seed holds nothing up: the first start goes on with the defaults.
 rm -rf "$scratch/home/config/Tavrook" "$program/Tavrook.INI"

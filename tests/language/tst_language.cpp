@@ -1,6 +1,7 @@
 #include "Fakes.h"
 #include "Installation.h"
 
+#include "language/WindowTexts.h"
 #include "language/clsLanguage.h"
 
 #include <QtTest>
@@ -47,24 +48,37 @@ private slots:
         l.language(u"Test"_s);
         QTEST(l.translate(u"ITEM0001"_s, u"d"_s, u"where"_s), "result");
     }
-    void header_nameVersionTranslatorAndOrder()
+    // Files named a.lf, b.lf, ... from the rows' contents, created out of name order.
+    void header_data()
     {
-        // Created out of name order: the menu lists them by file name all the same.
-        writeLanguage(u"d.lf"_s, "DEF=Delta\r\nVER=4\r\nTRANSLATOR=Dora\r\n");
-        writeLanguage(u"b.lf"_s, "\xef\xbb\xbf"
-                                 "DEF=Bravo\r\nVER=7\r\nTRANSLATOR=Bram\r\n");
-        writeLanguage(u"e.lf"_s, "DEF=Echo\r\nVER=5\r\nTRANSLATOR=Ed\r\n");
-        writeLanguage(u"a.lf"_s, "\xff\xfe"
-                                 "DEF=Alpha\r\nVER=3\r\nVER=2.5\r\nTRANSLATOR=Anna\r\nDEF=Two\r\nTRANSLATOR=B\r\n");
-        writeLanguage(u"c.lf"_s, "DEF=Charlie\r\nVER=6\r\nTRANSLATOR=Cas\r\n");
+        QTest::addColumn<QByteArrayList>("files");
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<int>("minimumVersion");
+        // clang-format off
+        QTest::newRow("no language file") << QByteArrayList{} << "" << 9999;
+        QTest::newRow("the lowest version of the files") << QByteArrayList{"DEF=A\r\nVER=5\r\n", "DEF=B\r\nVER=3\r\n"} << "A B" << 3;
+        QTest::newRow("a file without VER counts as 0") << QByteArrayList{"DEF=A\r\nVER=5\r\n", "DEF=C\r\n"} << "A C" << 0;
+        QTest::newRow("clamped to 16 bits") << QByteArrayList{"DEF=A\r\nVER=-99999999\r\n"} << "A" << -32768;
+        QTest::newRow("by file name, byte-order marks, the last VER, halves to even")
+            << QByteArrayList{"\xff\xfe" "DEF=Alpha\r\nVER=3\r\nVER=2.5\r\nTRANSLATOR=Anna\r\nDEF=Two\r\nTRANSLATOR=B\r\n",
+                              "\xef\xbb\xbf" "DEF=Bravo\r\nVER=7\r\nTRANSLATOR=Bram\r\n", "DEF=Charlie\r\nVER=6\r\nTRANSLATOR=Cas\r\n"}
+            << "Alpha Bravo Charlie" << 2;
+        // clang-format on
+    }
+    void header()
+    {
+        QFETCH(QByteArrayList, files);
+        for (int i = int(files.size()) - 1; i >= 0; --i)
+            writeLanguage(QChar(u'a' + i) + u".lf"_s, files[i]);
         clsLanguage &l = create();
-        QCOMPARE(menuNames, (QStringList{"Alpha", "Bravo", "Charlie", "Delta", "Echo"}));
-        QCOMPARE(l.MinimumVersion(), 2); // the last VER counts, halves to even
-        QCOMPARE(l.get_translators(), u"Alpha by Anna\r\nBravo by Bram\r\nCharlie by Cas\r\nDelta by Dora\r\nEcho by Ed"_s);
+        QTEST(menuNames.join(QLatin1Char(' ')), "menu");
+        QTEST(int(l.MinimumVersion()), "minimumVersion");
+        if (files.size() < 3)
+            return;
+        QCOMPARE(l.get_translators(), u"Alpha by Anna\r\nBravo by Bram\r\nCharlie by Cas"_s);
         l.language(u"Alpha"_s);
         // A second DEF or TRANSLATOR is an ordinary entry.
-        QCOMPARE(l.translate(u"DEF"_s, u"-"_s, QString()), u"Two"_s);
-        QCOMPARE(l.translate(u"TRANSLATOR"_s, u"-"_s, QString()), u"B"_s);
+        QCOMPARE(l.translate(u"DEF"_s, u"-"_s, QString()) + l.translate(u"TRANSLATOR"_s, u"-"_s, QString()), u"TwoB"_s);
     }
     void translate_errorsCountDescribeAndReport_optionalTextsNever()
     {
@@ -88,17 +102,13 @@ private slots:
         l.translate_start();
         QCOMPARE(l.translate_errors(), 0);
         QCOMPARE(l.translate_errormessage(), QString());
-    }
-    void minimumVersion_lowestOfTheFiles()
-    {
-        QCOMPARE(create().MinimumVersion(), 9999); // no language file
-        writeLanguage(u"a.lf"_s, "DEF=A\r\nVER=5\r\n");
-        writeLanguage(u"b.lf"_s, "DEF=B\r\nVER=3\r\n");
-        QCOMPARE(create().MinimumVersion(), 3);
-        writeLanguage(u"c.lf"_s, "DEF=C\r\n"); // a file without VER counts as 0
-        QCOMPARE(create().MinimumVersion(), 0);
-        writeLanguage(u"c.lf"_s, "DEF=C\r\nVER=-99999999\r\n"); // clamped to 16 bits
-        QCOMPARE(create().MinimumVersion(), -32768);
+        // The window's texts: an optional one that lacks a place of the English stays English.
+        writeLanguage(u"e.lf"_s, "DEF=English\r\nITEM0001=Allgemein\r\nADD0001=etwa\r\nADD0002=, nach %1\r\n");
+        create().language(u"English"_s);
+        const Captions captions = translate_windowTexts(*language);
+        QCOMPARE(captions[TextId::ITEM0001] + captions[TextId::ADD0001] + captions[TextId::ADD0002],
+                 u"Allgemein\u2248 %1 mi (%2 km), nach %1"_s);
+        QCOMPARE(language->translate_errors(), 47);
     }
     void language_missing_keepsTableAndShowsMessage()
     {
@@ -145,14 +155,14 @@ private slots:
         QVERIFY(!menuNames.value(0).isEmpty() && !l.get_translators().endsWith(u" by "_s));
         l.language(menuNames.value(0));
         l.translate_start();
-        const auto key = [](const char *kind, int i) {
-            return QLatin1String(kind) + u"%1"_s.arg(i, 4, 10, QLatin1Char('0'));
-        };
-        for (int i = 1; i <= 48; ++i)
-            l.translate(i <= 5 ? key("MENU", i) : key("ITEM", i - 5), QString(), QString());
+        for (const WindowText &text : window_texts()) {
+            const QString key = QLatin1String(text.key);
+            if (text.optional)
+                QVERIFY2(!l.translate_optional(key, QString()).isEmpty(), text.key);
+            else
+                l.translate(key, QString(), QString());
+        }
         QVERIFY2(l.translate_errors() == 0, qPrintable(l.translate_errormessage()));
-        for (int i = 1; i <= 29; ++i) // the optional texts; 13 is no longer used
-            QVERIFY2(i == 13 || !l.translate_optional(key("ADD", i), QString()).isEmpty(), qPrintable(key("ADD", i)));
         QFile raw(Installation::shipped(file));
         QVERIFY(raw.open(QIODevice::ReadOnly));
         const QByteArray bytes = raw.readAll();

@@ -150,19 +150,24 @@ private slots:
         SaveSettings(loaded, installation->iniPath(), *language);
         QVERIFY(ini().contains("CurrentLanguage=Frysk\n"));
     }
+    // What a start takes from the file into the prepared state.
     void load_conversions_data()
     {
         QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("loaded"); // power, height, feet, band, tone selected, free text
+        QTest::addColumn<QString>("loaded"); // power height feet band channel tone; offset DCS range; free text
         // clang-format off
-        QTest::newRow("first start") << QByteArray() << "0 0 0 0 false My free beacon text";
-        QTest::newRow("negative loads as 0") << QByteArray("[TAB_PHG]\nPower=-3\nHeight=-2\n") << "0 0 0 0 false My free beacon text";
-        QTest::newRow("halves round to even") << QByteArray("[TAB_PHG]\nPower=2.5\nHeight=3.5\n") << "2 4 0 0 false My free beacon text";
-        QTest::newRow("height codes read back") << QByteArray("[TAB_PHG]\nPower=high\nHeight==\n") << "0 = 0 0 false My free beacon text";
-        QTest::newRow("feet above 32767 in full") << QByteArray("[TAB_ALTITUDE]\nFeet=99999\n") << "0 0 99999 0 false My free beacon text";
-        QTest::newRow("huge numbers clamp") << QByteArray("[TAB_ALTITUDE]\nFeet=99999999999\n[TAB_FREQUENCY]\nBand=70000\n") << "0 0 99999 3 false My free beacon text";
-        QTest::newRow("booleans and text") << QByteArray("[TAB_FREQUENCY]\nToneSelected=on\n[TAB_FREETEXT]\nFreeText=  QRV  \n") << "0 0 0 0 true QRV";
-        QTest::newRow("present but empty free text") << QByteArray("[TAB_FREETEXT]\nFreeText=\n") << "0 0 0 0 false ";
+        QTest::newRow("first start") << QByteArray() << "0 0 0 0 0 false; 0 0 0; My free beacon text";
+        QTest::newRow("negative loads as 0") << QByteArray("[TAB_PHG]\nPower=-3\nHeight=-2\n") << "0 0 0 0 0 false; 0 0 0; My free beacon text";
+        QTest::newRow("halves round to even") << QByteArray("[TAB_PHG]\nPower=2.5\nHeight=3.5\n") << "2 4 0 0 0 false; 0 0 0; My free beacon text";
+        QTest::newRow("height codes read back") << QByteArray("[TAB_PHG]\nPower=high\nHeight==\n") << "0 = 0 0 0 false; 0 0 0; My free beacon text";
+        QTest::newRow("feet above 32767 in full") << QByteArray("[TAB_ALTITUDE]\nFeet=99999\n") << "0 0 99999 0 0 false; 0 0 0; My free beacon text";
+        QTest::newRow("beyond the lists") << QByteArray("[TAB_PHG]\nPower=10\nHeight=99\n[TAB_ALTITUDE]\nFeet=99999999999\n[TAB_FREQUENCY]\nBand=70000\n") << "9 = 99999 3 0 false; 0 0 0; My free beacon text";
+        QTest::newRow("the last channel of the band is kept") << QByteArray("[TAB_FREQUENCY]\nFrequency=399\n") << "0 0 0 0 399 false; 0 0 0; My free beacon text";
+        QTest::newRow("one beyond it is the first") << QByteArray("[TAB_FREQUENCY]\nFrequency=400\n") << "0 0 0 0 0 false; 0 0 0; My free beacon text";
+        QTest::newRow("extended fields kept") << QByteArray("[Choices]\nOffset=-60\nDCS=754\nRange=99\n") << "0 0 0 0 0 false; -60 754 99; My free beacon text";
+        QTest::newRow("extended fields cleaned") << QByteArray("[Choices]\nOffset=-40000\nDCS=99\nRange=100\n") << "0 0 0 0 0 false; -999 0 0; My free beacon text";
+        QTest::newRow("booleans and text") << QByteArray("[TAB_FREQUENCY]\nToneSelected=on\n[TAB_FREETEXT]\nFreeText=  QRV  \n") << "0 0 0 0 0 true; 0 0 0; QRV";
+        QTest::newRow("present but empty free text") << QByteArray("[TAB_FREETEXT]\nFreeText=\n") << "0 0 0 0 0 false; 0 0 0; ";
         // clang-format on
     }
     void load_conversions()
@@ -172,10 +177,16 @@ private slots:
             installation->writeFile(u"Tavrook.INI"_s, file);
         BeaconState s;
         loadInto(s);
-        const QString tone = s.toneSelected ? u"true"_s : u"false"_s;
-        QTEST(QStringList({QString::number(s.phgPower), s.phgHeight, QString::number(s.altitudeFeet), QString::number(s.band),
-                           tone, s.freeText})
-                  .join(QLatin1Char(' ')),
+        QTEST(u"%1 %2 %3 %4 %5 %6; %7 %8 %9; "_s.arg(s.phgPower)
+                      .arg(s.phgHeight)
+                      .arg(s.altitudeFeet)
+                      .arg(s.band)
+                      .arg(s.frequency)
+                      .arg(s.toneSelected ? u"true"_s : u"false"_s)
+                      .arg(s.repeaterOffset)
+                      .arg(s.dcsCode)
+                      .arg(s.range) +
+                  s.freeText,
               "loaded");
     }
     // What a start (which writes missing defaults) and a save do to the settings file

@@ -47,32 +47,45 @@ private slots:
         server.reset();
     }
 
+    // Every outcome of a fetched page, numbers logged in a German user's format.
     void outcomes_data()
     {
         QTest::addColumn<LoopbackHttpServer::Reply>("reply");
+        QTest::addColumn<QString>("own"); // the program's version, when not 1.0.8
         QTest::addColumn<QString>("status");
         QTest::addColumn<bool>("docLooked");
         QTest::addColumn<QString>("updateFile");
+        QTest::addColumn<QString>("logged");
         using Reply = LoopbackHttpServer::Reply;
         const QString noVersion = u"No version information found for app Tavrook"_s;
         // clang-format off
-        QTest::newRow("signature missing") << Reply{"200 OK", {}, "<html>Proxy error</html>"} << noSignature << false << "";
-        QTest::newRow("signature in another letter case") << Reply{"200 OK", {}, "OSTROWIND " + newer + appFile} << noSignature << false << "";
-        QTest::newRow("404 page") << Reply{"404 Not Found", {}, "<html>Not Found</html>"} << noSignature << false << "";
-        QTest::newRow("newer program without its file") << Reply{"200 OK", {}, sig + newer + docNewer + docFile} << invalidFile << false << "";
-        QTest::newRow("newer program with its file") << Reply{"200 OK", {}, sig + newer + appFile + docNewer + docFile} << newerProgram << false << "Tavrook-1.0.9.tar.gz";
-        QTest::newRow("no program marker, newer documentation") << Reply{"200 OK", {}, sig + docNewer + docFile} << newerDoc << true << "language-2.5.zip";
-        QTest::newRow("program field too long") << Reply{"200 OK", {}, sig + "Tavrook Version V10.20.3000 " + docNewer + docFile} << newerDoc << true << "language-2.5.zip";
-        QTest::newRow("no documentation marker") << Reply{"200 OK", {}, sig + same} << noVersion << true << "";
-        QTest::newRow("documentation field without a space") << Reply{"200 OK", {}, sig + same + "Tavrook Language/Documentation Version V1234567890123"} << "No documentation/language version information found for app Tavrook" << true << "";
-        QTest::newRow("documentation up to date") << Reply{"200 OK", {}, sig + same + docSame + docFile} << docUpToDate << true << "";
-        QTest::newRow("newer documentation without its file") << Reply{"200 OK", {}, sig + same + docNewer} << invalidFile << true << "";
-        QTest::newRow("any order, markup around") << Reply{"200 OK", {}, "<script>" + docFile + "</script>" + appFile + "<b>" + newer + "</b>" + sig} << newerProgram << false << "Tavrook-1.0.9.tar.gz";
+        QTest::newRow("signature missing") << Reply{"200 OK", {}, "<html>Proxy error</html>"} << "" << noSignature << false << "" << "  signature not found";
+        QTest::newRow("signature in another letter case") << Reply{"200 OK", {}, "OSTROWIND " + newer + appFile} << "" << noSignature << false << "" << "";
+        QTest::newRow("404 page") << Reply{"404 Not Found", {}, "<html>Not Found</html>"} << "" << noSignature << false << "" << "";
+        QTest::newRow("newer program without its file") << Reply{"200 OK", {}, sig + newer + docNewer + docFile} << "" << invalidFile << false << "" << "";
+        QTest::newRow("newer program with its file") << Reply{"200 OK", {}, sig + newer + appFile + docNewer + docFile} << "" << newerProgram << false << "Tavrook-1.0.9.tar.gz" << "";
+        QTest::newRow("a minor of 05 is 5, newer") << Reply{"200 OK", {}, sig + "Tavrook Version x1.05.0 " + appFile} << "" << newerProgram << false << "Tavrook-1.0.9.tar.gz" << "update version  = 1,5, rev:0";
+        QTest::newRow("a minor of 10 is 1, older than 9") << Reply{"200 OK", {}, sig + "Tavrook Version V1.10.0 Tavrook Language/Documentation Version V1000000 " + docFile} << "1.9.0" << newerDoc << true << "language-2.5.zip" << "current version = 1,9, rev:0\r\nupdate version  = 1,1, rev:0\r\n";
+        QTest::newRow("no program marker, newer documentation") << Reply{"200 OK", {}, sig + docNewer + docFile} << "" << newerDoc << true << "language-2.5.zip" << "current version = 2\r\nupdate version  = 2,5\r\n";
+        QTest::newRow("program field too long") << Reply{"200 OK", {}, sig + "Tavrook Version V10.20.3000 " + docNewer + docFile} << "" << newerDoc << true << "language-2.5.zip" << "";
+        QTest::newRow("no documentation marker") << Reply{"200 OK", {}, sig + same} << "" << noVersion << true << "" << "";
+        QTest::newRow("documentation field without a space") << Reply{"200 OK", {}, sig + same + "Tavrook Language/Documentation Version V1234567890123"} << "" << "No documentation/language version information found for app Tavrook" << true << "" << "";
+        QTest::newRow("documentation up to date") << Reply{"200 OK", {}, sig + same + docSame + docFile} << "" << docUpToDate << true << "" << "";
+        QTest::newRow("newer documentation without its file") << Reply{"200 OK", {}, sig + same + docNewer} << "" << invalidFile << true << "" << "";
+        QTest::newRow("any order, markup around") << Reply{"200 OK", {}, "<script>" + docFile + "</script>" + appFile + "<b>" + newer + "</b>" + sig} << "" << newerProgram << false << "Tavrook-1.0.9.tar.gz" << "";
         // clang-format on
+        // An update file that would make anything but a file on the server is not taken.
+        for (const char *value : {"javascript:alert(1)", "a\"onclick=x", "a\x01" "b", "{x}.zip", "a|b^c.zip", "100%.zip", " "})
+            QTest::addRow("unusable update file %s", value) << Reply{"200 OK", {}, sig + newer + "UpdateFile_Tavrook=" + value + " "}
+                                                            << "" << invalidFile << false << "" << "";
     }
     void outcomes()
     {
         QFETCH(LoopbackHttpServer::Reply, reply);
+        QFETCH(QString, own);
+        const QStringList version = (own.isEmpty() ? u"1.0.8"_s : own).split(QLatin1Char('.'));
+        make({qint16(version[0].toInt()), qint16(version[1].toInt()), qint16(version[2].toInt())},
+             QLocale(QLocale::German, QLocale::Germany));
         server->set("/", reply);
         run();
         QTEST(status(), "status");
@@ -82,21 +95,10 @@ private slots:
         QTEST(update->UpdateFile(), "updateFile");
         QFETCH(QString, updateFile);
         QCOMPARE(linkShown(), !updateFile.isEmpty());
-        QCOMPARE(log().contains(u"  signature not found"_s), status == noSignature);
+        QFETCH(QString, logged);
+        QVERIFY2(log().contains(logged), qPrintable(log()));
         QVERIFY(form()->isVisible());
         QVERIFY(messages.shown.isEmpty());
-    }
-    void versions_readAsNumbers_loggedInTheUsersFormat()
-    {
-        server->setPage(sig + "Tavrook Version x1.05.0 " + appFile + docSame); // 1.5, newer than 1.0.8
-        run();
-        QCOMPARE(status(), newerProgram);
-        make({1, 9, 0}, QLocale(QLocale::German, QLocale::Germany)); // a minor 10 reads as 1.1, older than 1.9
-        server->setPage(sig + "Tavrook Version V1.10.0 " + "Tavrook Language/Documentation Version V1000000 " + docFile);
-        run();
-        QCOMPARE(status(), newerDoc);
-        QVERIFY2(log().contains(u"current version = 1,9, rev:0\r\nupdate version  = 1,1, rev:0\r\n"_s), qPrintable(log()));
-        QVERIFY2(log().contains(u"current version = 2\r\nupdate version  = 1000000\r\n"_s), qPrintable(log()));
     }
     // Each failure, then a check of the same address once nothing listens there: it
     // must end at once with its own outcome, whatever the one before went through.
@@ -144,19 +146,6 @@ private slots:
         }
         QCOMPARE(requests, kind == u"loop"_s ? 6 : kind == u"refused"_s ? 0 : 1);
     }
-    void updateFile_unusableValue_opensNothing()
-    {
-        // Another scheme, a quote, a control character, braces, bar and caret, a stray percent sign, nothing.
-        for (const QByteArray &value :
-             {QByteArray("javascript:alert(1)"), QByteArray("a\"onclick=x"),
-              QByteArray("a\x01"
-                         "b"),
-              QByteArray("{x}.zip"), QByteArray("a|b^c.zip"), QByteArray("100%.zip"), QByteArray(" ")}) {
-            server->setPage(sig + newer + "UpdateFile_Tavrook=" + value + " ");
-            run();
-            QVERIFY2(status() == invalidFile && update->UpdateFile().isEmpty() && !linkShown(), value.constData());
-        }
-    }
     void link_opensServerAndFile()
     {
         // Behind a redirect, with a file name the page writes as HTML would.
@@ -179,13 +168,16 @@ private slots:
         run();
         QPointer<frmUpdate> first = form();
         bool menuDuring = true, closeDuring = true;
+        int requests = 0;
         server->onRequest = [&] {
+            ++requests;
             menuDuring = menuEnabled;
             closeDuring = form()->findChild<QPushButton *>(u"Command1"_s)->isEnabled();
         };
         server->setPage(sig + same + docSame);
-        run();
+        run(2); // a second start while one runs is no second check
         QVERIFY(!menuDuring && !closeDuring);
+        QCOMPARE(requests, 1);
         QCOMPARE(form(), first.data()); // reused while open
         QCOMPARE(form()->windowTitle(), u"Tavrook V9, checking for update."_s);
         QCOMPARE(log().count(u"Contacting webserver "_s), 1);
@@ -209,8 +201,23 @@ private slots:
                  u"More"_s + QString::number(folded));
     }
 
+    void silentCheck_opensTheWindowForSomethingNewerOnly()
+    {
+        for (const QByteArray &page : {QByteArray("<html>Proxy error</html>"), sig + newer + appFile}) {
+            server->setPage(page);
+            QSignalSpy finished(update.get(), &clsUpdate::finished);
+            update->check4update(); // silent, as the program makes it
+            QVERIFY(finished.wait(10000));
+            QCOMPARE(form() && form()->isVisible(), page.startsWith(sig));
+        }
+        QVERIFY(linkShown() && messages.shown.isEmpty());
+    }
     void readableInDarkThemesAndLargeFonts_closedByEsc()
     {
+        // The contrast rule itself, at the threshold WCAG's own examples give: #767676 on white
+        // passes 4.5:1, #777777 does not.
+        QCOMPARE(readable_on(QColor(0x76, 0x76, 0x76), Qt::white), QColor(0x76, 0x76, 0x76));
+        QVERIFY(readable_on(QColor(0x77, 0x77, 0x77), Qt::white).lightness() < 0x77);
         using C = UpdateView::Colour;
         const std::pair<C, const char *> states[] = {
             {C::Black, "plain"}, {C::Green, "green"}, {C::Yellow, "yellow"}, {C::Red, "red"}};
@@ -250,11 +257,12 @@ private:
         connect(update.get(), &clsUpdate::started, this, [this] { menuEnabled = false; });
         connect(update.get(), &clsUpdate::finished, this, [this] { menuEnabled = true; });
     }
-    void run()
+    void run(int starts = 1)
     {
         QSignalSpy finished(update.get(), &clsUpdate::finished);
         update->setSilent(false); // as the menu starts it, and silent again once it runs
-        update->check4update();
+        for (int i = 0; i < starts; ++i)
+            update->check4update();
         update->setSilent(true);
         QVERIFY(!menuEnabled); // the check goes on while the program does
         QVERIFY(finished.wait(10000));
