@@ -141,6 +141,9 @@ int run_commandLine(const QStringList &arguments)
         return 1;
     }
 
+    // The comment goes out all the same; what the file says is not what goes out.
+    for (const Adjustment &adjustment : stored.adjustments)
+        print(stderr, tagged(file + QStringLiteral(": ") + adjustment.text() + QLatin1Char('.')));
     const BeaconComment result = Module1::assemble_beaconComment(state, Advice::english());
     print(stdout, result.comment + QLatin1Char('\n'));
     // What a beacon program reads must arrive whole, or the failure must show.
@@ -150,12 +153,8 @@ int run_commandLine(const QStringList &arguments)
         return 1;
     }
     if (explain) {
-        if (stored.preparation.droppedCharacters > 0)
-            print(stderr, QStringLiteral("The stored free text held %1 control character(s); "
-                                         "they were left out.\n")
-                              .arg(stored.preparation.droppedCharacters));
         if (result.shortened)
-            print(stderr, QStringLiteral("The comment was cut to %1 characters.\n")
+            print(stderr, QStringLiteral("The comment was cut to %1 bytes.\n")
                               .arg(Module1::maxCommentLength));
         if (!result.characterWarning.isEmpty())
             print(stderr, result.characterWarning + QLatin1Char('\n'));

@@ -55,6 +55,7 @@ Texts texts(const Captions &c)
     t.notShown = c[TextId::ADD0004];
     t.receiversRead = c[TextId::ADD0006];
     t.phgRead = c[TextId::ADD0007];
+    t.phgZeroRead = c[TextId::ADD0030];
     t.rateRead = c[TextId::ADD0008];
     t.phgRateMisread = c[TextId::ADD0009];
     t.frequencyRead = c[TextId::ADD0010];

@@ -18,9 +18,9 @@ struct Texts
 {
     QString range, shifted, notAllowed, notShown;
     // What receivers read (see Receivers::describe).
-    QString receiversRead, phgRead, rateRead, phgRateMisread, frequencyRead, toneRead, squelchRead,
-        frequencyNotRead, altitudeRead, altitudeNotRead, onlyText, qsyRead, dcsRead, offsetRead,
-        rangeRead, altitudeSomeRead, altitudeCut, nothingToRead;
+    QString receiversRead, phgRead, phgZeroRead, rateRead, phgRateMisread, frequencyRead, toneRead,
+        squelchRead, frequencyNotRead, altitudeRead, altitudeNotRead, onlyText, qsyRead, dcsRead,
+        offsetRead, rangeRead, altitudeSomeRead, altitudeCut, nothingToRead;
     std::array<QString, 9> directions;
 };
 

@@ -80,7 +80,8 @@ BoxUpdate meters_typed(BeaconState &state, const QString &metersBox)
 void restore(BeaconState &state)
 {
     if (state.altitudeFeet < 1) {
-        meters_typed(state, QString::number(state.altitudeMeters));
+        // Metres above the cap become the cap, whose element a restart shows as well.
+        meters_typed(state, QString::number(qMin<qint64>(state.altitudeMeters, maxMeters)));
         return;
     }
     // The metres stay as loaded, as the feet do in the other case.

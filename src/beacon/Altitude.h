@@ -26,8 +26,8 @@ struct BoxUpdate
 BoxUpdate feet_typed(BeaconState &state, const QString &feetBox, const QString &metersBox);
 BoxUpdate meters_typed(BeaconState &state, const QString &metersBox);
 
-// The element from the loaded fields; a stored altitude beyond the limits is capped
-// as a typed one would be.
+// The element from the loaded fields; a stored altitude beyond the limits is capped,
+// and the element is the one the capped value gives, as after a restart.
 void restore(BeaconState &state);
 
 // The boxes as start-up shows them for the restored fields: the feet when there are

@@ -21,19 +21,48 @@ QString frequency_element(const BeaconState &state)
     const QString channel = textAt(state.frequencyTexts, state.frequency);
     if (channel.isEmpty())
         return {};
-    QString element = channel + QStringLiteral("MHz");
     const bool extended = state.extOperFrequencySelected;
-    if (extended && state.dcsCode > 0) { // a DCS code stands in place of the tone
-        element += QStringLiteral(" D") + Frequency::dcs_text(state.dcsCode);
-    } else if (state.toneSelected) {
-        const QString tone = textAt(state.toneTexts, state.tone);
-        if (!tone.isEmpty())
-            element += (state.wideFM ? QStringLiteral(" T") : QStringLiteral(" t")) + tone;
-    }
-    if (extended)
-        element += Frequency::extended_fields(state);
-    return element;
+    const QString tone = textAt(state.toneTexts, state.tone);
+    // The field after the frequency: a code whose letter's case is the width (upper
+    // case wide, lower case narrow), or "Toff" where an offset or a range follows, so
+    // that radios reading field by field find them in their places.
+    QString code;
+    if (extended && state.dcsCode > 0)
+        code = QLatin1Char('D') + Frequency::dcs_text(state.dcsCode);
+    else if (state.toneSelected && !tone.isEmpty())
+        code = QLatin1Char('T') + tone;
+    else if (extended && state.ctcssSelected && !tone.isEmpty())
+        code = QLatin1Char('C') + tone;
+    const QString fields = extended ? Frequency::extended_fields(state) : QString();
+    if (code.isEmpty() && !fields.isEmpty())
+        code = QStringLiteral("Toff");
+    if (!code.isEmpty() && !state.wideFM)
+        code[0] = code[0].toLower();
+    return channel + QStringLiteral("MHz") +
+           (code.isEmpty() ? QString() : QLatin1Char(' ') + code) + fields;
 }
+
+namespace {
+
+// The longest start of the text that fits the bytes APRS allows, cut between characters.
+QString within_bytes(const QString &text, qsizetype maxBytes)
+{
+    qsizetype bytes = 0;
+    qsizetype end = 0;
+    while (end < text.size()) {
+        const bool pair = text.at(end).isHighSurrogate() && end + 1 < text.size();
+        const uint c =
+            pair ? QChar::surrogateToUcs4(text.at(end), text.at(end + 1)) : text.at(end).unicode();
+        const qsizetype width = c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
+        if (bytes + width > maxBytes)
+            break;
+        bytes += width;
+        end += pair ? 2 : 1;
+    }
+    return text.left(end);
+}
+
+} // namespace
 
 BeaconComment assemble_beaconComment(const BeaconState &state, const Advice::Texts &texts)
 {
@@ -71,13 +100,8 @@ BeaconComment assemble_beaconComment(const BeaconState &state, const Advice::Tex
     }
 
     BeaconComment result;
-    result.shortened = comment.size() > maxCommentLength;
-    if (result.shortened) {
-        const bool splitsPair = comment.at(maxCommentLength - 1).isHighSurrogate();
-        result.comment = comment.left(maxCommentLength - (splitsPair ? 1 : 0));
-    } else {
-        result.comment = comment;
-    }
+    result.comment = within_bytes(comment, maxCommentLength);
+    result.shortened = result.comment.size() < comment.size();
     if (state.freeTextSelected)
         result.characterWarning = Advice::freeText_warning(state.freeText, texts);
 
@@ -131,9 +155,7 @@ QString typeable_text(const QString &text)
 Preparation prepare_beacon(BeaconState &state, const QLocale &locale)
 {
     Preparation preparation;
-    const QString typeable = typeable_text(state.freeText);
-    preparation.droppedCharacters = state.freeText.toUcs4().size() - typeable.toUcs4().size();
-    state.freeText = typeable;
+    state.freeText = typeable_text(state.freeText);
 
     clamp_toLists(state);
     state.bands = Frequency::band_table();
@@ -148,7 +170,8 @@ Preparation prepare_beacon(BeaconState &state, const QLocale &locale)
 
     Phg::update_PHG(state);
     // The extended element's fields as the rules can carry them; anything else is none.
-    state.repeaterOffset = qint16(qBound(-999, int(state.repeaterOffset), 999));
+    if (qAbs(state.repeaterOffset) > 999)
+        state.repeaterOffset = 0;
     if (Frequency::dcs_entry(state.dcsCode) < 0)
         state.dcsCode = 0;
     if (state.range < 0 || state.range > 99)

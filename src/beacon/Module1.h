@@ -31,8 +31,8 @@ inline constexpr RadioDisplay radioDisplays[radioCount] = {
 
 } // namespace Module1
 
-// What one assembly of the beacon comment shows: the comment (at most 43
-// characters), whether it was cut, the characters of a ticked free text that APRS
+// What one assembly of the beacon comment shows: the comment (at most 43 bytes in
+// UTF-8, as APRS counts them), whether it was cut, the characters of a ticked free text that APRS
 // or the radios will not carry, and the lines of each radio's display.
 struct BeaconComment
 {
@@ -44,17 +44,18 @@ struct BeaconComment
 
 namespace Module1 {
 
-inline constexpr int maxCommentLength = 43;
+inline constexpr int maxCommentLength = 43; // bytes, as APRS counts them
 
 // The frequency element: channel text, "MHz" and, with the tone box ticked, the
-// tone letter and code; with the extended element ticked, its DCS code in place of
-// the tone, its offset and its range. Empty when the selected channel has no text.
+// tone's code; with the extended element ticked, a DCS code in place of the tone,
+// tone squelch ("C") when CTCSS is ticked, "Toff" when neither but more follows,
+// then the offset and the range. Each code's letter is lower case for narrow FM.
+// Empty when the selected channel has no text.
 QString frequency_element(const BeaconState &state);
 
 // Assembles the comment from the ticked elements in the order PHG, frequency,
 // altitude, free text, and slices the radio examples from the display text, as far
-// as it lies inside the cut comment. The cut to 43 never splits a character that
-// takes two code units.
+// as it lies inside the cut comment. The cut to 43 bytes falls between characters.
 BeaconComment assemble_beaconComment(const BeaconState &state, const Advice::Texts &texts);
 
 // The text without the characters that cannot be typed into a box (control and
@@ -62,12 +63,10 @@ BeaconComment assemble_beaconComment(const BeaconState &state, const Advice::Tex
 QString typeable_text(const QString &text);
 
 // What the preparation found beside the state: the entries of the channel list in
-// the locale's format, and what it changed of the loaded settings that the user may
-// want to know.
+// the locale's format.
 struct Preparation
 {
     QStringList channelEntries;
-    qsizetype droppedCharacters = 0; // of the stored free text
 };
 
 // Turns the loaded settings into the run's state: the fixed tables, stored positions

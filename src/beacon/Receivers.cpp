@@ -87,7 +87,7 @@ bool frequency_anywhere(const QString &text)
 
 // The fields of APRS 1.2 in any order, each four characters: a tone "Tnnn" (or
 // "tnnn"), tone squelch "Cnnn" (or "cnnn"), "Toff" or "Coff" in any case, a DCS code
-// "Dnnn", an offset "+nnn" or "-nnn" in 10 kHz units, a range "Rnnm" or "Rnnk". After
+// "Dnnn" (or "dnnn"), an offset "+nnn" or "-nnn" in 10 kHz units, a range "Rnnm" or "Rnnk". After
 // a frequency each begins with one blank; in its place the first needs none.
 void read_fields(const QString &text, qsizetype at, bool blankFirst, Reading &reading)
 {
@@ -112,7 +112,7 @@ void read_fields(const QString &text, qsizetype at, bool blankFirst, Reading &re
                 reading.toneHz = *tone;
                 reading.toneSquelch = upper == QLatin1Char('C');
             }
-        } else if (kind == QLatin1Char('D') && digits(text, field + 1, 3)) {
+        } else if (upper == QLatin1Char('D') && digits(text, field + 1, 3)) {
             reading.dcsCode = number_at(text, field + 1, 3);
         } else if ((kind == QLatin1Char('+') || kind == QLatin1Char('-')) &&
                    digits(text, field + 1, 3)) {
@@ -206,8 +206,9 @@ Reading read(const QString &comment, bool cut)
             comment.at(7).isLetterOrNumber() && comment.at(7).unicode() < 0x80)
             reading.rate = QString(comment.at(7)).toInt(nullptr, 36);
         place = 7;
-    } else if (scanned && comment.size() >= 7 && comment.at(3) == QLatin1Char('/')) {
-        place = 7; // the place of a course and speed: receivers take these seven as one
+    } else if (const QByteArray bytes = comment.toUtf8(); scanned && bytes.at(3) == '/') {
+        // The place of a course and speed: receivers take these seven bytes as one.
+        place = QString::fromUtf8(bytes.left(7)).size();
     }
     const qsizetype extension = place;
     // One blank or slash may stand before the frequency.
@@ -242,7 +243,11 @@ QString describe(const Reading &reading, const Advice::Texts &texts, const QLoca
                               number(locale, phg.gainDb, 0), direction);
         if (reading.rate)
             text += texts.rateRead.arg(number(locale, *reading.rate, 0));
-        parts << (reading.phgRateForm ? texts.phgRateMisread.arg(text) : text);
+        if (reading.phgRateForm)
+            text = texts.phgRateMisread.arg(text);
+        else if (phg.watts == 0) // decode_aprs shows no PHG of 0 W
+            text = texts.phgZeroRead.arg(text);
+        parts << text;
     }
 
     QStringList qsy;

@@ -132,7 +132,7 @@ constexpr std::array<WindowText, windowTextCount> texts = {{
     {TextId::ADD0021, "ADD0021", "range %1", "first tab, the range as receivers read it", true},
     {TextId::ADD0022, "ADD0022", "altitude %1 ft (some decoders)", "first tab, a negative altitude",
      true},
-    {TextId::ADD0023, "ADD0023", "altitude not read: cut off at 43 characters",
+    {TextId::ADD0023, "ADD0023", "altitude not read: cut off at 43 bytes",
      "first tab, an altitude the cut took", true},
     {TextId::ADD0024, "ADD0024", "nothing to read: the comment is empty",
      "first tab, an empty comment", true},
@@ -146,6 +146,8 @@ constexpr std::array<WindowText, windowTextCount> texts = {{
     {TextId::ADD0027, "ADD0027", "&DCS code", "fifth tab, label of the DCS code", true},
     {TextId::ADD0028, "ADD0028", "&Range", "fifth tab, label of the range", true},
     {TextId::ADD0029, "ADD0029", "none", "fifth tab, the choice of no offset, code or range", true},
+    {TextId::ADD0030, "ADD0030", "%1 (some decoders, not decode_aprs)",
+     "first tab, a PHG of 0 W as receivers read it", true},
 }};
 
 constexpr bool inIdOrder()

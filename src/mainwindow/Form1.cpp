@@ -110,6 +110,14 @@ void Form1::Form_Load()
         log_event(QStringLiteral("E"), unusable);
         platform.messages.show(unusable, MessageBox::Icon::Critical, context.programTitle);
     }
+    if (!stored.adjustments.isEmpty()) {
+        QString told = QStringLiteral("Some values in ") + context.iniFile +
+                       QStringLiteral(" cannot be used as they stand:");
+        for (const Adjustment &adjustment : stored.adjustments)
+            told += QStringLiteral("\r\n") + adjustment.text() + QLatin1Char('.');
+        log_event(QStringLiteral("W"), told);
+        platform.messages.show(told, MessageBox::Icon::Information, context.programTitle);
+    }
 
     SSTab1->addTab(generalPage = new GeneralPage(state, advice, platform.clipboard), QString());
     SSTab1->addTab(phgPage = new PhgPage(state, advice), QString());

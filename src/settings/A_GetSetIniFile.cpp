@@ -7,8 +7,10 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <limits>
+#include <optional>
 #include <variant>
 
 namespace {
@@ -151,7 +153,8 @@ void store(BeaconState &state, const SettingRow &row, const QString &value)
     }
 }
 
-QString stored(const BeaconState &state, const SettingRow &row, const clsLanguage &language)
+// The text the save writes for a field (not the language).
+QString stored_text(const BeaconState &state, const SettingRow &row)
 {
     switch (row.conversion) {
     case C::Boolean:
@@ -166,13 +169,42 @@ QString stored(const BeaconState &state, const SettingRow &row, const clsLanguag
         return field<QString>(state, row);
     case C::RateEntry:
         return QString::number(Phg::rate_codes().indexOf(char(field<quint8>(state, row))));
-    case C::Language: {
-        // A language file that was missing at start-up must not erase the choice.
-        const QString active = language.get_language();
-        return active.isEmpty() ? language.requested_language() : active;
-    }
+    case C::Language:
+        break;
     }
     return {};
+}
+
+// A whole number as written, or nothing for any other text.
+std::optional<qint64> plain_number(const QString &text)
+{
+    static const QRegularExpression number(QStringLiteral("^[+-]?[0-9]{1,18}$"));
+    if (!number.match(text).hasMatch())
+        return std::nullopt;
+    return text.toLongLong();
+}
+
+// Whether the value used says what the file said.
+bool used_asStored(const SettingRow &row, const QString &storedText, const QString &used)
+{
+    switch (row.conversion) {
+    case C::Boolean: // any text is true or false
+    case C::Language:
+        return true;
+    case C::Text:
+        return storedText == used;
+    case C::HeightCode: {
+        const int code = Phg::height_position(storedText);
+        return (code >= 0 ? std::optional<qint64>(code) : plain_number(storedText)) ==
+               Phg::height_position(used);
+    }
+    case C::Count16:
+    case C::Count32:
+    case C::Signed16:
+    case C::RateEntry:
+        return plain_number(storedText) == used.toLongLong();
+    }
+    return true;
 }
 
 // A file that holds something, but none of our sections, is some other program's.
@@ -280,7 +312,9 @@ StoredSettings read_settings(const QString &iniFile, BeaconState &state, const Q
     StoredSettings stored = read_file(iniFile);
     QByteArray &file = stored.withDefaults;
     file = stored.usable() ? stored.file.bytes : QByteArray();
+    std::vector<std::optional<QString>> storedTexts;
     for (const SettingRow &row : settingsTable) {
+        storedTexts.push_back(PrivateProfile::find_value(file, latin(row.section), latin(row.key)));
         const QString section = latin(row.section);
         const QString key = latin(row.key);
         const QString defaultValue = latin(row.defaultValue);
@@ -293,7 +327,22 @@ StoredSettings read_settings(const QString &iniFile, BeaconState &state, const Q
             store(state, row, value);
     }
     stored.preparation = Module1::prepare_beacon(state, locale);
+    for (size_t i = 0; i < storedTexts.size(); ++i) {
+        const SettingRow &row = settingsTable[i];
+        const QString used = stored_text(state, row);
+        if (storedTexts[i] && !used_asStored(row, *storedTexts[i], used))
+            stored.adjustments.push_back({latin(row.key), *storedTexts[i], used});
+    }
     return stored;
+}
+
+QString Adjustment::text() const
+{
+    if (key == QStringLiteral("FreeText"))
+        return QStringLiteral("FreeText held %1 control character(s); they were left out")
+            .arg(stored.toUcs4().size() - used.toUcs4().size());
+    return QStringLiteral("%1=%2 cannot be used as it stands; %1=%3 was used")
+        .arg(key, stored, used);
 }
 
 StoredSettings LoadSettings(BeaconState &state, const QString &iniFile, clsLanguage &language,
@@ -332,9 +381,13 @@ QString SaveSettings(const BeaconState &state, const QString &iniFile, const cls
         write(setup, QStringLiteral("LEFT"), QStringLiteral("0"));
         write(setup, QStringLiteral("TOP"), QStringLiteral("0"));
         write(setup, QStringLiteral("MINIMIZED"), FormatIniBool(false));
+        // A language file that was missing at start-up must not erase the choice.
+        const QString language_ = language.get_language().isEmpty() ? language.requested_language()
+                                                                    : language.get_language();
         for (const SettingRow &row : settingsTable) {
             if (row.written != W::OnceChosen || state.*row.chosen)
-                write(latin(row.section), latin(row.key), stored(state, row, language));
+                write(latin(row.section), latin(row.key),
+                      row.conversion == C::Language ? language_ : stored_text(state, row));
         }
         if (PrivateProfile::store(iniFile, before.file, after, &error))
             return {};

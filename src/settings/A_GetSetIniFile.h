@@ -35,6 +35,17 @@ QString GetSetIniValue(QByteArray &file, const QString &section, const QString &
 bool ParseIniBool(const QString &text);
 QString FormatIniBool(bool value);
 
+// A stored value that cannot be used as it stands, and what was used in its place.
+struct Adjustment
+{
+    QString key;
+    QString stored;
+    QString used;
+    // "Band=42 cannot be used as it stands; Band=3 was used", or for a free text what
+    // was left out of it.
+    QString text() const;
+};
+
 // What a settings file held.
 struct StoredSettings
 {
@@ -45,6 +56,7 @@ struct StoredSettings
     Module1::Preparation preparation;
     PrivateProfile::Loaded file; // as it was read
     QByteArray withDefaults;     // its bytes with the defaults of its missing keys
+    QList<Adjustment> adjustments;
     // Unreadable (no permission, not a plain file, too large) or Foreign (it holds
     // something, but none of the program's sections): never used, never written.
     bool usable() const { return status != Status::Unreadable && status != Status::Foreign; }
@@ -52,7 +64,8 @@ struct StoredSettings
 
 // The one road from a settings file to the beacon, for the window and the command
 // line: reads the file once, takes its values into the state (the defaults where it
-// has none, or is not usable) and prepares the state. Writes nothing.
+// has none, or is not usable) and prepares the state, and says which stored values
+// could not be used as they stand. Writes nothing.
 StoredSettings read_settings(const QString &iniFile, BeaconState &state, const QLocale &locale);
 
 // The window's load: read_settings, then the stored language is chosen and the

@@ -51,6 +51,7 @@ QString random_comment(QRandomGenerator &random)
     s.toneTexts = Frequency::tone_texts(Frequency::tone_entries());
     s.tone = qint16(pick(Frequency::toneCount));
     s.toneSelected = pick(2);
+    s.ctcssSelected = !s.toneSelected && pick(2);
     s.wideFM = pick(2);
     s.extOperFrequencySelected = pick(2);
     s.repeaterOffset = qint16(pick(3) == 0 ? 0 : pick(1999) - 999);
@@ -64,13 +65,42 @@ QString random_comment(QRandomGenerator &random)
         Altitude::meters_typed(s, QString::number(pick(35000)));
     // Words at the edges of the reading rules: fields, their off forms, frequencies
     // with and without their place, altitudes, a doubled blank.
-    static const char *const words[] = {"Hello",      "73",        "de",        "QQ9ZZ", "1/2",  "MHz",  "145.500",
-                                        "QRV",        "A=1234",    "/A=12345",  "T088",  "x",    "TOFF", "c088",
-                                        "C100",       "-060",      "+500",      "R25m",  "R10k", "D023", "145.500MHz",
-                                        "144.52 MHz", "/A=-01234", "/A=001500", "",      "T089", "toff", "\u00e9"};
+    static const char *const words[] = {"Hello",
+                                        "73",
+                                        "de",
+                                        "QQ9ZZ",
+                                        "1/2",
+                                        "MHz",
+                                        "145.500",
+                                        "QRV",
+                                        "A=1234",
+                                        "/A=12345",
+                                        "T088",
+                                        "x",
+                                        "TOFF",
+                                        "c088",
+                                        "C100",
+                                        "-060",
+                                        "+500",
+                                        "R25m",
+                                        "R10k",
+                                        "D023",
+                                        "145.500MHz",
+                                        "144.52 MHz",
+                                        "/A=-01234",
+                                        "/A=001500",
+                                        "",
+                                        "T089",
+                                        "toff",
+                                        "\u00e9",
+                                        "Gr\u00fc\u00dfe",
+                                        "\u20ac5",
+                                        "\U0001F4E1",
+                                        "d023",
+                                        "c074"};
     QStringList text;
-    for (int i = pick(5); i > 0; --i)
-        text << QString::fromUtf8(words[pick(28)]);
+    for (int i = pick(7); i > 0; --i)
+        text << QString::fromUtf8(words[pick(int(std::size(words)))]);
     s.freeText = (pick(4) == 0 ? QStringLiteral(" ") : QString()) + text.join(QLatin1Char(' '));
     s.phgSelected = pick(2);
     s.operFrequencySelected = pick(2);
@@ -134,6 +164,48 @@ QString disagreement(const Receivers::Reading &ours, const QString &decoded)
 
 } // namespace
 
+// The frequency format's published examples (APRS 1.2 and the radios' QSY format),
+// with the fields that compose them; a tone is an entry of the tone list.
+struct Published
+{
+    const char *channel;
+    int tone;     // -1: none
+    char squelch; // 'T' tone, 'C' tone squelch
+    bool wide;
+    qint16 dcs, offset, range;
+    bool km;
+    const char *element;
+};
+constexpr Published published[] = {
+    {"146.850", -1, 'T', true, 0, -60, 20, false, "146.850MHz Toff -060 R20m"},
+    {"146.940", 12, 'T', true, 0, 60, 25, false, "146.940MHz T100 +060 R25m"},
+    {"443.275", 12, 'T', true, 0, 500, 40, false, "443.275MHz T100 +500 R40m"},
+    {"146.955", 3, 'C', true, 0, -60, 25, true, "146.955MHz C074 -060 R25k"},
+    {"146.955", -1, 'T', true, 23, -60, 0, false, "146.955MHz D023 -060"},
+    {"438.775", 8, 'T', false, 0, 0, 0, false, "438.775MHz t088"},
+    {"146.955", 8, 'T', false, 23, -60, 0, false, "146.955MHz d023 -060"},
+    {"145.500", -1, 'T', false, 0, 0, 25, false, "145.500MHz toff R25m"},
+    {"146.955", 3, 'C', false, 0, 0, 0, false, "146.955MHz c074"},
+    {"145.500", -1, 'C', true, 0, 0, 0, false, "145.500MHz"},
+};
+
+QString composed(const Published &p)
+{
+    BeaconState s;
+    s.frequencyTexts = {QLatin1String(p.channel)};
+    s.toneTexts = Frequency::tone_texts(Frequency::tone_entries());
+    s.tone = qint16(qMax(0, p.tone));
+    s.toneSelected = p.tone >= 0 && p.squelch == 'T';
+    s.ctcssSelected = p.tone >= 0 && p.squelch == 'C';
+    s.wideFM = p.wide;
+    s.extOperFrequencySelected = true;
+    s.dcsCode = p.dcs;
+    s.repeaterOffset = p.offset;
+    s.range = p.range;
+    s.rangeKm = p.km;
+    return Module1::frequency_element(s);
+}
+
 class tst_Beacon : public QObject
 {
     Q_OBJECT
@@ -161,7 +233,8 @@ private slots:
         QTest::newRow("43 characters stay whole") << "T" << x43 << x43 << x43;
         QTest::newRow("44 characters are cut") << "T" << x43 + QLatin1Char('y') << x43 << x43;
         QTest::newRow("a pair of code units is never split") << "T" << pair << QString(42, QLatin1Char('x')) << QString(42, QLatin1Char('x'));
-        QTest::newRow("previews end where the cut comment ends") << "PFATtw" << u"Gr\u00fc\u00dfe 73 de QQ9ZZ"_s << u"PHG5130/145.500MHz T088/A=01234 Gr\u00fc\u00dfe 73 de"_s << u"145.500MHz T088/A=01234 Gr\u00fc\u00dfe 73 de"_s;
+        QTest::newRow("43 bytes, not characters: previews end where the comment ends") << "PFATtw" << u"Gr\u00fc\u00dfe 73 de QQ9ZZ"_s << u"PHG5130/145.500MHz T088/A=01234 Gr\u00fc\u00dfe 73 "_s << u"145.500MHz T088/A=01234 Gr\u00fc\u00dfe 73 "_s;
+        QTest::newRow("43 two-byte letters are cut to 21") << "T" << QString(43, u'\u00e4') << QString(21, u'\u00e4') << QString(21, u'\u00e4');
         // clang-format on
     }
     void assembly()
@@ -184,7 +257,7 @@ private slots:
         const BeaconComment result = Module1::assemble_beaconComment(s, Advice::english());
         QTEST(result.comment, "comment");
         const QByteArray tag = QTest::currentDataTag();
-        QCOMPARE(result.shortened, tag.contains("cut") || tag.contains("split"));
+        QCOMPARE(result.shortened, tag.contains("cut") || tag.contains("split") || tag.startsWith("43 bytes"));
         QFETCH(QString, display);
         QCOMPARE(result.displays[2][0], display.leftJustified(42, QLatin1Char(' '), true));
         QCOMPARE(result.displays[1][0], display.leftJustified(14, QLatin1Char(' '), true));
@@ -205,6 +278,21 @@ private slots:
         QCOMPARE(Module1::assemble_beaconComment(s, Advice::english()).characterWarning, u"APRS does not allow |"_s);
         s.freeTextSelected = false;
         QCOMPARE(Module1::assemble_beaconComment(s, Advice::english()).characterWarning, QString());
+    }
+    void publishedFormat_data()
+    {
+        QTest::addColumn<int>("row");
+        for (int i = 0; i < int(std::size(published)); ++i)
+            QTest::addRow("%s", published[i].element) << i;
+    }
+    void publishedFormat()
+    {
+        QFETCH(int, row);
+        QCOMPARE(composed(published[row]), QLatin1String(published[row].element));
+        // Without the extended element tone squelch sends no code, and narrow a small t.
+        BeaconState s = sample();
+        s.ctcssSelected = true;
+        QCOMPARE(Module1::frequency_element(s), u"145.500MHz"_s);
     }
     void phg_data()
     {
@@ -290,7 +378,7 @@ private slots:
         QCOMPARE(restored(0, 30499), (QStringList{"", "30499", "A=99997"}));
         QCOMPARE(restored(45678, 30499), (QStringList{"45678", "", "A=45678"}));
         QCOMPARE(restored(0, 0), (QStringList{"", "0", "A=00000"}));
-        QCOMPARE(restored(0, 2000000000), (QStringList{"", "30499", "A=99999"}));
+        QCOMPARE(restored(0, 2000000000), (QStringList{"", "30499", "A=99997"}));
         QCOMPARE(restored(2000000000, 0), (QStringList{"99999", "", "A=99999"}));
     }
     void channels_data()
@@ -373,10 +461,13 @@ private slots:
         const QString decoder = QStandardPaths::findExecutable(u"decode_aprs"_s);
         if (decoder.isEmpty())
             QSKIP("decode_aprs (Debian package direwolf) is not installed; ./test.sh installs it");
-        QRandomGenerator random(20261206);
+        QRandomGenerator random(20261207);
         QStringList comments;
         QList<bool> cut;
-        for (int i = 0; i < 2500; ++i) {
+        for (const Published &p : published)
+            comments << composed(p) + u" QRV"_s;
+        cut.fill(false, comments.size());
+        for (int i = 0; i < 3000; ++i) {
             QString comment = random_comment(random);
             cut << comment.endsWith(QLatin1Char('\x01'));
             comments << comment.remove(QLatin1Char('\x01'));
@@ -420,6 +511,8 @@ private slots:
         QTest::newRow("negative altitude") << "QRV /A=-01234" << "altitude -1234 ft (some decoders)";
         QTest::newRow("the repeater example of APRS 1.2") << "146.955MHz T074 -060 R25m" << "radios with QSY and decode_aprs: 146.955 MHz, tone 74.4 Hz, offset -600 kHz, range 25 mi";
         QTest::newRow("tone squelch, DCS, km") << "146.955MHz C074 D023 R25k" << "radios with QSY and decode_aprs: 146.955 MHz, tone squelch 74.4 Hz, DCS 023, range 25 km";
+        QTest::newRow("narrow DCS") << "146.955MHz d023 -060" << "radios with QSY and decode_aprs: 146.955 MHz, DCS 023, offset -600 kHz";
+        QTest::newRow("0 W: not by decode_aprs") << "PHG0130" << "0 W, 20 ft, 3 dB, OMNI (some decoders, not decode_aprs)";
         QTest::newRow("fields in any order") << "145.500MHz -060 T100 x" << "radios with QSY and decode_aprs: 145.500 MHz, tone 100.0 Hz, offset -600 kHz";
         QTest::newRow("the off form in any case") << "145.500MHz T088 TOFF x" << "radios with QSY and decode_aprs: 145.500 MHz";
         QTest::newRow("lower-case c at the start") << "c088 Mon 20h" << "radios with QSY and decode_aprs: tone squelch 88.5 Hz";
@@ -445,7 +538,7 @@ private slots:
         // Six digits cut to five by the 43 characters: the cut is to blame, not the option.
         const QString cut = u"PHG5130/145.500MHz T088 -060 R25m/A=00123"_s;
         QCOMPARE(Receivers::describe(Receivers::read(cut, true), Advice::english(), QLocale::c()).section(u" \u00b7 "_s, -1),
-                 u"altitude not read: cut off at 43 characters"_s);
+                 u"altitude not read: cut off at 43 bytes"_s);
         const QString arabic = Receivers::describe(Receivers::read(u"PHG5130/A=001234"_s), Advice::english(),
                                                    QLocale(QLocale::Arabic, QLocale::Egypt));
         QVERIFY2(!arabic.contains(QRegularExpression(u"[0-9]"_s)), qPrintable(arabic));

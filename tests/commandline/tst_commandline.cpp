@@ -28,14 +28,19 @@ private slots:
     void comment_isTheWindows_andNothingIsWritten_data()
     {
         QTest::addColumn<QByteArray>("settings");
-        QTest::addColumn<QString>("explained"); // stderr with --explain
+        QTest::addColumn<QString>("told");        // stderr, %1 the settings file
+        QTest::addColumn<QString>("explanation"); // what --explain adds to it
+        const QString zero =
+            u"Receivers read: 0 W, 10 ft, 0 dB, OMNI (some decoders, not decode_aprs) \u00b7 radios with QSY and "
+            u"decode_aprs: 144.000 MHz \u00b7 altitude not read: needs six digits (Options)\n"_s;
         // clang-format off
-        QTest::newRow("worked example") << QByteArray("[TAB_PHG]\r\nPower=5\r\nHeight=1\r\nGain=3\r\n[TAB_ALTITUDE]\r\nFeet=1234\r\n[TAB_FREQUENCY]\r\nBand=0\r\nStep=6\r\nFrequency=60\r\nTone=8\r\nToneSelected=TRUE\r\n[TAB_FREETEXT]\r\nFreeText=Hello\r\n") << "Receivers read: 25 W, 20 ft, 3 dB, OMNI \u00b7 radios with QSY and decode_aprs: 145.500 MHz, tone 88.5 Hz \u00b7 altitude not read: needs six digits (Options)\n";
-        QTest::newRow("cut, with warnings") << QByteArray("[TAB_FREETEXT]\nFreeText=QRV | Gr\xc3\xbc\xc3\x9f" "e 73 de QQ9ZZ on 145.500\n") << "The comment was cut to 43 characters.\nAPRS does not allow |; the radios cannot show \u00fc \u00df\nReceivers read: 0 W, 10 ft, 0 dB, OMNI \u00b7 radios with QSY and decode_aprs: 144.000 MHz \u00b7 altitude not read: needs six digits (Options)\n";
-        QTest::newRow("standard altitude, no PHG") << QByteArray("[TAB_General]\nPHG_Selected=FALSE\n[TAB_ALTITUDE]\nMeters=100\n[Options]\nStandardAltitude=TRUE\n") << "Receivers read: radios with QSY and decode_aprs: 144.000 MHz \u00b7 altitude 328 ft\n";
-        QTest::newRow("control characters never go out") << QByteArray("[TAB_FREETEXT]\nFreeText=QRV\x07\x1b 73\n") << "The stored free text held 2 control character(s); they were left out.\nReceivers read: 0 W, 10 ft, 0 dB, OMNI \u00b7 radios with QSY and decode_aprs: 144.000 MHz \u00b7 altitude not read: needs six digits (Options)\n";
-        QTest::newRow("every choice stored") << QByteArray("[TAB_General]\nAltitude_Selected=FALSE\nFreeText_Selected=FALSE\n[TAB_FREQUENCY]\nStep=6\nFrequency=60\nTone=8\nToneSelected=TRUE\n[Choices]\nWideFM=TRUE\nRate_Selected=TRUE\nRate=10\nExtOperFrequency_Selected=TRUE\nOffset=-60\nRange=25\n") << "Receivers read: PHG misread as 1156 W, 10 ft, 0 dB, OMNI (receivers do not know the rate form) \u00b7 frequency not read: it must stand at the start\n";
-        QTest::newRow("no settings yet") << QByteArray() << "The comment was cut to 43 characters.\nReceivers read: 0 W, 10 ft, 0 dB, OMNI \u00b7 radios with QSY and decode_aprs: 144.000 MHz \u00b7 altitude not read: needs six digits (Options)\n";
+        QTest::newRow("worked example") << QByteArray("[TAB_PHG]\r\nPower=5\r\nHeight=1\r\nGain=3\r\n[TAB_ALTITUDE]\r\nFeet=1234\r\n[TAB_FREQUENCY]\r\nBand=0\r\nStep=6\r\nFrequency=60\r\nTone=8\r\nToneSelected=TRUE\r\n[TAB_FREETEXT]\r\nFreeText=Hello\r\n") << "" << "Receivers read: 25 W, 20 ft, 3 dB, OMNI \u00b7 radios with QSY and decode_aprs: 145.500 MHz, tone 88.5 Hz \u00b7 altitude not read: needs six digits (Options)\n";
+        QTest::newRow("cut in bytes, with warnings") << QByteArray("[TAB_FREETEXT]\nFreeText=QRV | Gr\xc3\xbc\xc3\x9f" "e 73 de QQ9ZZ on 145.500\n") << "" << "The comment was cut to 43 bytes.\nAPRS does not allow |; the radios cannot show \u00fc \u00df\n" + zero;
+        QTest::newRow("standard altitude, no PHG") << QByteArray("[TAB_General]\nPHG_Selected=FALSE\n[TAB_ALTITUDE]\nMeters=100\n[Options]\nStandardAltitude=TRUE\n") << "" << "Receivers read: radios with QSY and decode_aprs: 144.000 MHz \u00b7 altitude 328 ft\n";
+        QTest::newRow("control characters never go out") << QByteArray("[TAB_General]\nFreeText_Selected=FALSE\n[TAB_FREETEXT]\nFreeText=QRV\x07\x1b 73\n") << "Tavrook: %1: FreeText held 2 control character(s); they were left out.\n" << zero;
+        QTest::newRow("values that cannot be used are told") << QByteArray("[TAB_General]\nFreeText_Selected=FALSE\n[TAB_ALTITUDE]\nMeters=30500\n[TAB_FREQUENCY]\nBand=42\n[Choices]\nExtOperFrequency_Selected=TRUE\nOffset=1500\n") << "Tavrook: %1: Meters=30500 cannot be used as it stands; Meters=30499 was used.\nTavrook: %1: Band=42 cannot be used as it stands; Band=3 was used.\nTavrook: %1: Offset=1500 cannot be used as it stands; Offset=0 was used.\n" << "Receivers read: 0 W, 10 ft, 0 dB, OMNI (some decoders, not decode_aprs) \u00b7 radios with QSY and decode_aprs: 420.000 MHz \u00b7 altitude not read: needs six digits (Options)\n";
+        QTest::newRow("every choice stored") << QByteArray("[TAB_General]\nAltitude_Selected=FALSE\nFreeText_Selected=FALSE\n[TAB_FREQUENCY]\nStep=6\nFrequency=60\nTone=8\nToneSelected=TRUE\n[Choices]\nWideFM=TRUE\nRate_Selected=TRUE\nRate=10\nExtOperFrequency_Selected=TRUE\nOffset=-60\nRange=25\n") << "" << "Receivers read: PHG misread as 1156 W, 10 ft, 0 dB, OMNI (receivers do not know the rate form) \u00b7 frequency not read: it must stand at the start\n";
+        QTest::newRow("no settings yet") << QByteArray() << "" << "The comment was cut to 43 bytes.\n" + zero;
         // clang-format on
     }
     void comment_isTheWindows_andNothingIsWritten()
@@ -48,9 +53,11 @@ private slots:
         const Run explained = run({u"--comment"_s, u"--explain"_s});
         QCOMPARE(files(), before);
         QCOMPARE(plain.status, 0);
-        QCOMPARE(plain.err, QString());
+        QFETCH(QString, told);
+        QCOMPARE(plain.err, told.arg(installation->iniPath()));
         QCOMPARE(explained.out, plain.out);
-        QTEST(explained.err, "explained");
+        QFETCH(QString, explanation);
+        QCOMPARE(explained.err, plain.err + explanation);
 
         RecordingMessageBox messages;
         QtClipboard clipboard;
@@ -58,6 +65,7 @@ private slots:
         ScriptedTransfer transfer;
         const Form1 window({messages, clipboard, shell, transfer}, {installation->path(), u"Tavrook"_s});
         QCOMPARE(plain.out, window.findChild<QLineEdit *>(u"txtBcnComment"_s)->text() + QLatin1Char('\n'));
+        QCOMPARE(messages.shown.size(), told.isEmpty() ? 0 : 1); // the window tells it once, at start
     }
 
     void arguments_data()

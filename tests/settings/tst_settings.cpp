@@ -150,24 +150,27 @@ private slots:
         SaveSettings(loaded, installation->iniPath(), *language);
         QVERIFY(ini().contains("CurrentLanguage=Frysk\n"));
     }
-    // What a start takes from the file into the prepared state.
+    // What a start takes from the file into the prepared state, and the stored values it
+    // could not use as they stand.
     void load_conversions_data()
     {
         QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("loaded"); // power height feet band channel tone; offset DCS range; free text
+        QTest::addColumn<QString>("loaded"); // power height altitude band channel tone; offset DCS range; free text
+        QTest::addColumn<QString>("told");
         // clang-format off
-        QTest::newRow("first start") << QByteArray() << "0 0 0 0 0 false; 0 0 0; My free beacon text";
-        QTest::newRow("negative loads as 0") << QByteArray("[TAB_PHG]\nPower=-3\nHeight=-2\n") << "0 0 0 0 0 false; 0 0 0; My free beacon text";
-        QTest::newRow("halves round to even") << QByteArray("[TAB_PHG]\nPower=2.5\nHeight=3.5\n") << "2 4 0 0 0 false; 0 0 0; My free beacon text";
-        QTest::newRow("height codes read back") << QByteArray("[TAB_PHG]\nPower=high\nHeight==\n") << "0 = 0 0 0 false; 0 0 0; My free beacon text";
-        QTest::newRow("feet above 32767 in full") << QByteArray("[TAB_ALTITUDE]\nFeet=99999\n") << "0 0 99999 0 0 false; 0 0 0; My free beacon text";
-        QTest::newRow("beyond the lists") << QByteArray("[TAB_PHG]\nPower=10\nHeight=99\n[TAB_ALTITUDE]\nFeet=99999999999\n[TAB_FREQUENCY]\nBand=70000\n") << "9 = 99999 3 0 false; 0 0 0; My free beacon text";
-        QTest::newRow("the last channel of the band is kept") << QByteArray("[TAB_FREQUENCY]\nFrequency=399\n") << "0 0 0 0 399 false; 0 0 0; My free beacon text";
-        QTest::newRow("one beyond it is the first") << QByteArray("[TAB_FREQUENCY]\nFrequency=400\n") << "0 0 0 0 0 false; 0 0 0; My free beacon text";
-        QTest::newRow("extended fields kept") << QByteArray("[Choices]\nOffset=-60\nDCS=754\nRange=99\n") << "0 0 0 0 0 false; -60 754 99; My free beacon text";
-        QTest::newRow("extended fields cleaned") << QByteArray("[Choices]\nOffset=-40000\nDCS=99\nRange=100\n") << "0 0 0 0 0 false; -999 0 0; My free beacon text";
-        QTest::newRow("booleans and text") << QByteArray("[TAB_FREQUENCY]\nToneSelected=on\n[TAB_FREETEXT]\nFreeText=  QRV  \n") << "0 0 0 0 0 true; 0 0 0; QRV";
-        QTest::newRow("present but empty free text") << QByteArray("[TAB_FREETEXT]\nFreeText=\n") << "0 0 0 0 0 false; 0 0 0; ";
+        QTest::newRow("first start") << QByteArray() << "0 0 A=00000 0 0 false; 0 0 0; My free beacon text" << "";
+        QTest::newRow("negative loads as 0") << QByteArray("[TAB_PHG]\nPower=-3\nHeight=-2\n") << "0 0 A=00000 0 0 false; 0 0 0; My free beacon text" << "Power=-3>0 Height=-2>0";
+        QTest::newRow("halves round to even") << QByteArray("[TAB_PHG]\nPower=2.5\nHeight=3.5\n") << "2 4 A=00000 0 0 false; 0 0 0; My free beacon text" << "Power=2.5>2 Height=3.5>4";
+        QTest::newRow("height codes read back") << QByteArray("[TAB_PHG]\nPower=high\nHeight==\nGain=+3\nDirection=007\n") << "0 = A=00000 0 0 false; 0 0 0; My free beacon text" << "Power=high>0";
+        QTest::newRow("feet above 32767 in full") << QByteArray("[TAB_ALTITUDE]\nFeet=99999\n") << "0 0 A=99999 0 0 false; 0 0 0; My free beacon text" << "";
+        QTest::newRow("metres above the cap: what a restart shows") << QByteArray("[TAB_ALTITUDE]\nMeters=30500\n") << "0 0 A=99997 0 0 false; 0 0 0; My free beacon text" << "Meters=30500>30499";
+        QTest::newRow("beyond the lists") << QByteArray("[TAB_PHG]\nPower=10\nHeight=99\n[TAB_ALTITUDE]\nFeet=99999999999\n[TAB_FREQUENCY]\nBand=70000\nTone=99\n[Choices]\nRate=99\n") << "9 = A=99999 3 0 false; 0 0 0; My free beacon text" << "Power=10>9 Height=99>= Feet=99999999999>99999 Band=70000>3 Tone=99>48 Rate=99>35";
+        QTest::newRow("the last channel of the band is kept") << QByteArray("[TAB_FREQUENCY]\nFrequency=399\n") << "0 0 A=00000 0 399 false; 0 0 0; My free beacon text" << "";
+        QTest::newRow("one beyond it is the first") << QByteArray("[TAB_FREQUENCY]\nFrequency=400\n") << "0 0 A=00000 0 0 false; 0 0 0; My free beacon text" << "Frequency=400>0";
+        QTest::newRow("extended fields kept") << QByteArray("[Choices]\nOffset=-60\nDCS=754\nRange=99\n") << "0 0 A=00000 0 0 false; -60 754 99; My free beacon text" << "";
+        QTest::newRow("extended fields that cannot be sent are none") << QByteArray("[Choices]\nOffset=1500\nDCS=99\nRange=100\n") << "0 0 A=00000 0 0 false; 0 0 0; My free beacon text" << "Offset=1500>0 DCS=99>0 Range=100>0";
+        QTest::newRow("booleans and text") << QByteArray("[TAB_FREQUENCY]\nToneSelected=on\n[TAB_FREETEXT]\nFreeText=  QRV  \n") << "0 0 A=00000 0 0 true; 0 0 0; QRV" << "";
+        QTest::newRow("present but empty free text") << QByteArray("[TAB_FREETEXT]\nFreeText=\n") << "0 0 A=00000 0 0 false; 0 0 0; " << "";
         // clang-format on
     }
     void load_conversions()
@@ -176,10 +179,13 @@ private slots:
         if (!file.isNull())
             installation->writeFile(u"Tavrook.INI"_s, file);
         BeaconState s;
-        loadInto(s);
+        language = std::make_unique<clsLanguage>(installation->path() + u"/language"_s, u"Tavrook"_s, messages);
+        QStringList told;
+        for (const Adjustment &a : LoadSettings(s, installation->iniPath(), *language, QLocale::c()).adjustments)
+            told << a.key + QLatin1Char('=') + a.stored + QLatin1Char('>') + a.used;
+        QTEST(told.join(QLatin1Char(' ')), "told");
         QTEST(u"%1 %2 %3 %4 %5 %6; %7 %8 %9; "_s.arg(s.phgPower)
-                      .arg(s.phgHeight)
-                      .arg(s.altitudeFeet)
+                      .arg(s.phgHeight, s.altitudeText)
                       .arg(s.band)
                       .arg(s.frequency)
                       .arg(s.toneSelected ? u"true"_s : u"false"_s)

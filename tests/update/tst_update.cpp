@@ -73,11 +73,10 @@ private slots:
         QTest::newRow("documentation up to date") << Reply{"200 OK", {}, sig + same + docSame + docFile} << "" << docUpToDate << true << "" << "";
         QTest::newRow("newer documentation without its file") << Reply{"200 OK", {}, sig + same + docNewer} << "" << invalidFile << true << "" << "";
         QTest::newRow("any order, markup around") << Reply{"200 OK", {}, "<script>" + docFile + "</script>" + appFile + "<b>" + newer + "</b>" + sig} << "" << newerProgram << false << "Tavrook-1.0.9.tar.gz" << "";
-        // clang-format on
         // An update file that would make anything but a file on the server is not taken.
-        for (const char *value : {"javascript:alert(1)", "a\"onclick=x", "a\x01" "b", "{x}.zip", "a|b^c.zip", "100%.zip", " "})
-            QTest::addRow("unusable update file %s", value) << Reply{"200 OK", {}, sig + newer + "UpdateFile_Tavrook=" + value + " "}
-                                                            << "" << invalidFile << false << "" << "";
+        for (const char *value : {"javascript:alert(1)", "a\"onclick=x", "a\001b", "{x}.zip", "a|b^c.zip", "100%.zip", " "})
+            QTest::addRow("unusable update file %s", value) << Reply{"200 OK", {}, sig + newer + "UpdateFile_Tavrook=" + value + " "} << "" << invalidFile << false << "" << "";
+        // clang-format on
     }
     void outcomes()
     {
