@@ -33,6 +33,55 @@ double phg_rangeMiles(int powerCode, int heightCode, int gainCode)
     return std::sqrt(2.0 * Phg::height_feet(heightCode) * std::sqrt((watts / 10.0) * (gain / 2.0)));
 }
 
+namespace {
+
+// The round numbers of a scale: 1, 2 and 5 times a power of ten, at most the value.
+double round_atMost(double value)
+{
+    const double decade = std::pow(10.0, std::floor(std::log10(value)));
+    for (const double step : {10.0, 5.0, 2.0}) {
+        if (step * decade <= value * (1 + 1e-12))
+            return step * decade;
+    }
+    return decade;
+}
+
+} // namespace
+
+Coverage coverage(int powerCode, int heightCode, int gainCode, int directionCode)
+{
+    Coverage c;
+    c.radiusMiles = phg_rangeMiles(powerCode, heightCode, gainCode);
+    const double shift = directionCode > 0 && directionCode < 9 ? c.radiusMiles / 3 : 0;
+    constexpr double degree = 3.14159265358979323846 / 180;
+    const double bearing = directionCode * 45.0 * degree; // NE is 45 degrees, N 360
+    c.eastMiles = shift * std::sin(bearing);
+    c.northMiles = shift * std::cos(bearing);
+    c.forwardMiles = c.radiusMiles + shift;
+    c.backwardMiles = c.radiusMiles - shift;
+    if (c.forwardMiles > 0) {
+        c.viewMiles = c.forwardMiles;
+        c.scaleMiles = round_atMost(c.viewMiles / 2);
+    }
+    return c;
+}
+
+QString coverage_text(const Coverage &coverage, int directionCode, const QLocale &locale,
+                      const Texts &texts)
+{
+    QLocale plain = locale;
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    auto distance = [&](double miles) {
+        return texts.range.arg(plain.toString(miles, 'f', 1),
+                               plain.toString(miles * 1.609344, 'f', 1));
+    };
+    if (directionCode < 1 || directionCode > 8)
+        return texts.coverageAround.arg(distance(coverage.radiusMiles));
+    return texts.coverageToward.arg(distance(coverage.forwardMiles),
+                                    texts.directions[size_t(directionCode)],
+                                    distance(coverage.backwardMiles));
+}
+
 QString phg_rangeText(int powerCode, int heightCode, int gainCode, int directionCode,
                       const QLocale &locale, const Texts &texts)
 {
@@ -72,6 +121,8 @@ Texts texts(const Captions &c)
     t.altitudeSomeRead = c[TextId::ADD0022];
     t.altitudeCut = c[TextId::ADD0023];
     t.nothingToRead = c[TextId::ADD0024];
+    t.coverageAround = c[TextId::ADD0031];
+    t.coverageToward = c[TextId::ADD0032];
     // The direction buttons' captions, OMNI first: "&NE (45)" names "NE".
     for (size_t i = 0; i < t.directions.size(); ++i) {
         QString name = c[TextId(int(TextId::ITEM0010) + int(i))];

@@ -21,6 +21,7 @@ struct Texts
     QString receiversRead, phgRead, phgZeroRead, rateRead, phgRateMisread, frequencyRead, toneRead,
         squelchRead, frequencyNotRead, altitudeRead, altitudeNotRead, onlyText, qsyRead, dcsRead,
         offsetRead, rangeRead, altitudeSomeRead, altitudeCut, nothingToRead;
+    QString coverageAround, coverageToward;
     std::array<QString, 9> directions;
 };
 
@@ -32,6 +33,27 @@ const Texts &english();
 // Range in miles for the PHG codes: sqrt(2 H sqrt((P / 10) (G / 2))), with P the
 // power in watts, H the height in feet and G the gain as a factor.
 double phg_rangeMiles(int powerCode, int heightCode, int gainCode);
+
+// The circle map programs draw for a PHG: the range as its radius, its centre
+// shifted by a third of the radius toward the favoured direction (a 2:1 range ahead
+// against behind; none for OMNI), and the scale of a picture that just holds it.
+struct Coverage
+{
+    double radiusMiles = 0;
+    double eastMiles = 0; // the centre, from the station
+    double northMiles = 0;
+    double forwardMiles = 0;  // the range toward the favoured direction
+    double backwardMiles = 0; // and away from it
+    double viewMiles = 1;     // the picture shows this far each way: the range ahead
+    double scaleMiles = 0.5;  // a round number for the scale bar, at most half the view
+};
+
+Coverage coverage(int powerCode, int heightCode, int gainCode, int directionCode);
+
+// In words, for a screen reader: how far the circle reaches toward the direction
+// and away from it, or all around for OMNI.
+QString coverage_text(const Coverage &coverage, int directionCode, const QLocale &locale,
+                      const Texts &texts);
 
 // "≈ 7.9 mi (12.8 km)", and for a direction other than OMNI the way the circle
 // is shifted ("≈ 7.9 mi (12.8 km), shifted NE").

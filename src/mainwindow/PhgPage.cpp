@@ -1,6 +1,7 @@
 #include "PhgPage.h"
 
 #include "Controls.h"
+#include "CoveragePicture.h"
 #include "beacon/Phg.h"
 
 #include <QCheckBox>
@@ -80,7 +81,10 @@ PhgPage::PhgPage(BeaconState &state, const Advice::Texts &advice) : state(state)
         });
         compass->addWidget(option, place[i][0], place[i][1]);
     }
-    compass->setRowStretch(4, 1);
+    // The coverage below the compass, whose choice shifts it.
+    compass->addWidget(picCoverage = new CoveragePicture, 4, 0, 1, 3,
+                       Qt::AlignHCenter | Qt::AlignTop);
+    compass->setRowStretch(5, 1);
     row->addLayout(compass);
     layout->addLayout(row, 1);
 
@@ -106,9 +110,13 @@ void PhgPage::translate(const Captions &c)
 
 void PhgPage::show_range()
 {
-    lblPHGRange->setText(Advice::phg_rangeText(state.phgPower,
-                                               Phg::height_position(state.phgHeight), state.phgGain,
+    const int height = Phg::height_position(state.phgHeight);
+    lblPHGRange->setText(Advice::phg_rangeText(state.phgPower, height, state.phgGain,
                                                state.phgDirection, QLocale(), advice));
+    const Advice::Coverage coverage =
+        Advice::coverage(state.phgPower, height, state.phgGain, state.phgDirection);
+    picCoverage->show_coverage(
+        coverage, Advice::coverage_text(coverage, state.phgDirection, QLocale(), advice), advice);
 }
 
 void PhgPage::update_PHG()

@@ -8,6 +8,7 @@
 
 #include <array>
 
+class CoveragePicture;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -24,7 +25,7 @@ public:
     PhgPage(BeaconState &state, const Advice::Texts &advice);
 
     void translate(const Captions &captions);
-    // The range estimate, in the window's language.
+    // The range estimate and the coverage, in the window's language.
     void show_range();
 
 private:
@@ -53,4 +54,5 @@ private:
     QComboBox *lstRate = nullptr;
     QLineEdit *txtPHG = nullptr;
     QLabel *lblPHGRange = nullptr;
+    CoveragePicture *picCoverage = nullptr;
 };

@@ -453,6 +453,38 @@ private slots:
             QTEST(Advice::freeText_warning(text, Advice::english()), "advice");
     }
 
+    // The circle map programs draw, as the PHG page draws it: radius, centre, reach, scale.
+    void coverage_data()
+    {
+        QTest::addColumn<QString>("codes");  // power, height, gain, direction
+        QTest::addColumn<QString>("circle"); // radius, centre east and north, forward, backward, scale; miles
+        QTest::addColumn<QString>("words");
+        // clang-format off
+        QTest::newRow("OMNI") << "5130" << "7.9 0.0 0.0 7.9 7.9 2.0" << u"Reaches \u2248 7.9 mi (12.8 km) all around"_s;
+        QTest::newRow("NE") << "5131" << "7.9 1.9 1.9 10.6 5.3 5.0" << u"Reaches \u2248 10.6 mi (17.1 km) toward NE, \u2248 5.3 mi (8.5 km) away from it"_s;
+        QTest::newRow("E") << "5132" << "7.9 2.6 0.0 10.6 5.3 5.0" << "";
+        QTest::newRow("S") << "5134" << "7.9 0.0 -2.6 10.6 5.3 5.0" << "";
+        QTest::newRow("W") << "5136" << "7.9 -2.6 0.0 10.6 5.3 5.0" << "";
+        QTest::newRow("N, the highest codes") << "9=98" << "964.0 0.0 321.3 1285.3 642.7 500.0" << "";
+        QTest::newRow("0 W reaches nowhere") << "0000" << "0.0 0.0 0.0 0.0 0.0 0.5" << "";
+        // clang-format on
+    }
+    void coverage()
+    {
+        QFETCH(QString, codes);
+        const auto code = [&codes](int i) {
+            return codes[i].unicode() - '0';
+        };
+        const Advice::Coverage c = Advice::coverage(code(0), code(1), code(2), code(3));
+        QStringList circle;
+        for (const double miles : {c.radiusMiles, c.eastMiles, c.northMiles, c.forwardMiles, c.backwardMiles, c.scaleMiles})
+            circle << QString::number(qRound(miles * 10) / 10.0, 'f', 1);
+        QTEST(circle.join(QLatin1Char(' ')), "circle");
+        QFETCH(QString, words);
+        if (!words.isEmpty())
+            QCOMPARE(Advice::coverage_text(c, code(3), QLocale::c(), Advice::english()), words);
+    }
+
     // What other stations read. Random comments that the window can compose go through our
     // own reading and through an independent APRS decoder (decode_aprs from Debian's
     // direwolf) behind a fixed position report; both must agree.

@@ -1,0 +1,87 @@
+#include "CoveragePicture.h"
+
+#include "platform/Appearance.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+namespace {
+
+constexpr int designSide = 170; // pixels at 96 DPI with the usual desktop font
+
+} // namespace
+
+CoveragePicture::CoveragePicture()
+{
+    setObjectName(QStringLiteral("picPHGCoverage"));
+    setAccessibleName(QStringLiteral("Coverage"));
+    // A square map, and a line below it for the scale.
+    const int side = int(std::lround(designSide * design_scale(*this)));
+    setFixedSize(side, side + fontMetrics().height() + 4);
+}
+
+void CoveragePicture::show_coverage(const Advice::Coverage &coverage, const QString &description,
+                                    const Advice::Texts &texts)
+{
+    shown = coverage;
+    points = {texts.directions[8], texts.directions[2], texts.directions[4], texts.directions[6]};
+    setAccessibleDescription(description);
+    setToolTip(description);
+    update();
+}
+
+void CoveragePicture::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QColor ground = palette().color(QPalette::Base);
+    const QColor ink = palette().color(QPalette::Text);
+    const QColor circle = readable_on(palette().color(QPalette::Highlight), ground);
+    const QFontMetrics metrics = fontMetrics();
+    const QRect map(0, 0, width(), width());
+    painter.fillRect(map, ground);
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(map.adjusted(0, 0, -1, -1));
+
+    // Miles to pixels: the range ahead reaches from the station to within a line of
+    // the edge, where the compass points stand.
+    const QPointF station = QRectF(map).center();
+    const double margin = metrics.height() * 1.2;
+    const double perMile = (map.width() / 2.0 - margin) / shown.viewMiles;
+    if (shown.radiusMiles > 0) {
+        QColor fill = circle;
+        fill.setAlpha(48);
+        painter.setBrush(fill);
+        painter.setPen(QPen(circle, 2));
+        const QPointF centre = station + QPointF(shown.eastMiles, -shown.northMiles) * perMile;
+        painter.drawEllipse(centre, shown.radiusMiles * perMile, shown.radiusMiles * perMile);
+    }
+    painter.setBrush(ink);
+    painter.setPen(Qt::NoPen);
+    painter.drawEllipse(station, 3, 3);
+
+    painter.setPen(palette().color(QPalette::Text));
+    const QRectF inside = QRectF(map).adjusted(3, 1, -3, -1);
+    painter.drawText(inside, Qt::AlignTop | Qt::AlignHCenter, points[0]);
+    painter.drawText(inside, Qt::AlignVCenter | Qt::AlignRight, points[1]);
+    painter.drawText(inside, Qt::AlignBottom | Qt::AlignHCenter, points[2]);
+    painter.drawText(inside, Qt::AlignVCenter | Qt::AlignLeft, points[3]);
+
+    // Below the map, on the window's own background: a bar as long as a round number
+    // of miles, and what it stands for in miles and kilometres.
+    QLocale plain;
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    const QString scale =
+        QStringLiteral("%1 mi, %2 km")
+            .arg(plain.toString(shown.scaleMiles, 'g', 3),
+                 plain.toString(shown.scaleMiles * 1.609344, 'f', shown.scaleMiles < 5 ? 1 : 0));
+    painter.setPen(palette().color(QPalette::WindowText));
+    const double y = height() - metrics.height() / 2.0 - 2;
+    const double end = 1 + shown.scaleMiles * perMile;
+    painter.drawLine(QPointF(1, y), QPointF(end, y));
+    painter.drawLine(QPointF(1, y - 3), QPointF(1, y + 3));
+    painter.drawLine(QPointF(end, y - 3), QPointF(end, y + 3));
+    painter.drawText(QRectF(end + 4, map.height(), width(), height() - map.height()),
+                     Qt::AlignVCenter | Qt::AlignLeft, scale);
+}
