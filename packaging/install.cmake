@@ -83,11 +83,13 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Tavrook developers <maintainers@tavrook
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${TAVROOK_WEB_ADDRESS})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own texts (the boxes' context menus, the message boxes' buttons) in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGE_DESCRIPTION "Tavrook composes the free-text beacon comment that an APRS station sends
 with its position report: PHG (power, height, gain and directivity), the
 antenna altitude, the operating voice frequency with its repeater tone, and
-a free text. It cuts the comment to 43 characters, previews it on the
+a free text. It cuts the comment to 43 bytes, previews it on the
 displays of three Kenwood radios and copies it to the clipboard.")
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/packaging/CPackGenerators.cmake)
 include(CPack)

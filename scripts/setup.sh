@@ -7,7 +7,7 @@ set -euo pipefail
 build_dir=$1
 shift
 
-packages=(build-essential cmake ninja-build qt6-base-dev ca-certificates ${TAVROOK_EXTRA_PACKAGES:-})
+packages=(build-essential cmake ninja-build qt6-base-dev qt6-translations-l10n ca-certificates ${TAVROOK_EXTRA_PACKAGES:-})
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -59,6 +60,8 @@ int main(int argc, char *argv[])
         icon.addFile(QApplication::applicationDirPath() +
                      QStringLiteral("/icons/tavrook-%1.png").arg(size));
     QApplication::setWindowIcon(icon);
+    QTranslator qtTexts; // a missing translation leaves Qt's texts in English
+    install_qtTranslations(qtTexts, QLocale());
 
     QtMessageBox messages;
     QtClipboard clipboard;

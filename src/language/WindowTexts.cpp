@@ -148,6 +148,17 @@ constexpr std::array<WindowText, windowTextCount> texts = {{
     {TextId::ADD0029, "ADD0029", "none", "fifth tab, the choice of no offset, code or range", true},
     {TextId::ADD0030, "ADD0030", "%1 (some decoders, not decode_aprs)",
      "first tab, a PHG of 0 W as receivers read it", true},
+    {TextId::ADD0031, "ADD0031", "Reaches %1 all around",
+     "PHG tab, the coverage for a screen reader", true},
+    {TextId::ADD0032, "ADD0032", "Reaches %1 toward %2, %3 away from it",
+     "PHG tab, a directional coverage for a screen reader", true},
+    {TextId::ADD0033, "ADD0033", "Copy for &Dire Wolf",
+     "Main window, first menu, the Dire Wolf entry", true},
+    {TextId::ADD0034, "ADD0034",
+     "The clipboard holds the COMMENTCMD for a PBEACON line of "
+     "direwolf.conf:\r\n\r\n%1\r\n\r\nLeave out "
+     "these keywords of Dire Wolf on that line; the comment carries what they would add: %2",
+     "Main window, the message after copying for Dire Wolf", true},
 }};
 
 constexpr bool inIdOrder()

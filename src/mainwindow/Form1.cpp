@@ -11,9 +11,11 @@
 #include "language/WindowTexts.h"
 #include "language/clsLanguage.h"
 #include "platform/Appearance.h"
+#include "platform/Clipboard.h"
 #include "platform/MessageBox.h"
 #include "settings/A_GetSetIniFile.h"
 #include "support/A_URL.h"
+#include "support/DireWolf.h"
 #include "support/frm_About.h"
 #include "support/logging.h"
 #include "update/UpdateWindowHost.h"
@@ -21,6 +23,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QShortcut>
@@ -52,6 +55,7 @@ void Form1::build_menus()
         return item;
     };
     mnuFile = named(menuBar()->addMenu(QStringLiteral("&File")), "mnuFile");
+    mnuFileDireWolf = named(mnuFile->addAction(QString()), "mnuFileDireWolf");
     mnuFileExit = named(mnuFile->addAction(QStringLiteral("E&xit")), "mnuFileExit");
     mnuFileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
@@ -147,6 +151,7 @@ void Form1::Form_Load()
         SSTab1->setCurrentIndex(0);
         generalPage->copy();
     });
+    connect(mnuFileDireWolf, &QAction::triggered, this, &Form1::mnuFileDireWolf_Click);
     connect(mnuFileExit, &QAction::triggered, this, &Form1::mnuFileExit_Click);
     connect(mnuOptionsStandardAltitude, &QAction::triggered, this,
             &Form1::mnuOptionsStandardAltitude_Click);
@@ -172,6 +177,8 @@ void Form1::translate_mainWindow()
     mnuHelpAbout->setText(captions[TextId::MENU0004]);
     mnuHelpUpdate->setText(captions[TextId::MENU0005]);
     mnuOptionsStandardAltitude->setText(captions[TextId::ADD0005]);
+    mnuFileDireWolf->setText(captions[TextId::ADD0033]);
+    direWolfMessage = captions[TextId::ADD0034];
     const TextId tabs[] = {TextId::ITEM0001, TextId::ITEM0004, TextId::ITEM0019,
                            TextId::ITEM0023, TextId::ITEM0039, TextId::ITEM0026};
     for (int i = 0; i < SSTab1->count(); ++i)
@@ -215,6 +222,18 @@ void Form1::SSTab1_Click(int index)
 {
     if (index == 0)
         generalPage->update_beaconComment();
+}
+
+// The keyword that makes Dire Wolf send this program's comment, read from the
+// settings file this window saves to.
+void Form1::mnuFileDireWolf_Click()
+{
+    const QString command = DireWolf::commentCommand(
+        QDir(context.appDir).absoluteFilePath(context.exeBaseName), context.iniFile);
+    platform.clipboard.setText(command);
+    platform.messages.show(
+        direWolfMessage.arg(command, DireWolf::ownKeywords().join(QStringLiteral(", "))),
+        MessageBox::Icon::Information, context.programTitle);
 }
 
 void Form1::mnuFileExit_Click()

@@ -72,6 +72,7 @@ private:
     void apply_colours();
 
     void SSTab1_Click(int index);
+    void mnuFileDireWolf_Click();
     void mnuFileExit_Click();
     void end_program();
     void mnuOptionsLangList_Click(int index);
@@ -97,7 +98,9 @@ private:
     FreeTextPage *freeTextPage = nullptr;
 
     QMenu *mnuFile = nullptr;
+    QAction *mnuFileDireWolf = nullptr;
     QAction *mnuFileExit = nullptr;
+    QString direWolfMessage; // in the window's language, "%1" the command, "%2" the keywords
     QMenu *mnuOptions = nullptr;
     QMenu *mnuOptionsLang = nullptr;
     std::vector<QAction *> mnuOptionsLangList;

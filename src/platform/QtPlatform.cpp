@@ -5,10 +5,20 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QTimer>
+#include <QTranslator>
+
+bool install_qtTranslations(QTranslator &translator, const QLocale &locale)
+{
+    return translator.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+           QCoreApplication::installTranslator(&translator);
+}
 
 void QtMessageBox::show(const QString &text, Icon icon, const QString &title)
 {

@@ -5,7 +5,13 @@
 #include "ShellOpen.h"
 #include "Transfer.h"
 
+class QLocale;
+class QTranslator;
 class QWidget;
+
+// Loads Qt's own texts (context menus, dialog buttons) for the locale into the
+// translator and installs it, where Qt has a translation; false where it has none.
+bool install_qtTranslations(QTranslator &translator, const QLocale &locale);
 
 // The desktop's own message box, with the program's window as its parent.
 class QtMessageBox final : public MessageBox

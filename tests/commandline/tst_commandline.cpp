@@ -131,6 +131,39 @@ private slots:
         QVERIFY(QString::fromUtf8(window.readAllStandardError()).contains(u"Tavrook: --settings needs a file name\n"_s));
         QVERIFY(!QFileInfo::exists(installation->iniPath()));
     }
+    // File > Copy for Dire Wolf, pasted into a real Dire Wolf configuration: Dire Wolf runs the
+    // program from a folder whose name holds blanks and quotes, and sends the window's comment.
+    void direWolf_sendsTheWindowsComment()
+    {
+        const QString direwolf = QStandardPaths::findExecutable(u"direwolf"_s);
+        if (direwolf.isEmpty())
+            QSKIP("direwolf is not installed; ./test.sh installs it");
+        const QString folder = installation->path() + u"/my 'beacon' \"tools\""_s;
+        QVERIFY(QDir().mkpath(folder) && QFile::copy(program(), folder + u"/Tavrook"_s));
+        installation->writeFile(u"my 'beacon' \"tools\"/mobile beacon.INI"_s, "[TAB_FREETEXT]\nFreeText=Mobile\n");
+        RecordingMessageBox messages;
+        QtClipboard clipboard;
+        RecordingShell shell;
+        ScriptedTransfer transfer;
+        const Form1 window({messages, clipboard, shell, transfer}, {folder, u"Tavrook"_s, folder + u"/mobile beacon.INI"_s});
+        window.findChild<QAction *>(u"mnuFileDireWolf"_s)->trigger();
+        const QString fragment = QGuiApplication::clipboard()->text();
+        QVERIFY(fragment.startsWith(u"COMMENTCMD=\""_s));
+        QVERIFY(messages.shown.last().text.contains(fragment + u"\r\n"_s));
+        QVERIFY(messages.shown.last().text.endsWith(u"POWER=, HEIGHT=, GAIN=, DIR=, FREQ=, TONE=, OFFSET=, COMMENT="_s));
+        installation->writeFile(u"direwolf.conf"_s, "ADEVICE null null\nCHANNEL 0\nMYCALL N1CALL-1\nAGWPORT 0\nKISSPORT 0\n"
+                                                    "PBEACON delay=0:01 every=1 lat=49^03.50N long=072^01.75W " +
+                                                        fragment.toUtf8() + "\n");
+        QProcess beacons;
+        beacons.setWorkingDirectory(installation->path());
+        beacons.start(direwolf, {u"-t"_s, u"0"_s, u"-c"_s, u"direwolf.conf"_s});
+        QString sent;
+        QTRY_VERIFY_WITH_TIMEOUT((sent += QString::fromUtf8(beacons.readAllStandardOutput())).contains(u"W-"_s), 20000);
+        beacons.kill();
+        beacons.waitForFinished();
+        QCOMPARE(sent.section(u"/07201.75W-"_s, 1).section(QLatin1Char('\n'), 0, 0),
+                 window.findChild<QLineEdit *>(u"txtBcnComment"_s)->text().trimmed());
+    }
     void comment_lostOnTheWay_failsLoudly()
     {
         QProcess process;

@@ -374,13 +374,14 @@ private slots:
                                      u"lblTMD710_Example_L1"_s};
         const QStringList withWarning = where(general);
         QCOMPARE(window->size(), size);
-        QStringList phg = {u"lstPower"_s, u"lstHeight"_s, u"lstGain"_s};
+        QStringList phg = {u"lstPower"_s, u"lstHeight"_s, u"lstGain"_s, u"picPHGCoverage"_s};
         for (int i = 0; i < 9; ++i)
             phg << u"optDirection(%1)"_s.arg(i);
         showPage(1);
         const QStringList compass = where(phg);
         for (int i = 8; i >= 0; --i) {
-            w<QRadioButton>(qPrintable(phg.value(3 + i)))->click();
+            w<QRadioButton>(qPrintable(phg.value(4 + i)))->click();
+            list("lstPower")->setCurrentIndex(i);
             QCOMPARE(where(phg), compass);
         }
         showPage(5);
@@ -456,6 +457,7 @@ private slots:
         w<QRadioButton>("optDirection(3)")->click(); // the range names the direction as its button does
         QVERIFY2(w<QLabel>("lblPHGRange")->text().endsWith(u", nach SO verschoben"_s),
                  qPrintable(w<QLabel>("lblPHGRange")->text()));
+        QVERIFY(w<QWidget>("picPHGCoverage")->accessibleDescription().startsWith(u"Reicht \u2248 0.0 mi (0.0 km) nach SO,"_s));
         QCOMPARE(w<QLabel>("lblCharacterWarning")->text(),
                  u"APRS erlaubt nicht: |; die Funkger\u00e4te k\u00f6nnen nicht anzeigen: \u00e9"_s);
         QVERIFY(messages.shown.isEmpty() && Installation::readLog().isEmpty());
@@ -509,6 +511,19 @@ private slots:
         QTRY_COMPARE(topLevels("frmUpdate").value(0)->findChild<QLabel *>(u"Label1"_s)->text(),
                      u"No version information found for app Tavrook"_s);
         QVERIFY(action("mnuHelpUpdate")->isEnabled());
+    }
+
+    void qtTexts_inTheUsersLanguage()
+    {
+        QTranslator german;
+        QVERIFY(install_qtTranslations(german, QLocale(QLocale::German, QLocale::Germany)));
+        QLineEdit box;
+        const QMenu *menu = box.createStandardContextMenu(); // the box's own
+        QCoreApplication::removeTranslator(&german);
+        QString entries;
+        for (const QAction *entry : menu->actions())
+            entries += entry->text() + QLatin1Char('|');
+        QVERIFY2(entries.contains(u"|Einf&\u00fcgen\tStrg+V|"_s), qPrintable(entries));
     }
 
 private:
