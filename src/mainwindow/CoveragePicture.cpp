@@ -2,6 +2,7 @@
 
 #include "platform/Appearance.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 
 #include <cmath>
@@ -10,12 +11,27 @@ namespace {
 
 constexpr int designSide = 170; // pixels at 96 DPI with the usual desktop font
 
+// Screen readers present the picture as a graphic, with its name and, in words, what
+// it shows (its accessible description).
+QAccessibleInterface *graphic_factory(const QString &, QObject *object)
+{
+    if (auto *picture = qobject_cast<CoveragePicture *>(object))
+        return new QAccessibleWidget(picture, QAccessible::Graphic);
+    return nullptr;
+}
+
 } // namespace
 
 CoveragePicture::CoveragePicture()
 {
+    static const bool installed = [] {
+        QAccessible::installFactory(graphic_factory);
+        return true;
+    }();
+    (void)installed;
     setObjectName(QStringLiteral("picPHGCoverage"));
     setAccessibleName(QStringLiteral("Coverage"));
+    setFocusPolicy(Qt::TabFocus); // so that the keyboard, and a screen reader, reach it
     // A square map, and a line below it for the scale.
     const int side = int(std::lround(designSide * design_scale(*this)));
     setFixedSize(side, side + fontMetrics().height() + 4);
@@ -41,8 +57,10 @@ void CoveragePicture::paintEvent(QPaintEvent *)
     const QFontMetrics metrics = fontMetrics();
     const QRect map(0, 0, width(), width());
     painter.fillRect(map, ground);
-    painter.setPen(palette().color(QPalette::Mid));
-    painter.drawRect(map.adjusted(0, 0, -1, -1));
+    // The frame shows the keyboard's focus in the highlight colour.
+    painter.setPen(QPen(palette().color(hasFocus() ? QPalette::Highlight : QPalette::Mid),
+                        hasFocus() ? 2 : 1));
+    painter.drawRect(QRectF(map).adjusted(0.5, 0.5, -0.5, -0.5));
 
     // Miles to pixels: the range ahead reaches from the station to within a line of
     // the edge, where the compass points stand.

@@ -218,23 +218,26 @@ private slots:
         QTest::addColumn<QString>("freeText");
         QTest::addColumn<QString>("comment");
         QTest::addColumn<QString>("display");
+        QTest::addColumn<QString>("warning");
         const QString x43(43, QLatin1Char('x'));
         const QString pair = QString(42, QLatin1Char('x')) + u"\U0001F4E1"_s;
         // clang-format off
-        QTest::newRow("no element ticked") << "" << "Hello" << "" << "";
-        QTest::newRow("all four ticked") << "PFATtw" << "Hello" << "PHG5130/145.500MHz T088/A=01234 Hello" << "145.500MHz T088/A=01234 Hello";
-        QTest::newRow("altitude alone keeps its slash") << "A" << "Hello" << "/A=01234" << "A=01234";
-        QTest::newRow("empty PHG text left out") << "PAe" << "Hello" << "/A=01234" << "A=01234";
-        QTest::newRow("PHG with empty free text ends in a blank") << "PT" << "" << "PHG5130 " << "";
-        QTest::newRow("narrow tone is a small t") << "Ft" << "Hello" << "145.500MHz t088" << "145.500MHz t088";
-        QTest::newRow("width shows only with a tone") << "Fw" << "Hello" << "145.500MHz" << "145.500MHz";
-        QTest::newRow("extended frequency adds nothing") << "X" << "Hello" << "" << "";
-        QTest::newRow("free text untrimmed") << "T" << "  padded  " << "  padded  " << "  padded  ";
-        QTest::newRow("43 characters stay whole") << "T" << x43 << x43 << x43;
-        QTest::newRow("44 characters are cut") << "T" << x43 + QLatin1Char('y') << x43 << x43;
-        QTest::newRow("a pair of code units is never split") << "T" << pair << QString(42, QLatin1Char('x')) << QString(42, QLatin1Char('x'));
-        QTest::newRow("43 bytes, not characters: previews end where the comment ends") << "PFATtw" << u"Gr\u00fc\u00dfe 73 de QQ9ZZ"_s << u"PHG5130/145.500MHz T088/A=01234 Gr\u00fc\u00dfe 73 "_s << u"145.500MHz T088/A=01234 Gr\u00fc\u00dfe 73 "_s;
-        QTest::newRow("43 two-byte letters are cut to 21") << "T" << QString(43, u'\u00e4') << QString(21, u'\u00e4') << QString(21, u'\u00e4');
+        QTest::newRow("no element ticked") << "" << "Hello" << "" << "" << "";
+        QTest::newRow("the worked example") << "PFATtw" << "Hello" << "PHG5130/145.500MHz T088/A=01234 Hello" << "145.500MHz T088/A=01234 Hello" << "";
+        QTest::newRow("altitude alone keeps its slash") << "A" << "Hello" << "/A=01234" << "A=01234" << "";
+        QTest::newRow("empty PHG text left out") << "PAe" << "Hello" << "/A=01234" << "A=01234" << "";
+        QTest::newRow("PHG with empty free text ends in a blank") << "PT" << "" << "PHG5130 " << "" << "";
+        QTest::newRow("narrow tone is a small t") << "Ft" << "Hello" << "145.500MHz t088" << "145.500MHz t088" << "";
+        QTest::newRow("width shows only with a tone") << "Fw" << "Hello" << "145.500MHz" << "145.500MHz" << "";
+        QTest::newRow("extended frequency adds nothing") << "X" << "Hello" << "" << "" << "";
+        QTest::newRow("free text untrimmed") << "T" << "  padded  " << "  padded  " << "  padded  " << "";
+        QTest::newRow("a character APRS does not allow") << "T" << "a|b" << "a|b" << "a|b" << "APRS does not allow |";
+        QTest::newRow("only a ticked free text is warned of") << "P" << "a|b" << "PHG5130" << "" << "";
+        QTest::newRow("43 characters stay whole") << "T" << x43 << x43 << x43 << "";
+        QTest::newRow("44 characters are cut") << "T" << x43 + QLatin1Char('y') << x43 << x43 << "";
+        QTest::newRow("a pair of code units is never split") << "T" << pair << QString(42, QLatin1Char('x')) << QString(42, QLatin1Char('x')) << u"The radios cannot show \U0001F4E1"_s;
+        QTest::newRow("43 bytes, not characters: previews end where the comment ends") << "PFATtw" << u"Gr\u00fc\u00dfe 73 de QQ9ZZ"_s << u"PHG5130/145.500MHz T088/A=01234 Gr\u00fc\u00dfe 73 "_s << u"145.500MHz T088/A=01234 Gr\u00fc\u00dfe 73 "_s << u"The radios cannot show \u00fc \u00df"_s;
+        QTest::newRow("43 two-byte letters are cut to 21") << "T" << QString(43, u'\u00e4') << QString(21, u'\u00e4') << QString(21, u'\u00e4') << u"The radios cannot show \u00e4"_s;
         // clang-format on
     }
     void assembly()
@@ -256,28 +259,15 @@ private slots:
         s.freeText = freeText;
         const BeaconComment result = Module1::assemble_beaconComment(s, Advice::english());
         QTEST(result.comment, "comment");
+        QTEST(result.characterWarning, "warning");
         const QByteArray tag = QTest::currentDataTag();
         QCOMPARE(result.shortened, tag.contains("cut") || tag.contains("split") || tag.startsWith("43 bytes"));
         QFETCH(QString, display);
-        QCOMPARE(result.displays[2][0], display.leftJustified(42, QLatin1Char(' '), true));
+        QCOMPARE(result.displays[2], (QStringList{display.leftJustified(42, QLatin1Char(' '), true), QString()}));
         QCOMPARE(result.displays[1][0], display.leftJustified(14, QLatin1Char(' '), true));
-    }
-    void assembly_displays()
-    {
-        BeaconState s = sample();
-        s.phgSelected = s.operFrequencySelected = s.altitudeSelected = s.freeTextSelected = true;
-        s.toneSelected = s.wideFM = true;
-        BeaconComment r = Module1::assemble_beaconComment(s, Advice::english());
-        QCOMPARE(r.displays[0], (QStringList{" 1:QQ9ZZZ-9", "  145.500MHz", "   T088/A=01"}));
-        QCOMPARE(r.displays[1], (QStringList{"145.500MHz T08", "8/A=01234 Hell", ""}));
-        QCOMPARE(r.displays[2].value(1), QString());
-        QCOMPARE(r.characterWarning, QString());
-
-        // The character warning belongs to a ticked free text only.
-        s.freeText = u"a|b"_s;
-        QCOMPARE(Module1::assemble_beaconComment(s, Advice::english()).characterWarning, u"APRS does not allow |"_s);
-        s.freeTextSelected = false;
-        QCOMPARE(Module1::assemble_beaconComment(s, Advice::english()).characterWarning, QString());
+        if (tag == "the worked example")
+            QCOMPARE(result.displays[0] + result.displays[1].mid(1),
+                     (QStringList{" 1:QQ9ZZZ-9", "  145.500MHz", "   T088/A=01", "8/A=01234 Hell", ""}));
     }
     void publishedFormat_data()
     {
@@ -363,24 +353,6 @@ private slots:
         QCOMPARE(feet ? s.altitudeMeters : s.altitudeFeet, 0);
         QTEST(s.altitudeText, "element");
     }
-    void altitude_restore()
-    {
-        // A restart rebuilds the box typed in last; capped metres come back below the
-        // cap, and a hand-edited altitude beyond the limits is capped as a typed one.
-        auto restored = [](qint32 feet, qint32 meters) {
-            BeaconState s;
-            s.altitudeFeet = feet;
-            s.altitudeMeters = meters;
-            Altitude::restore(s);
-            const Altitude::BoxUpdate boxes = Altitude::restored_boxes(s);
-            return QStringList{boxes.feetBox, boxes.metersBox, s.altitudeText};
-        };
-        QCOMPARE(restored(0, 30499), (QStringList{"", "30499", "A=99997"}));
-        QCOMPARE(restored(45678, 30499), (QStringList{"45678", "", "A=45678"}));
-        QCOMPARE(restored(0, 0), (QStringList{"", "0", "A=00000"}));
-        QCOMPARE(restored(0, 2000000000), (QStringList{"", "30499", "A=99997"}));
-        QCOMPARE(restored(2000000000, 0), (QStringList{"99999", "", "A=99999"}));
-    }
     void channels_data()
     {
         QTest::addColumn<int>("band");
@@ -410,63 +382,40 @@ private slots:
         QCOMPARE(list.commentTexts.size(), list.entries.size());
         QCOMPARE((QStringList{list.entries[0], list.entries[1], list.entries.last()}), entries);
         QTEST((QStringList{list.commentTexts[0], list.commentTexts[1], list.commentTexts.last()}), "comments");
-
-        BeaconState s;
-        s.frequencyTexts = list.commentTexts;
-        s.frequency = 1;
-        QFETCH(QStringList, comments);
-        QCOMPARE(Module1::frequency_element(s), comments[1] + u"MHz"_s);
-    }
-    void tones_and_bands()
-    {
-        const QStringList texts = Frequency::tone_texts(Frequency::tone_entries());
-        QCOMPARE(texts.size(), Frequency::toneCount);
-        QCOMPARE((QStringList{texts[0], texts[8], texts[12], texts.last()}), (QStringList{"067", "088", "100", "254"}));
         QCOMPARE(Frequency::band_entry({u"X"_s, 144.5, 146.25}), u"X  144.5 - 146.25 MHz."_s);
     }
-    void advice_data()
+    void freeTextWarning_data()
     {
-        QTest::addColumn<QString>("text"); // PHG codes "PHGD" or a free text
-        QTest::addColumn<QString>("advice");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("warning");
         // clang-format off
-        QTest::newRow("PHG5130") << "5130" << u"\u2248 7.9 mi (12.8 km)"_s;
-        QTest::newRow("0 W reaches nowhere") << "0=90" << u"\u2248 0.0 mi (0.0 km)"_s;
-        QTest::newRow("highest codes") << "9=90" << u"\u2248 964.0 mi (1551.4 km)"_s;
-        QTest::newRow("directional") << "5132" << u"\u2248 7.9 mi (12.8 km), shifted E"_s;
         QTest::newRow("clean text") << "QRV 145.500 via WIDE2-2 (73!)" << "";
         QTest::newRow("tilde, named once") << "~x~" << "APRS does not allow ~";
         QTest::newRow("control characters") << u"bell\a\x7f"_s << "APRS does not allow U+0007 U+007F";
         QTest::newRow("both kinds") << u"|\u00e9 \U0001F4E1"_s << u"APRS does not allow |; the radios cannot show \u00e9 \U0001F4E1"_s;
         // clang-format on
     }
-    void advice()
+    void freeTextWarning()
     {
         QFETCH(QString, text);
-        const auto code = [&text](int i) {
-            return text[i].unicode() - '0';
-        };
-        if (text.size() == 4 && text[0].isDigit())
-            QTEST(Advice::phg_rangeText(code(0), Phg::height_position(text.mid(1, 1)), code(2), code(3), QLocale::c(),
-                                        Advice::english()),
-                  "advice");
-        else
-            QTEST(Advice::freeText_warning(text, Advice::english()), "advice");
+        QTEST(Advice::freeText_warning(text, Advice::english()), "warning");
     }
-
-    // The circle map programs draw, as the PHG page draws it: radius, centre, reach, scale.
+    // The range and the circle map programs draw, as the PHG page shows them: radius,
+    // centre, reach and scale, in miles.
     void coverage_data()
     {
-        QTest::addColumn<QString>("codes");  // power, height, gain, direction
-        QTest::addColumn<QString>("circle"); // radius, centre east and north, forward, backward, scale; miles
+        QTest::addColumn<QString>("codes"); // power, height, gain, direction
+        QTest::addColumn<QString>("range");
+        QTest::addColumn<QString>("circle"); // radius, centre east and north, forward, backward, scale
         QTest::addColumn<QString>("words");
         // clang-format off
-        QTest::newRow("OMNI") << "5130" << "7.9 0.0 0.0 7.9 7.9 2.0" << u"Reaches \u2248 7.9 mi (12.8 km) all around"_s;
-        QTest::newRow("NE") << "5131" << "7.9 1.9 1.9 10.6 5.3 5.0" << u"Reaches \u2248 10.6 mi (17.1 km) toward NE, \u2248 5.3 mi (8.5 km) away from it"_s;
-        QTest::newRow("E") << "5132" << "7.9 2.6 0.0 10.6 5.3 5.0" << "";
-        QTest::newRow("S") << "5134" << "7.9 0.0 -2.6 10.6 5.3 5.0" << "";
-        QTest::newRow("W") << "5136" << "7.9 -2.6 0.0 10.6 5.3 5.0" << "";
-        QTest::newRow("N, the highest codes") << "9=98" << "964.0 0.0 321.3 1285.3 642.7 500.0" << "";
-        QTest::newRow("0 W reaches nowhere") << "0000" << "0.0 0.0 0.0 0.0 0.0 0.5" << "";
+        QTest::newRow("OMNI") << "5130" << u"\u2248 7.9 mi (12.8 km)"_s << "7.9 0.0 0.0 7.9 7.9 2.0" << u"Reaches \u2248 7.9 mi (12.8 km) all around"_s;
+        QTest::newRow("NE") << "5131" << u"\u2248 7.9 mi (12.8 km), shifted NE"_s << "7.9 1.9 1.9 10.6 5.3 5.0" << u"Reaches \u2248 10.6 mi (17.1 km) toward NE, \u2248 5.3 mi (8.5 km) away from it"_s;
+        QTest::newRow("E") << "5132" << u"\u2248 7.9 mi (12.8 km), shifted E"_s << "7.9 2.6 0.0 10.6 5.3 5.0" << "";
+        QTest::newRow("S") << "5134" << u"\u2248 7.9 mi (12.8 km), shifted S"_s << "7.9 0.0 -2.6 10.6 5.3 5.0" << "";
+        QTest::newRow("W") << "5136" << u"\u2248 7.9 mi (12.8 km), shifted W"_s << "7.9 -2.6 0.0 10.6 5.3 5.0" << "";
+        QTest::newRow("N, the highest codes") << "9=98" << u"\u2248 964.0 mi (1551.4 km), shifted N"_s << "964.0 0.0 321.3 1285.3 642.7 500.0" << "";
+        QTest::newRow("0 W reaches nowhere") << "0=90" << u"\u2248 0.0 mi (0.0 km)"_s << "0.0 0.0 0.0 0.0 0.0 0.5" << "";
         // clang-format on
     }
     void coverage()
@@ -475,6 +424,7 @@ private slots:
         const auto code = [&codes](int i) {
             return codes[i].unicode() - '0';
         };
+        QTEST(Advice::phg_rangeText(code(0), code(1), code(2), code(3), QLocale::c(), Advice::english()), "range");
         const Advice::Coverage c = Advice::coverage(code(0), code(1), code(2), code(3));
         QStringList circle;
         for (const double miles : {c.radiusMiles, c.eastMiles, c.northMiles, c.forwardMiles, c.backwardMiles, c.scaleMiles})
@@ -558,22 +508,18 @@ private slots:
         QTest::newRow("undefined direction") << "PHG5139" << "25 W, 20 ft, 3 dB, ?";
         QTest::newRow("too short to scan") << "PHG513" << "text only";
         QTest::newRow("an empty comment") << "" << "nothing to read: the comment is empty";
+        QTest::newRow("every number in the locale's digits") << "PHG5130/A=001234 ar_EG" << u"\u0662\u0665 W, \u0662\u0660 ft, \u0663 dB, OMNI \u00b7 altitude \u0661\u0662\u0663\u0664 ft"_s;
+        QTest::newRow("six digits cut to five: the cut is to blame") << "PHG5130/145.500MHz T088 -060 R25m/A=00123\x01" << "25 W, 20 ft, 3 dB, OMNI \u00b7 radios with QSY and decode_aprs: 145.500 MHz, tone 88.5 Hz, offset -600 kHz, range 25 mi \u00b7 altitude not read: cut off at 43 bytes";
         // clang-format on
     }
+    // "\x01" marks a comment the cut took characters from, " ar_EG" one read in that locale.
     void ourReading_beyondCompositions()
     {
         QFETCH(QString, comment);
-        QTEST(Receivers::describe(Receivers::read(comment), Advice::english(), QLocale::c()).mid(16), "read");
-    }
-    void ourReading_ofACutComment_inOneDigitSystem()
-    {
-        // Six digits cut to five by the 43 characters: the cut is to blame, not the option.
-        const QString cut = u"PHG5130/145.500MHz T088 -060 R25m/A=00123"_s;
-        QCOMPARE(Receivers::describe(Receivers::read(cut, true), Advice::english(), QLocale::c()).section(u" \u00b7 "_s, -1),
-                 u"altitude not read: cut off at 43 bytes"_s);
-        const QString arabic = Receivers::describe(Receivers::read(u"PHG5130/A=001234"_s), Advice::english(),
-                                                   QLocale(QLocale::Arabic, QLocale::Egypt));
-        QVERIFY2(!arabic.contains(QRegularExpression(u"[0-9]"_s)), qPrintable(arabic));
+        const bool cut = comment.endsWith(QLatin1Char('\x01'));
+        const QLocale locale(comment.endsWith(u" ar_EG"_s) ? u"ar_EG"_s : u"C"_s);
+        QTEST(Receivers::describe(Receivers::read(comment.remove(QLatin1Char('\x01')), cut), Advice::english(), locale).mid(16),
+              "read");
     }
 };
 

@@ -6,6 +6,7 @@
 
 #include "mainwindow/Form1.h"
 #include "platform/QtPlatform.h"
+#include "support/DireWolf.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -54,7 +55,7 @@ private slots:
         QCOMPARE(files(), before);
         QCOMPARE(plain.status, 0);
         QFETCH(QString, told);
-        QCOMPARE(plain.err, told.arg(installation->iniPath()));
+        QCOMPARE(plain.err, told.replace(u"%1"_s, installation->iniPath()));
         QCOMPARE(explained.out, plain.out);
         QFETCH(QString, explanation);
         QCOMPARE(explained.err, plain.err + explanation);
@@ -90,6 +91,9 @@ private slots:
         QTest::newRow("stray argument") << "--comment x" << QByteArray() << 2 << "" << "Tavrook: unexpected argument x\nUsage: ";
         QTest::newRow("explain alone") << "--explain" << QByteArray() << 2 << "" << "Tavrook: --explain needs --comment\n";
         QTest::newRow("the window on a file, without a display") << "--settings %1" << mobile << 1 << "" << "Tavrook: the window needs a desktop";
+        // With a display: QApplication takes its own options first.
+        QTest::newRow("the window refuses an empty file name too") << "DISPLAY --settings " << QByteArray() << 2 << "" << "Tavrook: --settings needs a file name\n";
+        QTest::newRow("a comment that cannot be written fails loudly") << "--comment >/dev/full" << QByteArray() << 1 << "" << "Tavrook: cannot write the comment: No space left on device\n";
         // clang-format on
     }
     void arguments()
@@ -101,7 +105,7 @@ private slots:
             QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         else if (!file.isEmpty())
             installation->writeFile(u"mobile.ini"_s, file);
-        const Run result = run(arguments.arg(path).split(u' '));
+        const Run result = run(arguments.replace(u"%1"_s, path).split(u' '));
         QTEST(result.status, "status");
         QFETCH(QString, out);
         QFETCH(QString, err);
@@ -112,28 +116,18 @@ private slots:
 
     void settingsAlone_opensTheWindowOnThatFile()
     {
-        const QString mobile = installation->path() + u"/mobile.INI"_s;
         QProcess window;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-        environment.insert(u"TMPDIR"_s, installation->path());
-        window.setProcessEnvironment(environment);
-        window.start(program(), {u"--settings"_s, mobile});
+        start(window, {u"DISPLAY"_s, u"--settings"_s, installation->path() + u"/mobile.INI"_s});
         // Its start writes the defaults into the file it was given, and nothing beside the program.
         QTRY_VERIFY_WITH_TIMEOUT(installation->read(u"mobile.INI"_s).contains("CurrentLanguage=English"), 15000);
         QVERIFY(window.state() == QProcess::Running);
         window.kill();
         window.waitForFinished();
-        // An empty file name (a script's empty variable) opens nothing and writes nothing.
-        window.start(program(), {u"--settings"_s, QString()});
-        QVERIFY(window.waitForFinished(20000));
-        QCOMPARE(window.exitCode(), 2);
-        QVERIFY(QString::fromUtf8(window.readAllStandardError()).contains(u"Tavrook: --settings needs a file name\n"_s));
         QVERIFY(!QFileInfo::exists(installation->iniPath()));
     }
-    // File > Copy for Dire Wolf, pasted into a real Dire Wolf configuration: Dire Wolf runs the
-    // program from a folder whose name holds blanks and quotes, and sends the window's comment.
-    void direWolf_sendsTheWindowsComment()
+    // What File > Copy for Dire Wolf puts on the clipboard, in a real Dire Wolf configuration: Dire
+    // Wolf runs the program from a folder whose name holds blanks and quotes, and sends its comment.
+    void direWolf_sendsTheComment()
     {
         const QString direwolf = QStandardPaths::findExecutable(u"direwolf"_s);
         if (direwolf.isEmpty())
@@ -141,19 +135,10 @@ private slots:
         const QString folder = installation->path() + u"/my 'beacon' \"tools\""_s;
         QVERIFY(QDir().mkpath(folder) && QFile::copy(program(), folder + u"/Tavrook"_s));
         installation->writeFile(u"my 'beacon' \"tools\"/mobile beacon.INI"_s, "[TAB_FREETEXT]\nFreeText=Mobile\n");
-        RecordingMessageBox messages;
-        QtClipboard clipboard;
-        RecordingShell shell;
-        ScriptedTransfer transfer;
-        const Form1 window({messages, clipboard, shell, transfer}, {folder, u"Tavrook"_s, folder + u"/mobile beacon.INI"_s});
-        window.findChild<QAction *>(u"mnuFileDireWolf"_s)->trigger();
-        const QString fragment = QGuiApplication::clipboard()->text();
-        QVERIFY(fragment.startsWith(u"COMMENTCMD=\""_s));
-        QVERIFY(messages.shown.last().text.contains(fragment + u"\r\n"_s));
-        QVERIFY(messages.shown.last().text.endsWith(u"POWER=, HEIGHT=, GAIN=, DIR=, FREQ=, TONE=, OFFSET=, COMMENT="_s));
+        const QByteArray command = DireWolf::commentCommand(folder + u"/Tavrook"_s, folder + u"/mobile beacon.INI"_s).toUtf8();
         installation->writeFile(u"direwolf.conf"_s, "ADEVICE null null\nCHANNEL 0\nMYCALL N1CALL-1\nAGWPORT 0\nKISSPORT 0\n"
                                                     "PBEACON delay=0:01 every=1 lat=49^03.50N long=072^01.75W " +
-                                                        fragment.toUtf8() + "\n");
+                                                        command + "\n");
         QProcess beacons;
         beacons.setWorkingDirectory(installation->path());
         beacons.start(direwolf, {u"-t"_s, u"0"_s, u"-c"_s, u"direwolf.conf"_s});
@@ -162,17 +147,7 @@ private slots:
         beacons.kill();
         beacons.waitForFinished();
         QCOMPARE(sent.section(u"/07201.75W-"_s, 1).section(QLatin1Char('\n'), 0, 0),
-                 window.findChild<QLineEdit *>(u"txtBcnComment"_s)->text().trimmed());
-    }
-    void comment_lostOnTheWay_failsLoudly()
-    {
-        QProcess process;
-        process.setStandardOutputFile(u"/dev/full"_s);
-        process.start(program(), {u"--comment"_s});
-        QVERIFY(process.waitForFinished(20000));
-        QCOMPARE(process.exitCode(), 1);
-        QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
-                 u"Tavrook: cannot write the comment: No space left on device\n"_s);
+                 run({u"--comment"_s, u"--settings"_s, folder + u"/mobile beacon.INI"_s}).out.trimmed());
     }
 
 private:
@@ -183,17 +158,27 @@ private:
     };
     QString program() const { return installation->path() + u"/Tavrook"_s; }
 
-    // As a beacon program starts it: no display, its own temporary and configuration folders.
-    Run run(const QStringList &arguments) const
+    // As a beacon program starts it: no display (unless "DISPLAY" leads the arguments), its own
+    // temporary and configuration folders, and its output where ">FILE" sends it.
+    void start(QProcess &process, QStringList arguments) const
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(QLatin1String(name));
+        if (arguments.value(0) == u"DISPLAY"_s)
+            environment.insert(u"QT_QPA_PLATFORM"_s, arguments.takeFirst() = u"offscreen"_s);
+        environment.insert(u"XDG_RUNTIME_DIR"_s, installation->path());
         environment.insert(u"TMPDIR"_s, installation->path());
         environment.insert(u"XDG_CONFIG_HOME"_s, installation->path() + u"/config"_s);
-        QProcess process;
         process.setProcessEnvironment(environment);
+        if (arguments.last().startsWith(QLatin1Char('>')))
+            process.setStandardOutputFile(arguments.takeLast().mid(1));
         process.start(program(), arguments);
+    }
+    Run run(const QStringList &arguments) const
+    {
+        QProcess process;
+        start(process, arguments);
         const bool ended = process.waitForFinished(20000) && process.exitStatus() == QProcess::NormalExit;
         return {ended ? process.exitCode() : -1, QString::fromUtf8(process.readAllStandardOutput()),
                 QString::fromUtf8(process.readAllStandardError())}; // an unfinished process is killed with its QProcess

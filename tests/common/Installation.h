@@ -47,5 +47,5 @@ public:
     }
 
 private:
-    QTemporaryDir dir;
+    QTemporaryDir dir{QDir::tempPath() + QStringLiteral("/Tavrook-1.0.8-XXXXXX")}; // dots in a folder's name do no harm
 };

@@ -35,8 +35,6 @@ private slots:
         QTest::newRow("lone LF stays in the line") << QByteArray("ITEM0001=a\nITEM0002=b\r\n") << "a\nITEM0002=b";
         QTest::newRow("last line needs no line end") << QByteArray("ITEM0001=end") << "end";
         QTest::newRow("byte-order mark on any line") << QByteArray("\xff\xfeITEM0001=x\r\n") << "x";
-        QTest::newRow("Windows-1252 line") << QByteArray("ITEM0001=\x84H\xf6he\x93 5 \x80\r\n") << u"\u201eH\u00f6he\u201c 5 \u20ac"_s;
-        QTest::newRow("UTF-8 line") << QByteArray("ITEM0001=H\xc3\xb6he\r\n") << u"H\u00f6he"_s;
         QTest::newRow("CRLF marker") << QByteArray("ITEM0001=one{CRLF}two{crlf}\r\n") << "one\r\ntwo{crlf}";
         // clang-format on
     }
@@ -99,9 +97,6 @@ private slots:
         QCOMPARE(l.translate_errorreport(u"Tavrook.log"_s),
                  u"There are 2 translation errors, language is English\r\nplease see for detail file %TEMP%\\Tavrook.log"_s);
         QCOMPARE(l.translate_logentry(), u"Translation errors : English\r\n"_s + details);
-        l.translate_start();
-        QCOMPARE(l.translate_errors(), 0);
-        QCOMPARE(l.translate_errormessage(), QString());
         // The window's texts: an optional one that lacks a place of the English stays English.
         writeLanguage(u"e.lf"_s, "DEF=English\r\nITEM0001=Allgemein\r\nADD0001=etwa\r\nADD0002=, nach %1\r\n");
         create().language(u"English"_s);
@@ -110,33 +105,29 @@ private slots:
                  u"Allgemein\u2248 %1 mi (%2 km), nach %1"_s);
         QCOMPARE(language->translate_errors(), 47);
     }
-    void language_missing_keepsTableAndShowsMessage()
+    // Only plain *.lf files are languages; one without DEF cannot be chosen, nor a name in
+    // another letter case, and either leaves the table as it was.
+    void scan_andMissingLanguages()
     {
         writeLanguage(u"a.lf"_s, "DEF=A\r\nITEM0001=from A\r\n");
         writeLanguage(u"b.lf"_s, "DEF=B\r\nITEM0001=from B\r\n");
         writeLanguage(u"c.lf"_s, "ITEM0001=no DEF\r\n");
-        clsLanguage &l = create();
-        l.language(u"A"_s);
-        l.language(u"a"_s);
-        l.language(QString()); // the file without DEF cannot be chosen
-        QCOMPARE(messages.shown.size(), 2);
-        QCOMPARE(messages.shown[0].text, u"can not locate language file for language a."_s);
-        QCOMPARE(messages.shown[1].text, u"can not locate language file for language ."_s);
-        QCOMPARE(messages.shown[0].icon, MessageBox::Icon::Critical);
-        QCOMPARE(messages.shown[0].title, u"Tavrook V9"_s);
-        QCOMPARE(l.get_language(), u"A"_s);
-        QCOMPARE(l.translate(u"ITEM0001"_s, QString(), QString()), u"from A"_s);
-    }
-    void scan_onlyPlainLfFiles_andHarmlessJunk()
-    {
         writeLanguage(u"upper.LF"_s, "DEF=Upper\r\n");
         writeLanguage(u".hidden.lf"_s, "DEF=Hidden\r\n");
         writeLanguage(u"notes.txt"_s, "DEF=Text\r\n");
         QVERIFY(QDir(installation->path()).mkpath(u"language/folder.lf"_s));
         writeLanguage(u"binary.lf"_s, QByteArray("\xff\0\x80=\r\r\n\0DEF", 12));
-        create();
-        QCOMPARE(menuNames.size(), 2);
-        QVERIFY(menuNames.contains(u"Upper"_s));
+        clsLanguage &l = create();
+        QCOMPARE(menuNames, (QStringList{u"A"_s, u"B"_s, QString(), QString(), u"Upper"_s}));
+        l.language(u"A"_s);
+        l.language(u"a"_s);
+        l.language(QString());
+        QCOMPARE(messages.shown.size(), 2);
+        QCOMPARE(messages.shown[0].text, u"can not locate language file for language a."_s);
+        QCOMPARE(messages.shown[1].text, u"can not locate language file for language ."_s);
+        QCOMPARE(messages.shown[0].icon, MessageBox::Icon::Critical);
+        QCOMPARE(messages.shown[0].title, u"Tavrook V9"_s);
+        QCOMPARE(l.get_language() + l.translate(u"ITEM0001"_s, QString(), QString()), u"Afrom A"_s);
     }
     void shipped_everyFileHasEveryKey_data()
     {
@@ -163,9 +154,7 @@ private slots:
                 l.translate(key, QString(), QString());
         }
         QVERIFY2(l.translate_errors() == 0, qPrintable(l.translate_errormessage()));
-        QFile raw(Installation::shipped(file));
-        QVERIFY(raw.open(QIODevice::ReadOnly));
-        const QByteArray bytes = raw.readAll();
+        const QByteArray bytes = installation->read(u"language/"_s + file);
         QCOMPARE(bytes.count('\n'), bytes.count("\r\n")); // the reader needs CR LF
     }
 

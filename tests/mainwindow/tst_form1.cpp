@@ -33,16 +33,16 @@ private slots:
         QLocale::setDefault(QLocale::c());
     }
 
-    void firstStart_showsCommentAndDescribesEveryControl()
+    void firstStart_describesEveryControl_commentAssembledOnGeneralPageOrTickOnly()
     {
         start();
         QCOMPARE(comment(), u"PHG0000/144.000MHz/A=00000 My free beacon t"_s);
-        QVERIFY(!w<QLabel>("lblWarning")->isHidden());
+        QVERIFY(!w<QLabel>("lblWarning")->isHidden() && box("txtAltMeters")->text() == u"0"_s);
         QCOMPARE(QAccessible::queryAccessibleInterface(w<QLabel>("lblWarning"))->role(), QAccessible::AlertMessage);
-        QVERIFY(w<QLabel>("lblReceiversRead")->text().contains(u"decode_aprs: 144.000 MHz"_s));
+        QCOMPARE(QAccessible::queryAccessibleInterface(w<QWidget>("picPHGCoverage"))->role(), QAccessible::Graphic);
+        QVERIFY(w<QLabel>("lblReceiversRead")->text().contains(u"decode_aprs: 144.000 MHz"_s) && messages.shown.isEmpty());
         QCOMPARE(window->windowTitle(),
                  u"Tavrook V%1.%2.%3"_s.arg(TAVROOK_VERSION_MAJOR).arg(TAVROOK_VERSION_MINOR).arg(TAVROOK_VERSION_PATCH));
-        QVERIFY(messages.shown.isEmpty());
         // Every list is described; every box has a label.
         QSet<QWidget *> labelled;
         for (QLabel *label : window->findChildren<QLabel *>())
@@ -55,10 +55,7 @@ private slots:
             QVERIFY2(labelled.contains(box) || !box->accessibleDescription().isEmpty(), qPrintable(box->objectName()));
         }
         QCOMPARE(w<QLabel>("lblTHD7_example_L2")->accessibleDescription(), u"TH-D7 display, line 2"_s);
-    }
-    void comment_reassembledOnlyOnGeneralPageOrElementClick_copiedAsShown()
-    {
-        start();
+        // The comment is assembled again only on the General page or by an element's tick, and copied as shown.
         const QString before = comment();
         showPage(1);
         list("lstPower")->setCurrentIndex(5);
@@ -82,15 +79,6 @@ private slots:
         QVERIFY(activated());
         QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         QTRY_COMPARE(QGuiApplication::clipboard()->text(), u"/A=00000 Changed"_s);
-    }
-    void copy_alsoFillsThePrimarySelection() // CTest runs this under Xvfb too: offscreen has no selection
-    {
-        if (!QGuiApplication::clipboard()->supportsSelection())
-            QSKIP("this platform has no primary selection");
-        start();
-        QGuiApplication::clipboard()->setText(u"old"_s, QClipboard::Selection);
-        w<QPushButton>("cmdCopyToClipboard")->click();
-        QCOMPARE(QGuiApplication::clipboard()->text(QClipboard::Selection), comment());
     }
     void lists_inTheUsersFormat_bandChangeAndTonePairing()
     {
@@ -131,8 +119,7 @@ private slots:
         QTest::addColumn<QString>("element");
         // clang-format off
         QTest::newRow("letters and signs dropped") << "keys" << "txtAltFeet" << "" << "1 a 2 - 3 . 4" << "1234" << "A=01234";
-        QTest::newRow("Delete removes a digit") << "keys" << "txtAltFeet" << "" << "1 2 3 Home Delete" << "23" << "A=00023";
-        QTest::newRow("Backspace and arrows") << "keys" << "txtAltFeet" << "" << "1 2 3 Left Backspace End 4" << "134" << "A=00134";
+        QTest::newRow("Delete, Backspace and arrows") << "keys" << "txtAltFeet" << "" << "1 2 3 Home Delete End Left Backspace 4" << "43" << "A=00043";
         QTest::newRow("Enter (Return) dropped") << "keys" << "txtAltFeet" << "" << "1 Return 2" << "12" << "A=00012";
         QTest::newRow("letters typed with Alt or Super (Meta) dropped") << "keys" << "txtAltFeet" << "" << "1 Alt+a Meta+z 2" << "12" << "A=00012";
         QTest::newRow("cut, select all and paste work") << "keys" << "txtAltFeet" << "" << "1 2 Ctrl+a Ctrl+x 3 Ctrl+v" << "312" << "A=00312";
@@ -204,22 +191,14 @@ private slots:
             QInputMethodEvent commit;
             commit.setCommitString(input);
             QApplication::sendEvent(edit, &commit);
-        } else {
+        } else { // the copy button fills the selection too, which a middle click pastes
+            w<QPushButton>("cmdCopyToClipboard")->click();
+            QCOMPARE(QGuiApplication::clipboard()->text(QClipboard::Selection), comment());
+            QGuiApplication::clipboard()->setText(clipboard, QClipboard::Selection);
             QTest::mouseClick(edit, Qt::MiddleButton, {}, edit->rect().bottomRight() - QPoint(2, 2));
         }
         QTEST(edit->text(), "shown");
         QTEST(this->box("txtAltitude")->text(), "element");
-    }
-    void standardAltitude_optionChangesEveryView()
-    {
-        start();
-        QTest::keyClicks(box("txtAltFeet"), u"77"_s);
-        QTest::keyClicks(box("txtAltMeters"), u"30500"_s); // capped: A=99999, and the feet box cleared
-        QVERIFY(box("txtAltFeet")->text().isEmpty() && !action("mnuOptionsStandardAltitude")->isChecked());
-        action("mnuOptionsStandardAltitude")->trigger();
-        QCOMPARE(box("txtAltitude")->text() + comment(), u"A=099999PHG0000/144.000MHz/A=099999 My free beacon "_s);
-        action("mnuOptionsStandardAltitude")->trigger();
-        QCOMPARE(box("txtAltitude")->text(), u"A=99999"_s);
     }
     // The close box saves nothing; File > Exit (Ctrl+Q) saves every choice and closes every window.
     void closeBoxAndExit_restartBringsBackEveryChoice()
@@ -237,6 +216,13 @@ private slots:
         w<QCheckBox>("chkRate")->click();
         list("lstRate")->setCurrentIndex(35);
         QCOMPARE(box("txtPHG")->text(), u"PHGR5<32Z"_s);
+        QTest::keyClicks(box("txtAltFeet"), u"77"_s);
+        QTest::keyClicks(box("txtAltMeters"), u"30500"_s); // capped: A=99999, and the feet box cleared
+        action("mnuOptionsStandardAltitude")->trigger();
+        QCOMPARE(box("txtAltFeet")->text() + box("txtAltitude")->text(), u"A=099999"_s);
+        QVERIFY(comment().contains(u"/A=099999 "_s));
+        action("mnuOptionsStandardAltitude")->trigger();
+        QCOMPARE(box("txtAltitude")->text(), u"A=99999"_s);
         QTest::keyClicks(box("txtAltFeet"), u"45678"_s);
         list("lstBand")->setCurrentIndex(1);
         list("lstStep")->setCurrentIndex(6);
@@ -278,6 +264,10 @@ private slots:
     {
         start(installation->path() + u"/mobile.INI"_s);
         QVERIFY(window->windowTitle().startsWith(u"Tavrook V"_s) && window->windowTitle().endsWith(u" - mobile.INI"_s));
+        action("mnuFileDireWolf")->trigger(); // the command for that file, and what to leave out of its line
+        QVERIFY(QGuiApplication::clipboard()->text().endsWith(u" --comment --settings '"_s + installation->path() +
+                                                              u"/mobile.INI'\""_s));
+        QVERIFY(messages.shown.takeLast().text.endsWith(u"POWER=, HEIGHT=, GAIN=, DIR=, FREQ=, TONE=, OFFSET=, COMMENT="_s));
         list("lstPower")->setCurrentIndex(3);
         action("mnuFileExit")->trigger();
         QVERIFY(installation->read(u"mobile.INI"_s).contains("Power=3"));
@@ -359,19 +349,15 @@ private slots:
     void layout_keepsStill_readableInLightAndDark()
     {
         QFile::copy(Installation::shipped(u"Nederlands.lf"_s), installation->languagePath(u"Nederlands.lf"_s));
-        // A desktop's usual font, larger than the one offscreen.
         const QFont offscreenFont = QApplication::font();
-        QFont desktopFont = offscreenFont;
-        desktopFont.setPointSize(11);
-        QApplication::setFont(desktopFont);
+        QApplication::setFont(QFont(offscreenFont.family(), 11)); // a desktop's usual font, larger than offscreen
         QFETCH(QByteArray, name);
         installation->writeFile(u"Tavrook.INI"_s, "[Language]\nCurrentLanguage=" + name + "\n");
         start();
         const QSize size = window->size();
         QFETCH(int, language); // translated again: nothing moves
         w<QMenu>("mnuOptionsLang")->actions().at(language)->trigger();
-        const QStringList general = {u"txtBcnComment"_s, u"cmdCopyToClipboard"_s, u"lblTHD7_example_L1"_s,
-                                     u"lblTMD710_Example_L1"_s};
+        const QStringList general = u"txtBcnComment cmdCopyToClipboard lblTHD7_example_L1 lblTMD710_Example_L1"_s.split(u' ');
         const QStringList withWarning = where(general);
         QCOMPARE(window->size(), size);
         QStringList phg = {u"lstPower"_s, u"lstHeight"_s, u"lstGain"_s, u"picPHGCoverage"_s};
@@ -390,28 +376,24 @@ private slots:
         QVERIFY(w<QLabel>("lblWarning")->isHidden() && !w<QLabel>("lblCharacterWarning")->isHidden());
         QCOMPARE(where(general), withWarning);
         box("txtYourBeaconComment")->setText(u"ok"_s);
-        showPage(5);
-        showPage(0); // no warning at all
+        reassembled(); // no warning at all
         QCOMPARE(where(general), withWarning);
         QCOMPARE(window->size(), size);
         // The longest lines of what receivers read: the rate form, and every field of the extended element.
         action("mnuOptionsStandardAltitude")->trigger();
         auto *read = w<QLabel>("lblReceiversRead");
-        const auto fits = [read] {
-            return read->heightForWidth(read->width()) <= read->height();
-        };
         w<QCheckBox>("chkRate")->click();
-        showPage(1);
-        showPage(0);
-        QVERIFY2(read->text().contains(u"1156 W"_s) && fits(), qPrintable(read->text()));
+        reassembled();
+        QVERIFY2(read->text().contains(u"1156 W"_s) && read->heightForWidth(read->width()) <= read->height(),
+                 qPrintable(read->text()));
         w<QCheckBox>("chkRate")->click();
         w<QCheckBox>("Check1(3)")->click();
         list("lstOffset")->setCurrentIndex(1);
         list("lstDCS")->setCurrentIndex(1);
         w<QSpinBox>("spnRange")->setValue(25);
-        showPage(1);
-        showPage(0);
-        QVERIFY2(read->text().contains(u"DCS"_s) && fits(), qPrintable(read->text()));
+        reassembled();
+        QVERIFY2(read->text().contains(u"DCS"_s) && read->heightForWidth(read->width()) <= read->height(),
+                 qPrintable(read->text()));
         QCOMPARE(where(general), withWarning);
         QCOMPARE(window->size(), size);
 
@@ -431,14 +413,6 @@ private slots:
         }
         QApplication::setPalette(QApplication::style()->standardPalette());
         QApplication::setFont(offscreenFont);
-
-        // A larger window widens the comment, not the lists.
-        const int listWidth = list("lstBand")->width();
-        const int commentWidth = box("txtBcnComment")->width();
-        window->resize(1600, 1000);
-        where({});
-        QVERIFY(box("txtBcnComment")->width() > commentWidth + 400);
-        QCOMPARE(list("lstBand")->width(), listWidth);
     }
     void languageMenu_translatesEverythingAndSticks()
     {
@@ -463,6 +437,14 @@ private slots:
         QVERIFY(messages.shown.isEmpty() && Installation::readLog().isEmpty());
         box("txtYourBeaconComment")->setText(u"~"_s); // the free text's page warns as one types
         QCOMPARE(w<QLabel>("lblFreeTextWarning")->text(), u"APRS erlaubt nicht: ~"_s);
+        // Qt's own texts, in a German user's language too.
+        QTranslator german;
+        QVERIFY(install_qtTranslations(german, QLocale(QLocale::German, QLocale::Germany)));
+        QString qtTexts;
+        for (const QAction *entry : box("txtYourBeaconComment")->createStandardContextMenu()->actions())
+            qtTexts += entry->text() + QLatin1Char('|');
+        QCoreApplication::removeTranslator(&german);
+        QVERIFY2(qtTexts.contains(u"|Einf&\u00fcgen\tStrg+V|"_s), qPrintable(qtTexts));
         entries[3]->trigger(); // missing texts: marked, reported and logged, the log named as it is
         QCOMPARE(messages.shown.size(), 1);
         QVERIFY(messages.shown[0].text.endsWith(QLatin1Char('\\') + QFileInfo(log_filePath()).fileName()));
@@ -494,36 +476,18 @@ private slots:
                                             QUrl::fromLocalFile(installation->path() + u"/Tavrook_Deutsch.html"_s),
                                             QUrl(QStringLiteral(TAVROOK_WEB_ADDRESS))}));
 
-        // The window goes on answering while the check waits for the web site.
+        // The check goes on while the window answers; its entry is off meanwhile.
         transfer.answer = {true, "Ostrowind Tavrook Version V1.0.8 ", 0, {}};
         transfer.held = true;
         action("mnuHelpUpdate")->trigger();
         QCOMPARE(transfer.requested, QStringList{QStringLiteral(TAVROOK_WEB_ADDRESS)});
         QVERIFY(!action("mnuHelpUpdate")->isEnabled());
-        QVERIFY(activated());
-        auto *tabs = w<QTabWidget>("SSTab1");
-        QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(1).center());
-        QCOMPARE(tabs->currentIndex(), 1);
-        list("lstPower")->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        list("lstPower")->setCurrentIndex(1);
         QCOMPARE(box("txtPHG")->text(), u"PHG1000"_s);
         transfer.release();
         QTRY_COMPARE(topLevels("frmUpdate").value(0)->findChild<QLabel *>(u"Label1"_s)->text(),
                      u"No version information found for app Tavrook"_s);
         QVERIFY(action("mnuHelpUpdate")->isEnabled());
-    }
-
-    void qtTexts_inTheUsersLanguage()
-    {
-        QTranslator german;
-        QVERIFY(install_qtTranslations(german, QLocale(QLocale::German, QLocale::Germany)));
-        QLineEdit box;
-        const QMenu *menu = box.createStandardContextMenu(); // the box's own
-        QCoreApplication::removeTranslator(&german);
-        QString entries;
-        for (const QAction *entry : menu->actions())
-            entries += entry->text() + QLatin1Char('|');
-        QVERIFY2(entries.contains(u"|Einf&\u00fcgen\tStrg+V|"_s), qPrintable(entries));
     }
 
 private:
@@ -564,6 +528,11 @@ private:
         return QTest::qWaitForWindowActive(window.get());
     }
     void showPage(int index) { w<QTabWidget>("SSTab1")->setCurrentIndex(index); }
+    void reassembled() // by a visit to another page and back to the General page
+    {
+        showPage(1);
+        showPage(0);
+    }
     static QWidgetList topLevels(const char *name)
     {
         QWidgetList found;

@@ -40,7 +40,7 @@ private slots:
         QTest::newRow("further equals signs") << QByteArray("[S]\nK=a=b\n") << "a=b";
         QTest::newRow("comment line") << QByteArray("[S]\n;K=1\nK=2\n") << "2";
         QTest::newRow("cut to 499 characters") << QByteArray("[S]\nK=" + QByteArray(600, 'v') + "\n") << QString(499, QLatin1Char('v'));
-        QTest::newRow("Windows-1252 value") << QByteArray("[S]\r\nK=M\xfcnster\r\n") << u"M\u00fcnster"_s;
+        QTest::newRow("Windows-1252 value") << QByteArray("[S]\r\nK=\x84M\xfcnster\x93 \x80\r\n") << u"\u201eM\u00fcnster\u201c \u20ac"_s;
         QTest::newRow("UTF-8 value") << QByteArray("[S]\nK=M\xc3\xbcnster\n") << u"M\u00fcnster"_s;
         QTest::newRow("old Mac lines end in CR alone") << QByteArray("[A]\rK=1\r[S]\rJ=0\rK=2\r") << "2";
         QTest::newRow("binary junk around") << QByteArray("\x01\x02\xff\n[S]\n\0\0\nK=ok\n", 16) << "ok";
@@ -102,10 +102,9 @@ private slots:
     }
     void parseBool()
     {
-        for (const char *yes : {"TRUE", "true", "Yes", "1", "on"})
-            QVERIFY2(ParseIniBool(QString::fromLatin1(yes)), yes);
-        for (const char *no : {"FALSE", "-1", "0", "Y", "", "truely"})
-            QVERIFY2(!ParseIniBool(QString::fromLatin1(no)), no);
+        const QStringList yes = u"TRUE true Yes 1 on"_s.split(u' ');
+        for (const QString &text : yes + u"FALSE -1 0 Y truely"_s.split(u' ') + QStringList{QString()})
+            QVERIFY2(ParseIniBool(text) == yes.contains(text), qPrintable(text));
     }
 
     void firstStartAndExit_writeEveryKeyInOrder_keepAMissingLanguage()
@@ -134,10 +133,9 @@ private slots:
 
         // A start with every key in the file writes nothing.
         const QDateTime stamp = QDateTime::currentDateTime().addDays(-1);
-        {
-            QFile file(installation->iniPath());
-            QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(stamp, QFileDevice::FileModificationTime));
-        }
+        QFile file(installation->iniPath());
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(stamp, QFileDevice::FileModificationTime));
+        file.close();
         BeaconState loaded;
         loadInto(loaded);
         QCOMPARE(QFileInfo(installation->iniPath()).lastModified(), stamp);
@@ -162,6 +160,7 @@ private slots:
         QTest::newRow("negative loads as 0") << QByteArray("[TAB_PHG]\nPower=-3\nHeight=-2\n") << "0 0 A=00000 0 0 false; 0 0 0; My free beacon text" << "Power=-3>0 Height=-2>0";
         QTest::newRow("halves round to even") << QByteArray("[TAB_PHG]\nPower=2.5\nHeight=3.5\n") << "2 4 A=00000 0 0 false; 0 0 0; My free beacon text" << "Power=2.5>2 Height=3.5>4";
         QTest::newRow("height codes read back") << QByteArray("[TAB_PHG]\nPower=high\nHeight==\nGain=+3\nDirection=007\n") << "0 = A=00000 0 0 false; 0 0 0; My free beacon text" << "Power=high>0";
+        QTest::newRow("feet count before metres") << QByteArray("[TAB_ALTITUDE]\nFeet=45678\nMeters=30499\n") << "0 0 A=45678 0 0 false; 0 0 0; My free beacon text" << "";
         QTest::newRow("feet above 32767 in full") << QByteArray("[TAB_ALTITUDE]\nFeet=99999\n") << "0 0 A=99999 0 0 false; 0 0 0; My free beacon text" << "";
         QTest::newRow("metres above the cap: what a restart shows") << QByteArray("[TAB_ALTITUDE]\nMeters=30500\n") << "0 0 A=99997 0 0 false; 0 0 0; My free beacon text" << "Meters=30500>30499";
         QTest::newRow("beyond the lists") << QByteArray("[TAB_PHG]\nPower=10\nHeight=99\n[TAB_ALTITUDE]\nFeet=99999999999\n[TAB_FREQUENCY]\nBand=70000\nTone=99\n[Choices]\nRate=99\n") << "9 = A=99999 3 0 false; 0 0 0; My free beacon text" << "Power=10>9 Height=99>= Feet=99999999999>99999 Band=70000>3 Tone=99>48 Rate=99>35";
@@ -210,28 +209,24 @@ private slots:
         QTest::newRow("over 1 MiB") << "large" << "it is larger than 1 MiB" << unread + "it is larger than 1 MiB";
         QTest::newRow("exactly 1 MiB is read, never outgrown") << "1 MiB" << "" << "the settings would be larger than 1 MiB";
         QTest::newRow("another program's configuration") << "foreign" << notOurs << unread + notOurs;
-        QTest::newRow("NUL bytes") << "nul" << notOurs << unread + notOurs;
         QTest::newRow("its owner may not write it") << "mode 0444" << "" << "Permission denied";
         QTest::newRow("a dangling link is written through") << "dangling link" << "" << "";
         QTest::newRow("mode, owner and group stay") << "owner" << "" << "";
         QTest::newRow("a killed save's leftover goes, nothing else") << "beside" << "" << "";
         QTest::newRow("a write cut short keeps the old file") << "file size limit" << "" << "File too large";
-        QTest::newRow("a folder that cannot be made is named") << "no folder" << "" << "the folder %1/config could not be created: Not a directory";
         // clang-format on
     }
     void fileSafety()
     {
         QFETCH(QString, kind);
         const QString dir = installation->path();
-        QString file = installation->iniPath();
+        const QString file = installation->iniPath();
         const QByteArray path = QFile::encodeName(file);
         QByteArray before = "[TAB_PHG]\nPower=5\n";
         if (kind == u"large"_s || kind == u"1 MiB"_s)
             before += QByteArray(1024 * 1024 - before.size() - (kind == u"large"_s ? 0 : 1), ';') + '\n';
         else if (kind == u"foreign"_s)
             before = "# Dire Wolf\nMYCALL N0CALL\nPBEACON every=30 COMMENTCMD=\"x\"\n[other]\nPower=1\n";
-        else if (kind == u"nul"_s)
-            before = QByteArray(4096, '\0');
         if (kind == u"dangling link"_s)
             QVERIFY(QFile::link(dir + u"/dotfiles/tavrook.ini"_s, file));
         else if (kind == u"fifo"_s)
@@ -239,13 +234,8 @@ private slots:
         else
             installation->writeFile(u"Tavrook.INI"_s, before);
         // Backups of every shape, a killed save's leftover, and a file that a running save holds.
-        const QStringList beside = {u".Tavrook.INI.tavrook-save-Held01"_s,
-                                    u".Tavrook.INI.tavrook-save-a1B2c3x"_s,
-                                    u"Tavrook.INI"_s,
-                                    u"Tavrook.INI.241206"_s,
-                                    u"Tavrook.INI.a1B2c3"_s,
-                                    u"Tavrook.INI.backup"_s,
-                                    u"Tavrook.INI.old001"_s};
+        const QStringList beside = u".Tavrook.INI.tavrook-save-Held01 .Tavrook.INI.tavrook-save-a1B2c3x Tavrook.INI "
+                                   u"Tavrook.INI.241206 Tavrook.INI.a1B2c3 Tavrook.INI.backup Tavrook.INI.old001"_s.split(u' ');
         QFile held(dir + QLatin1Char('/') + beside[0]);
         if (kind == u"beside"_s) {
             for (const QString &name : beside.mid(1))
@@ -259,8 +249,6 @@ private slots:
             QVERIFY(::chmod(path.constData(), kind == u"owner"_s ? 0640 : mode_t(kind.mid(5).toInt(nullptr, 8))) == 0);
         if (kind == u"owner"_s && root) // a user's file saved by root stays the user's
             QVERIFY(::chown(path.constData(), 65534, 65534) == 0);
-        if (kind == u"no folder"_s)
-            file += u"/config/Tavrook.INI"_s;
 
         BeaconState state;
         const QString reported = loadInto(state, file);
@@ -282,11 +270,9 @@ private slots:
         QCOMPARE(reported, told.isEmpty() ? told
                                           : u"Your settings could not be read from %1: %2. Tavrook starts with its "
                                             u"defaults and will not save over that file."_s.arg(file, told));
-        QCOMPARE(failure, failed.isEmpty() ? failed
-                                           : u"Your settings could not be saved to %1: "_s.arg(file) +
-                                                 failed.replace(u"%1"_s, dir + u"/Tavrook.INI"_s));
-        QCOMPARE(state.phgPower, told.isEmpty() && kind != u"no folder"_s && kind != u"dangling link"_s ? 5 : 0);
-        if (kind == u"fifo"_s || kind == u"no folder"_s)
+        QCOMPARE(failure, failed.isEmpty() ? failed : u"Your settings could not be saved to %1: %2"_s.arg(file, failed));
+        QCOMPARE(state.phgPower, told.isEmpty() && kind != u"dangling link"_s ? 5 : 0);
+        if (kind == u"fifo"_s)
             return;
         struct stat info
         {
@@ -307,19 +293,6 @@ private slots:
             QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden, QDir::Name),
                      kind == u"beside"_s ? beside : QStringList{u"Tavrook.INI"_s});
     }
-    void configFolder_followsXdgRules()
-    {
-        const QByteArray old = qgetenv("XDG_CONFIG_HOME");
-        QStringList folders;
-        for (const char *xdg : {"/srv/cfg", "cfg", ""}) { // relative or empty: ignored
-            qputenv("XDG_CONFIG_HOME", xdg);
-            folders << settings_configFolder(u"Tavrook"_s);
-        }
-        qputenv("XDG_CONFIG_HOME", old);
-        const QString home = QDir::homePath() + u"/.config/Tavrook"_s;
-        QCOMPARE(folders, (QStringList{u"/srv/cfg/Tavrook"_s, home, home}));
-    }
-
 private:
     QString loadInto(BeaconState &state, const QString &file = {})
     {

@@ -1,6 +1,5 @@
 #include "Installation.h"
 
-#include "support/A_URL.h"
 #include "support/LenientNumber.h"
 #include "support/logging.h"
 
@@ -79,21 +78,6 @@ private slots:
         qputenv("TMPDIR", temp.path().toLocal8Bit());
         QDir::setCurrent(before);
         QCOMPARE(QDir(current.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
-    }
-
-    void helpDocument_translatedPageWhereThereIsOne()
-    {
-        const QString app = temp.path() + u"/Tavrook-1.0.8"_s; // dots in the folder's name
-        QVERIFY(QDir().mkpath(app + u"/Tavrook_Folder.html"_s));
-        for (const char *page : {"Tavrook.html", "Tavrook_Deutsch.html", "Tavrook_english.html", "Tavrook_English.html"}) {
-            QFile f(app + QLatin1Char('/') + QLatin1String(page));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-        }
-        // English never looks for a variant, "english" does; a folder by the page's name is no page.
-        QStringList opened;
-        for (const char *language : {"English", "Deutsch", "english", "Folder"})
-            opened << QFileInfo(help_document(app + u"/Tavrook.html"_s, QLatin1String(language))).fileName();
-        QCOMPARE(opened, (QStringList{"Tavrook.html", "Tavrook_Deutsch.html", "Tavrook_english.html", "Tavrook.html"}));
     }
 };
 
