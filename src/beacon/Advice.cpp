@@ -10,6 +10,14 @@ namespace Advice {
 
 namespace {
 
+// The range in miles that APRS programs draw for the PHG codes.
+double phg_rangeMiles(int powerCode, int heightCode, int gainCode)
+{
+    const double watts = double(Phg::power_watts(powerCode));
+    const double gain = std::pow(10.0, double(gainCode) / 10.0);
+    return std::sqrt(2.0 * Phg::height_feet(heightCode) * std::sqrt((watts / 10.0) * (gain / 2.0)));
+}
+
 QString shown(char32_t c)
 {
     if (c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0))
@@ -23,17 +31,6 @@ void add_once(QStringList &list, const QString &item)
     if (!list.contains(item))
         list << item;
 }
-
-} // namespace
-
-double phg_rangeMiles(int powerCode, int heightCode, int gainCode)
-{
-    const double watts = double(Phg::power_watts(powerCode));
-    const double gain = std::pow(10.0, double(gainCode) / 10.0);
-    return std::sqrt(2.0 * Phg::height_feet(heightCode) * std::sqrt((watts / 10.0) * (gain / 2.0)));
-}
-
-namespace {
 
 // The round numbers of a scale: 1, 2 and 5 times a power of ten, at most the value.
 double round_atMost(double value)

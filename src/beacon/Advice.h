@@ -30,11 +30,9 @@ Texts texts(const Captions &captions);
 // In English, as the command line gives it.
 const Texts &english();
 
-// Range in miles for the PHG codes: sqrt(2 H sqrt((P / 10) (G / 2))), with P the
-// power in watts, H the height in feet and G the gain as a factor.
-double phg_rangeMiles(int powerCode, int heightCode, int gainCode);
-
-// The circle map programs draw for a PHG: the range as its radius, its centre
+// The circle map programs draw for a PHG: the range as its radius (in miles,
+// sqrt(2 H sqrt((P / 10) (G / 2))) with P the power in watts, H the height in feet and
+// G the gain as a factor), its centre
 // shifted by a third of the radius toward the favoured direction (a 2:1 range ahead
 // against behind; none for OMNI), and the scale of a picture that just holds it.
 struct Coverage

@@ -37,6 +37,18 @@ constexpr ToneRow tones[] = {
     {"203.5", true},  {"206.5", true}, {"210.7", true}, {"218.1", true}, {"225.7", true},
     {"229.1", false}, {"233.6", true}, {"241.8", true}, {"250.3", true}, {"254.1", true}};
 
+// Three-digit tone codes: the entry's number with its fraction dropped ("88.5" -> "088").
+QStringList tone_texts(const QStringList &toneEntries)
+{
+    QStringList texts;
+    texts.reserve(toneEntries.size());
+    for (const QString &entry : toneEntries) {
+        const double hz = entry.toDouble();
+        texts << QStringLiteral("%1").arg(qint64(std::trunc(hz)), 3, 10, QLatin1Char('0'));
+    }
+    return texts;
+}
+
 QString shortest(double value)
 {
     return QString::number(value, 'g', QLocale::FloatingPointShortest);
@@ -92,17 +104,6 @@ std::optional<double> standard_tone(int wholeHz)
             return hz;
     }
     return std::nullopt;
-}
-
-QStringList tone_texts(const QStringList &toneEntries)
-{
-    QStringList texts;
-    texts.reserve(toneEntries.size());
-    for (const QString &entry : toneEntries) {
-        const double hz = entry.toDouble();
-        texts << QStringLiteral("%1").arg(qint64(std::trunc(hz)), 3, 10, QLatin1Char('0'));
-    }
-    return texts;
 }
 
 ChannelList channel_list(const BandPlan &band, const QString &stepEntry, double stepKHz,

@@ -22,9 +22,6 @@ QStringList tone_entries();
 // The standard tone whose whole hertz are given (88 gives 88.5), or none.
 std::optional<double> standard_tone(int wholeHz);
 
-// Three-digit tone codes: the entry's number with its fraction dropped ("88.5" -> "088").
-QStringList tone_texts(const QStringList &toneEntries);
-
 // The channels of a band: the list texts ("000.00000" with the locale's decimal
 // separator) and, at the same index, the seven-character comment texts.
 struct ChannelList

@@ -14,8 +14,11 @@ QString textAt(const QStringList &texts, int index)
     return (index >= 0 && index < texts.size()) ? texts.at(index) : QString();
 }
 
-} // namespace
-
+// The frequency element: channel text, "MHz" and, with the tone box ticked, the
+// tone's code; with the extended element ticked, a DCS code in place of the tone,
+// tone squelch ("C") when CTCSS is ticked, "Toff" when neither but more follows,
+// then the offset and the range. Each code's letter is lower case for narrow FM.
+// Empty when the selected channel has no text.
 QString frequency_element(const BeaconState &state)
 {
     const QString channel = textAt(state.frequencyTexts, state.frequency);
@@ -41,6 +44,7 @@ QString frequency_element(const BeaconState &state)
     return channel + QStringLiteral("MHz") +
            (code.isEmpty() ? QString() : QLatin1Char(' ') + code) + fields;
 }
+} // namespace
 
 namespace {
 

@@ -46,13 +46,6 @@ namespace Module1 {
 
 inline constexpr int maxCommentLength = 43; // bytes, as APRS counts them
 
-// The frequency element: channel text, "MHz" and, with the tone box ticked, the
-// tone's code; with the extended element ticked, a DCS code in place of the tone,
-// tone squelch ("C") when CTCSS is ticked, "Toff" when neither but more follows,
-// then the offset and the range. Each code's letter is lower case for narrow FM.
-// Empty when the selected channel has no text.
-QString frequency_element(const BeaconState &state);
-
 // Assembles the comment from the ticked elements in the order PHG, frequency,
 // altitude, free text, and slices the radio examples from the display text, as far
 // as it lies inside the cut comment. The cut to 43 bytes falls between characters.
@@ -71,9 +64,10 @@ struct Preparation
 
 // Turns the loaded settings into the run's state: the fixed tables, stored positions
 // clamped to their lists, the channel list of the stored band and step with the
-// stored channel when it lies in it, the rate at entry 1 and unticked, the PHG
-// element, the altitude (capped as typed) and the free text without characters that
-// cannot be typed. The window and the command line both start from it.
+// stored channel when it lies in it, the PHG element, the extended element's fields
+// that the rules can carry (any other is none), the altitude (capped, as a restart
+// would show it) and the free text without characters that cannot be typed. The
+// window and the command line both start from it.
 Preparation prepare_beacon(BeaconState &state, const QLocale &locale);
 
 } // namespace Module1

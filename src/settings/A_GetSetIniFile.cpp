@@ -219,8 +219,6 @@ bool is_foreign(const QByteArray &bytes)
     return true;
 }
 
-} // namespace
-
 QString settings_configFolder(const QString &programName)
 {
     // The XDG rules: a relative or empty XDG_CONFIG_HOME is ignored.
@@ -229,6 +227,8 @@ QString settings_configFolder(const QString &programName)
                                              : QDir::homePath() + QStringLiteral("/.config")) +
            QLatin1Char('/') + programName;
 }
+
+} // namespace
 
 QString settings_location(const QString &appDir, const QString &exeBaseName,
                           const QString &programName, bool prepare)

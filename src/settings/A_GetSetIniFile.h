@@ -9,13 +9,10 @@
 
 class clsLanguage;
 
-// The user's configuration folder for the program: $XDG_CONFIG_HOME/<name> when
-// that is an absolute path, else ~/.config/<name>.
-QString settings_configFolder(const QString &programName);
-
 // Where the settings file lives: "<base>.INI" beside the executable when its folder
 // is writable (a portable or per-user install), else in the user's configuration
-// folder for the program, which a file beside the executable seeds on first use.
+// folder for the program ($XDG_CONFIG_HOME/<name> when that is an absolute path, else
+// ~/.config/<name>), which a file beside the executable seeds on first use.
 // Unless prepare is false: then nothing is created or copied, and the file beside the
 // executable that would seed the user's file is returned in its place.
 QString settings_location(const QString &appDir, const QString &exeBaseName,

@@ -46,9 +46,9 @@ QString random_comment(QRandomGenerator &random)
     if (list.entries.isEmpty())
         list = Frequency::channel_list(Frequency::band_table()[size_t(band)], Frequency::step_entries()[step],
                                        Frequency::step_values()[size_t(step)], QLocale::c());
+    Frequency::build_FrequencyList(s, QLocale::c()); // the tone codes; the state has no band yet
     s.frequencyTexts = list.commentTexts;
     s.frequency = qint16(pick(int(list.entries.size())));
-    s.toneTexts = Frequency::tone_texts(Frequency::tone_entries());
     s.tone = qint16(pick(Frequency::toneCount));
     s.toneSelected = pick(2);
     s.ctcssSelected = !s.toneSelected && pick(2);
@@ -192,8 +192,8 @@ constexpr Published published[] = {
 QString composed(const Published &p)
 {
     BeaconState s;
+    Frequency::build_FrequencyList(s, QLocale::c()); // the tone codes; the state has no band yet
     s.frequencyTexts = {QLatin1String(p.channel)};
-    s.toneTexts = Frequency::tone_texts(Frequency::tone_entries());
     s.tone = qint16(qMax(0, p.tone));
     s.toneSelected = p.tone >= 0 && p.squelch == 'T';
     s.ctcssSelected = p.tone >= 0 && p.squelch == 'C';
@@ -203,7 +203,8 @@ QString composed(const Published &p)
     s.repeaterOffset = p.offset;
     s.range = p.range;
     s.rangeKm = p.km;
-    return Module1::frequency_element(s);
+    s.operFrequencySelected = true;
+    return Module1::assemble_beaconComment(s, Advice::english()).comment;
 }
 
 class tst_Beacon : public QObject
@@ -281,8 +282,8 @@ private slots:
         QCOMPARE(composed(published[row]), QLatin1String(published[row].element));
         // Without the extended element tone squelch sends no code, and narrow a small t.
         BeaconState s = sample();
-        s.ctcssSelected = true;
-        QCOMPARE(Module1::frequency_element(s), u"145.500MHz"_s);
+        s.ctcssSelected = s.operFrequencySelected = true;
+        QCOMPARE(Module1::assemble_beaconComment(s, Advice::english()).comment, u"145.500MHz"_s);
     }
     void phg_data()
     {
@@ -434,7 +435,6 @@ private slots:
         if (!words.isEmpty())
             QCOMPARE(Advice::coverage_text(c, code(3), QLocale::c(), Advice::english()), words);
     }
-
     // What other stations read. Random comments that the window can compose go through our
     // own reading and through an independent APRS decoder (decode_aprs from Debian's
     // direwolf) behind a fixed position report; both must agree.
@@ -482,7 +482,6 @@ private slots:
         }
         QCOMPARE(reached, 0xff);
     }
-
     // Cases no composition reaches.
     void ourReading_beyondCompositions_data()
     {

@@ -25,7 +25,6 @@ private slots:
         installation = std::make_unique<Installation>(QStringList{u"English.lf"_s});
         QVERIFY(QFile::copy(QStringLiteral(TAVROOK_EXECUTABLE), program()));
     }
-
     void comment_isTheWindows_andNothingIsWritten_data()
     {
         QTest::addColumn<QByteArray>("settings");
@@ -68,7 +67,6 @@ private slots:
         QCOMPARE(plain.out, window.findChild<QLineEdit *>(u"txtBcnComment"_s)->text() + QLatin1Char('\n'));
         QCOMPARE(messages.shown.size(), told.isEmpty() ? 0 : 1); // the window tells it once, at start
     }
-
     void arguments_data()
     {
         QTest::addColumn<QString>("arguments"); // %1: a settings file of the test's
@@ -113,7 +111,6 @@ private slots:
         QCOMPARE(out.isEmpty() ? result.out : result.out.left(out.size()), out);
         QCOMPARE(err.isEmpty() ? result.err : result.err.left(err.size()), err);
     }
-
     void settingsAlone_opensTheWindowOnThatFile()
     {
         QProcess window;

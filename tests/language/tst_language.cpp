@@ -18,7 +18,6 @@ private slots:
         installation = std::make_unique<Installation>(QStringList{});
         messages.shown.clear();
     }
-
     void lineRules_data()
     {
         QTest::addColumn<QByteArray>("body");

@@ -32,7 +32,6 @@ private slots:
         window.reset();
         QLocale::setDefault(QLocale::c());
     }
-
     void firstStart_describesEveryControl_commentAssembledOnGeneralPageOrTickOnly()
     {
         start();

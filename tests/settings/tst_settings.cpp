@@ -26,7 +26,6 @@ private slots:
         installation = std::make_unique<Installation>(QStringList{u"English.lf"_s, u"Deutsch.lf"_s});
         messages.shown.clear();
     }
-
     void read_data()
     {
         QTest::addColumn<QByteArray>("file");
@@ -106,7 +105,6 @@ private slots:
         for (const QString &text : yes + u"FALSE -1 0 Y truely"_s.split(u' ') + QStringList{QString()})
             QVERIFY2(ParseIniBool(text) == yes.contains(text), qPrintable(text));
     }
-
     void firstStartAndExit_writeEveryKeyInOrder_keepAMissingLanguage()
     {
         const QByteArray firstStartFile =
@@ -117,8 +115,8 @@ private slots:
         BeaconState state;
         loadInto(state);
         QCOMPARE(ini(), firstStartFile);
-        QVERIFY(state.phgSelected && state.altitudeSelected && state.freeTextSelected && !state.toneSelected);
-        QCOMPARE(language->get_language(), u"English"_s);
+        QVERIFY(state.phgSelected && state.altitudeSelected && state.freeTextSelected && !state.toneSelected &&
+                language->get_language() == u"English"_s);
         QCOMPARE(SaveSettings(state, installation->iniPath(), *language), QString());
         // The choices that shape the comment go into a section of their own, written by the save only.
         QCOMPARE(ini(), firstStartFile +
@@ -293,6 +291,7 @@ private slots:
             QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden, QDir::Name),
                      kind == u"beside"_s ? beside : QStringList{u"Tavrook.INI"_s});
     }
+
 private:
     QString loadInto(BeaconState &state, const QString &file = {})
     {

@@ -40,7 +40,6 @@ private slots:
         QTEST(LenientNumber::to_double(text), "value");
         QTEST(int(LenientNumber::to_int16(text)), "int16");
     }
-
     void log_entryIsStamped_inTheProgramsLogFile()
     {
         log_event(u"W"_s, u"first\r\nsecond"_s);
@@ -51,7 +50,6 @@ private slots:
         QCOMPARE(lines.mid(1), (QStringList{u"second"_s, QString()}));
         QCOMPARE(log_filePath(), temp.path() + u"/tst_support.log"_s);
     }
-
     void log_plantedLinkFifoOrMissingFolder_writesNothingAndNeverBlocks()
     {
         const QString target = temp.path() + u"/victim.txt"_s;
