@@ -48,22 +48,15 @@ QString frequency_element(const BeaconState &state)
 
 namespace {
 
-// The longest start of the text that fits the bytes APRS allows, cut between characters.
+// The longest start of the text that fits the bytes APRS allows in UTF-8, cut
+// before a character whose bytes would not all fit.
 QString within_bytes(const QString &text, qsizetype maxBytes)
 {
-    qsizetype bytes = 0;
-    qsizetype end = 0;
-    while (end < text.size()) {
-        const bool pair = text.at(end).isHighSurrogate() && end + 1 < text.size();
-        const uint c =
-            pair ? QChar::surrogateToUcs4(text.at(end), text.at(end + 1)) : text.at(end).unicode();
-        const qsizetype width = c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
-        if (bytes + width > maxBytes)
-            break;
-        bytes += width;
-        end += pair ? 2 : 1;
-    }
-    return text.left(end);
+    const QByteArray bytes = text.toUtf8();
+    qsizetype end = qMin(maxBytes, bytes.size());
+    while (end < bytes.size() && end > 0 && (uchar(bytes.at(end)) & 0xC0) == 0x80)
+        --end; // a continuation byte: the character began before it
+    return end == bytes.size() ? text : QString::fromUtf8(bytes.left(end));
 }
 
 } // namespace
