@@ -312,15 +312,16 @@ StoredSettings read_settings(const QString &iniFile, BeaconState &state, const Q
     StoredSettings stored = read_file(iniFile);
     QByteArray &file = stored.withDefaults;
     file = stored.usable() ? stored.file.bytes : QByteArray();
-    std::vector<std::optional<QString>> storedTexts;
+    std::vector<std::optional<QString>> storedTexts; // as read, for the keys the file holds
     for (const SettingRow &row : settingsTable) {
-        storedTexts.push_back(PrivateProfile::find_value(file, latin(row.section), latin(row.key)));
         const QString section = latin(row.section);
         const QString key = latin(row.key);
         const QString defaultValue = latin(row.defaultValue);
+        const bool held = PrivateProfile::find_value(file, section, key).has_value();
         const QString value = row.written == W::Always
                                   ? GetSetIniValue(file, section, key, defaultValue)
                                   : GetIniValue(file, section, key, defaultValue);
+        storedTexts.push_back(held ? std::optional<QString>(value) : std::nullopt);
         if (row.conversion == C::Language)
             stored.language = value;
         else

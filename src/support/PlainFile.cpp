@@ -83,11 +83,12 @@ void remove_strays(const QString &target)
     const QByteArray prefix = temporary_prefix(target);
     const QString namePrefix = QFileInfo(QFile::decodeName(prefix)).fileName();
     const QDir folder = QFileInfo(target).dir();
-    const QStringList entries =
-        folder.entryList({namePrefix + QStringLiteral("??????")}, QDir::Files | QDir::Hidden);
+    // Compared as text: a settings file's name may hold "*", "?" or "[".
+    const QStringList entries = folder.entryList(QDir::Files | QDir::Hidden);
     for (const QString &name : entries) {
         const QStringView suffix = QStringView(name).mid(namePrefix.size());
-        if (!std::all_of(suffix.begin(), suffix.end(),
+        if (!name.startsWith(namePrefix) || suffix.size() != 6 ||
+            !std::all_of(suffix.begin(), suffix.end(),
                          [](QChar c) { return c.isLetterOrNumber() && c.unicode() < 0x80; }))
             continue;
         const QByteArray path = QFile::encodeName(folder.filePath(name));

@@ -218,7 +218,9 @@ private slots:
     {
         QFETCH(QString, kind);
         const QString dir = installation->path();
-        const QString file = installation->iniPath();
+        // Beside the file, a name whose "[" and "*" a wildcard would misread.
+        const QString name = kind == u"beside"_s ? u"Tavrook[*].INI"_s : u"Tavrook.INI"_s;
+        const QString file = dir + QLatin1Char('/') + name;
         const QByteArray path = QFile::encodeName(file);
         QByteArray before = "[TAB_PHG]\nPower=5\n";
         if (kind == u"large"_s || kind == u"1 MiB"_s)
@@ -230,16 +232,18 @@ private slots:
         else if (kind == u"fifo"_s)
             QCOMPARE(::mkfifo(path.constData(), 0600), 0);
         else
-            installation->writeFile(u"Tavrook.INI"_s, before);
+            installation->writeFile(name, before);
         // Backups of every shape, a killed save's leftover, and a file that a running save holds.
-        const QStringList beside = u".Tavrook.INI.tavrook-save-Held01 .Tavrook.INI.tavrook-save-a1B2c3x Tavrook.INI "
-                                   u"Tavrook.INI.241206 Tavrook.INI.a1B2c3 Tavrook.INI.backup Tavrook.INI.old001"_s.split(u' ');
+        const QStringList beside =
+            u".Tavrook.INI.tavrook-save-Held01 .Tavrook.INI.tavrook-save-a1B2c3x Tavrook.INI "
+            u"Tavrook.INI.241206 Tavrook.INI.a1B2c3 Tavrook.INI.backup Tavrook.INI.old001"_s.replace(u"Tavrook.INI"_s, name)
+                .split(u' ');
         QFile held(dir + QLatin1Char('/') + beside[0]);
         if (kind == u"beside"_s) {
-            for (const QString &name : beside.mid(1))
-                if (name != u"Tavrook.INI"_s)
-                    installation->writeFile(name, "a backup");
-            installation->writeFile(u".Tavrook.INI.tavrook-save-a1B2c3"_s, "half");
+            for (const QString &besideName : beside.mid(1))
+                if (besideName != name)
+                    installation->writeFile(besideName, "a backup");
+            installation->writeFile(u"."_s + name + u".tavrook-save-a1B2c3"_s, "half");
             QVERIFY(held.open(QIODevice::WriteOnly) && ::flock(held.handle(), LOCK_EX) == 0);
         }
         const bool root = ::geteuid() == 0;
@@ -250,7 +254,7 @@ private slots:
 
         BeaconState state;
         const QString reported = loadInto(state, file);
-        const QByteArray started = kind == u"fifo"_s ? QByteArray() : ini();
+        const QByteArray started = kind == u"fifo"_s ? QByteArray() : installation->read(name);
         state.freeText = u"Saved"_s;
         rlimit old{};
         ::getrlimit(RLIMIT_FSIZE, &old);
@@ -278,9 +282,9 @@ private slots:
         QVERIFY(::stat(path.constData(), &info) == 0);
         QVERIFY(::chmod(path.constData(), 0600) == 0);
         if (!failed.isEmpty())
-            QCOMPARE(ini(), kind == u"file size limit"_s ? started : before);
+            QCOMPARE(installation->read(name), kind == u"file size limit"_s ? started : before);
         else
-            QVERIFY(ini().contains("FreeText=Saved\n"));
+            QVERIFY(installation->read(name).contains("FreeText=Saved\n"));
         if (kind == u"dangling link"_s)
             QVERIFY(QFileInfo(file).isSymLink() && QFileInfo(dir + u"/dotfiles/tavrook.ini"_s).isFile());
         if (kind == u"mode 0444"_s || kind == u"owner"_s)
