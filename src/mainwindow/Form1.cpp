@@ -114,11 +114,8 @@ void Form1::Form_Load()
         log_event(QStringLiteral("E"), unusable);
         platform.messages.show(unusable, MessageBox::Icon::Critical, context.programTitle);
     }
-    if (!stored.adjustments.isEmpty()) {
-        QString told = QStringLiteral("Some values in ") + context.iniFile +
-                       QStringLiteral(" cannot be used as they stand:");
-        for (const Adjustment &adjustment : stored.adjustments)
-            told += QStringLiteral("\r\n") + adjustment.text() + QLatin1Char('.');
+    const QString told = adjustments_message(context.iniFile, stored);
+    if (!told.isEmpty()) {
         log_event(QStringLiteral("W"), told);
         platform.messages.show(told, MessageBox::Icon::Information, context.programTitle);
     }

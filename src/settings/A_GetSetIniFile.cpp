@@ -365,6 +365,17 @@ QString unusable_message(const QString &iniFile, const StoredSettings &stored)
            QStringLiteral(". Tavrook starts with its defaults and will not save over that file.");
 }
 
+QString adjustments_message(const QString &iniFile, const StoredSettings &stored)
+{
+    if (stored.adjustments.isEmpty())
+        return {};
+    QString told = QStringLiteral("Some values in ") + iniFile +
+                   QStringLiteral(" cannot be used as they stand:");
+    for (const Adjustment &adjustment : stored.adjustments)
+        told += QStringLiteral("\r\n") + adjustment.text() + QLatin1Char('.');
+    return told;
+}
+
 // Every entry is applied to the file's bytes in memory, then the file is written
 // once: a save that fails or is cut short leaves the old file whole.
 QString SaveSettings(const BeaconState &state, const QString &iniFile, const clsLanguage &language)

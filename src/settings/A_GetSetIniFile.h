@@ -73,6 +73,10 @@ StoredSettings LoadSettings(BeaconState &state, const QString &iniFile, clsLangu
 // What to tell the user about a file that could not be used, or the empty text.
 QString unusable_message(const QString &iniFile, const StoredSettings &stored);
 
+// What to tell the user about stored values that could not be used as they stand,
+// one line each, or the empty text.
+QString adjustments_message(const QString &iniFile, const StoredSettings &stored);
+
 // Stores the state and the active language, in one write; returns what to tell the
 // user when the file could not be written (the file and why), or the empty text.
 QString SaveSettings(const BeaconState &state, const QString &iniFile, const clsLanguage &language);
