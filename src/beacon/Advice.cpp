@@ -32,6 +32,23 @@ void add_once(QStringList &list, const QString &item)
         list << item;
 }
 
+constexpr double kmPerMile = 1.609344;
+
+QLocale plain_numbers(const QLocale &locale)
+{
+    QLocale plain = locale;
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    return plain;
+}
+
+// "≈ 7.9 mi (12.8 km)"
+QString distance_text(double miles, const QLocale &locale, const Texts &texts)
+{
+    const QLocale plain = plain_numbers(locale);
+    return texts.range.arg(plain.toString(miles, 'f', 1),
+                           plain.toString(miles * kmPerMile, 'f', 1));
+}
+
 // The round numbers of a scale: 1, 2 and 5 times a power of ten, at most the value.
 double round_atMost(double value)
 {
@@ -66,11 +83,8 @@ Coverage coverage(int powerCode, int heightCode, int gainCode, int directionCode
 QString coverage_text(const Coverage &coverage, int directionCode, const QLocale &locale,
                       const Texts &texts)
 {
-    QLocale plain = locale;
-    plain.setNumberOptions(QLocale::OmitGroupSeparator);
     auto distance = [&](double miles) {
-        return texts.range.arg(plain.toString(miles, 'f', 1),
-                               plain.toString(miles * 1.609344, 'f', 1));
+        return distance_text(miles, locale, texts);
     };
     if (directionCode < 1 || directionCode > 8)
         return texts.coverageAround.arg(distance(coverage.radiusMiles));
@@ -79,14 +93,18 @@ QString coverage_text(const Coverage &coverage, int directionCode, const QLocale
                                     distance(coverage.backwardMiles));
 }
 
+QString scale_text(double miles, const QLocale &locale)
+{
+    const QLocale plain = plain_numbers(locale);
+    return QStringLiteral("%1 mi, %2 km")
+        .arg(plain.toString(miles, 'g', 3),
+             plain.toString(miles * kmPerMile, 'f', miles < 5 ? 1 : 0));
+}
+
 QString phg_rangeText(int powerCode, int heightCode, int gainCode, int directionCode,
                       const QLocale &locale, const Texts &texts)
 {
-    QLocale plain = locale;
-    plain.setNumberOptions(QLocale::OmitGroupSeparator);
-    const double miles = phg_rangeMiles(powerCode, heightCode, gainCode);
-    QString text =
-        texts.range.arg(plain.toString(miles, 'f', 1), plain.toString(miles * 1.609344, 'f', 1));
+    QString text = distance_text(phg_rangeMiles(powerCode, heightCode, gainCode), locale, texts);
     if (directionCode > 0 && directionCode < 9)
         text += texts.shifted.arg(texts.directions[size_t(directionCode)]);
     return text;

@@ -53,6 +53,9 @@ Coverage coverage(int powerCode, int heightCode, int gainCode, int directionCode
 QString coverage_text(const Coverage &coverage, int directionCode, const QLocale &locale,
                       const Texts &texts);
 
+// The scale bar's label, a round number of miles and its kilometres: "2 mi, 3.2 km".
+QString scale_text(double miles, const QLocale &locale);
+
 // "≈ 7.9 mi (12.8 km)", and for a direction other than OMNI the way the circle
 // is shifted ("≈ 7.9 mi (12.8 km), shifted NE").
 QString phg_rangeText(int powerCode, int heightCode, int gainCode, int directionCode,

@@ -44,9 +44,6 @@ QString frequency_element(const BeaconState &state)
     return channel + QStringLiteral("MHz") +
            (code.isEmpty() ? QString() : QLatin1Char(' ') + code) + fields;
 }
-} // namespace
-
-namespace {
 
 // The longest start of the text that fits the bytes APRS allows in UTF-8, cut
 // before a character whose bytes would not all fit.

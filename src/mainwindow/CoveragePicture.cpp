@@ -88,12 +88,7 @@ void CoveragePicture::paintEvent(QPaintEvent *)
 
     // Below the map, on the window's own background: a bar as long as a round number
     // of miles, and what it stands for in miles and kilometres.
-    QLocale plain;
-    plain.setNumberOptions(QLocale::OmitGroupSeparator);
-    const QString scale =
-        QStringLiteral("%1 mi, %2 km")
-            .arg(plain.toString(shown.scaleMiles, 'g', 3),
-                 plain.toString(shown.scaleMiles * 1.609344, 'f', shown.scaleMiles < 5 ? 1 : 0));
+    const QString scale = Advice::scale_text(shown.scaleMiles, QLocale());
     painter.setPen(palette().color(QPalette::WindowText));
     const double y = height() - metrics.height() / 2.0 - 2;
     const double end = 1 + shown.scaleMiles * perMile;
